@@ -1,0 +1,108 @@
+#include "Derivat.h"
+
+#include "StringResources.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int ParseInt(const std::string& text)
+{
+    return std::atoi(text.c_str());
+}
+
+void ApplyVersionRules(DerivatProperties& p, int version, bool ql410)
+{
+    if (version >= 1100) {
+        p.PropPhoneTypeChoice = p.PropKnock = p.PropSilence = 1;
+        p.PropMsnAws = p.PropPayMult = p.PropPayStr = 1;
+        if (ql410)
+            p.PropKeyLine = p.PropKeyExt = 1;
+    }
+    if (version >= 2000) {
+        p.PropDialFilter = p.PropDialNameLoud = p.PropDialNameMelody = 1;
+        p.PropKeyMsn = p.PropPayCounter = 1;
+    }
+    if (version >= 3000) {
+        p.PropSilenceNotice = p.PropParkCode = p.PropQuitTone = 1;
+        p.PropLetterLarge = p.PropAutoExt = p.PropHeadSet = 1;
+        if (ql410)
+            p.PropKeyVariant = p.PropKeyTeamLogout = p.PropKeyIntercom = p.PropKeyAnnounce = p.PropKeyChefSec = 1;
+    }
+    if (version >= 3040)
+        p.PropCharSetExt = 1;
+    if (version >= 3200)
+        p.PropPabxType = p.PropLcr = p.PropFreeSpeakSilence = 1;
+}
+
+void ApplyBrandRules(DerivatProperties& p, const std::string& name)
+{
+    if (name == "ZEFIR")
+        p.PropPabxPicture = p.PropPhoneTypeChoice = p.PropSwVersShown = p.PropLcrPage = 1;
+    if (name == "KALMA")
+        p.PropPabxPicture = p.PropPhoneTypeChoice = p.PropSwVersShown = p.PropLcrPage = 0;
+    if (name == "VARONIK") {
+        p.PropIntNumStyle = 1;
+        p.PropMsnIntLen = 3;
+        p.PropTeamCount = 20;
+        p.PropChannelCount = 6;
+        p.PropPhoneTypeChoice = p.PropSwVersShown = p.PropLcrPage = p.PropLcr = p.PropAutoExt = 0;
+    }
+}
+
+} // namespace
+
+int ParseVersion(std::string_view text)
+{
+    int integer = 0;
+    int fraction = 0;
+    int fractionDigits = 0;
+    std::size_t i = 0;
+    while (i < text.size() && !IsDigit(text[i]))
+        ++i;
+    while (i < text.size() && IsDigit(text[i]))
+        integer = integer * 10 + (text[i++] - '0');
+    if (i < text.size())
+        ++i; // the separator after the integer part
+    while (i < text.size() && IsDigit(text[i]) && fractionDigits < 3) {
+        fraction = fraction * 10 + (text[i++] - '0');
+        ++fractionDigits;
+    }
+    for (; fractionDigits < 3; ++fractionDigits)
+        fraction *= 10;
+    return integer * 1000 + fraction;
+}
+
+void CDerivat::DerivatLoad()
+{
+    name = LoadStringResource(IDS_DERIVAT_NAME);
+    country = LoadStringResource(IDS_COUNTRY);
+    version = ParseVersion(LoadStringResource(IDS_FIRMWARE_VERSION));
+    minWidth = ParseInt(LoadStringResource(IDS_MIN_WIDTH));
+    minHeight = ParseInt(LoadStringResource(IDS_MIN_HEIGHT));
+    PropCfg = LoadStringResource(IDS_PROP_CFG) != "0";
+    PropDialName = LoadStringResource(IDS_PROP_DIALNAME) != "0";
+}
+
+void CDerivat::DerivatToProperties(int phoneType)
+{
+    DerivatProperties p; // every flag off, the four counts at their general values
+    p.PropRxTolerant = p.PropAnswerTimer = p.PropAnswerTimeout = 1;
+    p.PropRxAllowed = p.PropTxAllowed = p.PropRxFrameCheck = p.PropTxChecksum = 1;
+    ApplyVersionRules(p, version, phoneType == 1);
+    ApplyBrandRules(p, name);
+    if (country == "GERMANY")
+        p.PropGermany = 1;
+    props = p;
+}
+
+CDerivat& Derivat()
+{
+    static CDerivat instance;
+    return instance;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The derivative identity of the running program and its computed switches.
+#include "DerivatProperties.h"
+
+#include <string>
+#include <string_view>
+
+class CDerivat {
+public:
+    std::string name;     // brand variant: "VARONIK", "KALMA", "ZEFIR" or other
+    std::string country;  // "GERMANY" switches the German new-document entries on
+    int version = 0;      // firmware version number, "V3.20" is 3200
+    int minWidth = 0;
+    int minHeight = 0;
+    bool PropCfg = false;      // the configuration part exists
+    bool PropDialName = false; // the phone-book part exists
+    DerivatProperties props;
+
+    // Loads the identity from the string resources; replaces any version a
+    // telephone reported before.
+    void DerivatLoad();
+
+    // Recomputes the switches for phone type 0 (M850) or 1 (MV850).
+    void DerivatToProperties(int phoneType);
+};
+
+// The one identity of the process.
+CDerivat& Derivat();
+
+// "V3.20" -> 3200, "V3.04" -> 3040, "1.1" -> 1100, "V3" -> 3000.
+int ParseVersion(std::string_view text);

@@ -1,0 +1,34 @@
+#pragma once
+// Filling the phone book from tab-separated text, writing it out as such
+// text, and the test data that fills every entry.
+#include <array>
+#include <string>
+
+class CData_All;
+
+// The import settings, every column, token and line counted from 0 (the
+// dialog and the command line show them counted from 1). A column or token
+// of -1 matches nothing and so switches its part off.
+struct ImportSettings {
+    std::string fileName;
+    int startLine = 0;
+    int entries = 200;      // 1 to 200
+    int columnRepeat = 0;   // 0: one entry per line; n: every n columns form one entry
+    std::array<int, 4> nameColumn{0, 0, 0, 0};
+    std::array<int, 4> nameToken{0, 1, 2, 3};
+    int numberColumn = 2;
+    int numberToken = 0;
+    std::string prefix;
+};
+
+// Replaces the phone book of data with the entries of the file, then sorts it.
+// A file that cannot be opened leaves data unchanged and returns false with
+// the reason in error.
+bool DoImport(const ImportSettings& settings, CData_All& data, std::string& error);
+
+// Writes "Name<TAB>Msn<CR><LF>" for every entry with both; false with the
+// reason when the file cannot be written (an existing file then stays as it was).
+bool ExportPhoneBook(const CData_All& data, const std::string& path, std::string& error);
+
+// Fills all 200 entries with generated names and numbers (not sorted).
+void FillTestData(CData_All& data);

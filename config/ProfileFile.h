@@ -1,0 +1,32 @@
+#pragma once
+// A private-profile (".ini" style) file held in memory: read it once, look up
+// and replace keys, write it back once. Bytes are kept as they are
+// (Windows-1252); lines are read with CR LF or LF and written with CR LF.
+//
+// Rules: a section starts with a line "[name]"; a key line is "key=value";
+// section and key names match without regard to ASCII case; the value is
+// exactly the bytes after the first "=" up to the line end. Writing a key that
+// exists replaces its value in place; a missing key is appended at the end of
+// its section, a missing section at the end of the file. No blank lines are
+// added. Reading delivers at most 29 bytes of a value.
+#include <string>
+#include <string_view>
+
+class CProfileFile {
+public:
+    enum class LoadStatus { Loaded, Missing, Failed };
+
+    // Replaces the content with the given bytes.
+    void Parse(std::string_view bytes);
+    // The whole file as it would be written.
+    std::string Serialize() const;
+
+    // The value, cut to 29 bytes; the empty text when section or key is missing.
+    std::string GetString(std::string_view section, std::string_view key) const;
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Loads a file; Missing leaves an empty profile. On Failed, error says why.
+    LoadStatus Load(const std::string& path, std::string& error);
+    // Writes atomically (temporary file in the same folder, then rename).
+    bool Save(const std::string& path, std::string& error) const;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// Service trace. Off unless the marker file "##Trace.###" is in the working
+// directory at the first trace call; the decision holds for the whole process.
+#include <chrono>
+#include <functional>
+#include <string_view>
+
+int TraceWrite(const char* text);
+int TraceWrite(std::string_view text);
+int TraceTimeStamp();
+
+// mvconf starts every entry with a line break; fwload ends every entry with one.
+enum class TraceFraming { LeadingBreak, TrailingBreak };
+void TraceSetFraming(TraceFraming framing);
+
+// One framed entry: time stamp, class text, ": ", then the message, which by
+// convention begins with the method name and "()".
+void TraceLine(std::string_view className, std::string_view message);
+
+// Test seams: a fixed clock, a fresh undecided state, and a tap that sees every
+// framed entry as "Class: message" whether or not a trace file is open.
+using TraceClock = std::function<std::chrono::system_clock::time_point()>;
+void TraceResetForTesting(TraceClock clock = {});
+void TraceSetTapForTesting(std::function<void(std::string_view)> tap);

@@ -1,0 +1,102 @@
+#include "TestSupport.h"
+
+#include "Derivat.h"
+#include "StringResources.h"
+#include "Trace.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "mvtest.XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    // Tests may have made folders read-only; give the owner write access back first.
+    for (auto& e : std::filesystem::recursive_directory_iterator(m_path, ec))
+        if (e.is_directory(ec))
+            ::chmod(e.path().c_str(), 0700);
+    ::chmod(m_path.c_str(), 0700);
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::string TempDir::File(std::string_view name) const
+{
+    return m_path + "/" + std::string(name);
+}
+
+TraceCapture::TraceCapture()
+{
+    TraceSetTapForTesting([this](std::string_view line) { m_lines.emplace_back(line); });
+}
+
+TraceCapture::~TraceCapture()
+{
+    TraceSetTapForTesting({});
+}
+
+bool TraceCapture::Contains(std::string_view line) const
+{
+    return Count(line) > 0;
+}
+
+int TraceCapture::Count(std::string_view line) const
+{
+    int n = 0;
+    for (const auto& l : m_lines)
+        n += l == line;
+    return n;
+}
+
+IdentityScope::IdentityScope(const Identity& id)
+{
+    ResetStringResources();
+    if (!id.derivative.empty())
+        OverrideStringResource(IDS_DERIVAT_NAME, id.derivative);
+    if (!id.country.empty())
+        OverrideStringResource(IDS_COUNTRY, id.country);
+    if (!id.firmware.empty())
+        OverrideStringResource(IDS_FIRMWARE_VERSION, id.firmware);
+    if (!id.configPart.empty())
+        OverrideStringResource(IDS_PROP_CFG, id.configPart);
+    if (!id.phonebookPart.empty())
+        OverrideStringResource(IDS_PROP_DIALNAME, id.phonebookPart);
+    Derivat().DerivatLoad();
+    Derivat().DerivatToProperties(id.phoneType);
+}
+
+IdentityScope::~IdentityScope()
+{
+    ResetStringResources();
+    Derivat().DerivatLoad();
+    Derivat().DerivatToProperties(1);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFileBytes(const std::string& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
