@@ -39,11 +39,11 @@ private:
 // Sets the derivative identity for one test and puts the shipped one back after.
 // Each argument replaces the string resource of the same meaning when not empty.
 struct Identity {
-    std::string derivative;
-    std::string country;
-    std::string firmware;
-    std::string configPart;
-    std::string phonebookPart;
+    std::string derivative{};
+    std::string country{};
+    std::string firmware{};
+    std::string configPart{};
+    std::string phonebookPart{};
     int phoneType = 1;
 };
 

@@ -1,0 +1,138 @@
+#include "CliMain.h"
+
+#include "CData_All.h"
+#include "CQ410CfDoc.h"
+#include "CliOptions.h"
+#include "Derivat.h"
+#include "PhoneBookImport.h"
+#include "StringResources.h"
+
+#include <ostream>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitError = 2;
+
+bool Exists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// The application's three data sets; the transfer copy is not needed here.
+struct Session {
+    CData_All data;
+    CData_All saved;
+    CQ410CfDoc doc{data, saved};
+};
+
+bool ApplyIdentity(const CliOptions& o, std::string& error)
+{
+    const bool phoneBookMode = o.mode == CliMode::ImportPhoneBook || o.mode == CliMode::ExportPhoneBook;
+    // The shipped build has the phone book switched off; the phone-book modes
+    // would then neither read nor write it, so they switch it on themselves.
+    if (phoneBookMode && o.phonebookPart == false) {
+        error = "Mit --phonebook-part 0 ist das Telefonbuch ausgeschaltet; die Betriebsart braucht es.";
+        return false;
+    }
+    for (const auto& [id, value] : o.identity)
+        OverrideStringResource(id, value);
+    if (phoneBookMode)
+        OverrideStringResource(IDS_PROP_DIALNAME, "1");
+    Derivat().DerivatLoad();
+    Derivat().DerivatToProperties(1);
+    return true;
+}
+
+int Fail(std::ostream& err, const std::string& message)
+{
+    err << "mvconf: " << message << "\n";
+    return kExitError;
+}
+
+int RunNew(Session& s, const CliOptions& o, std::ostream& err)
+{
+    std::string error;
+    s.doc.OnNewDocument();
+    if (!s.doc.OnSaveDocument(o.files[0], error))
+        return Fail(err, error);
+    return kExitOk;
+}
+
+int RunConvert(Session& s, const CliOptions& o, std::ostream& err)
+{
+    std::string error;
+    if (!s.doc.OnOpenDocument(o.files[0], error) || !s.doc.OnSaveDocument(o.files[1], error))
+        return Fail(err, error);
+    return kExitOk;
+}
+
+int CountEntries(const CData_All& data)
+{
+    int n = 0;
+    for (const auto& e : data.dialName.entry)
+        n += !e.IsEmpty();
+    return n;
+}
+
+int RunImport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
+{
+    std::string error;
+    const std::string& document = o.files[1];
+    if (Exists(document) ? !s.doc.OnOpenDocument(document, error) : !s.doc.OnNewDocument())
+        return Fail(err, error);
+    ImportSettings settings = o.import;
+    settings.fileName = o.files[0];
+    if (!DoImport(settings, s.data, error) || !s.doc.OnSaveDocument(document, error))
+        return Fail(err, error);
+    out << CountEntries(s.data) << " Telefonbucheinträge in " << document << " gespeichert.\n";
+    return kExitOk;
+}
+
+int RunExport(Session& s, const CliOptions& o, std::ostream& err)
+{
+    std::string error;
+    if (!s.doc.OnOpenDocument(o.files[0], error) || !ExportPhoneBook(s.data, o.files[1], error))
+        return Fail(err, error);
+    return kExitOk;
+}
+
+} // namespace
+
+bool IsCliInvocation(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]).substr(0, 2) == "--")
+            return true;
+    return false;
+}
+
+int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
+{
+    CliOptions o;
+    std::string error;
+    if (!ParseCliOptions(argc, argv, o, error)) {
+        err << "mvconf: " << error << "\n" << kCliUsage;
+        return kExitError;
+    }
+    if (o.mode == CliMode::Help) {
+        out << kCliUsage;
+        return kExitOk;
+    }
+    if (o.mode == CliMode::Version) {
+        out << "mvconf " << MVCONF_VERSION << "\n";
+        return kExitOk;
+    }
+    if (!ApplyIdentity(o, error))
+        return Fail(err, error);
+    Session s;
+    switch (o.mode) {
+    case CliMode::New: return RunNew(s, o, err);
+    case CliMode::Convert: return RunConvert(s, o, err);
+    case CliMode::ImportPhoneBook: return RunImport(s, o, out, err);
+    case CliMode::ExportPhoneBook: return RunExport(s, o, err);
+    default: return Fail(err, "Unbekannte Betriebsart.");
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The command-line modes of mvconf: they need no display.
+#include <iosfwd>
+
+// True when the arguments ask for a command-line mode rather than the window.
+bool IsCliInvocation(int argc, char** argv);
+
+// Runs one command-line mode. Exit status 0 on success, 2 on a usage, file or
+// port error (with the reason on err).
+int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err);

@@ -1,0 +1,218 @@
+#include "CliOptions.h"
+
+#include "StringResources.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+const char* const kCliUsage =
+    "Aufruf:\n"
+    "  mvconf --new OUT.mv8\n"
+    "  mvconf --convert IN.mv8 OUT.mv8\n"
+    "  mvconf --import-phonebook TEXT FILE.mv8 [--start-line N] [--entries N] [--column-repeat N]\n"
+    "         [--name-columns a,b,c,d] [--name-tokens a,b,c,d] [--number-column N] [--number-token N]\n"
+    "         [--prefix P]\n"
+    "  mvconf --export-phonebook FILE.mv8 TEXT\n"
+    "Kennung (in jeder Betriebsart): --derivative NAME --country NAME --firmware Vx.yy\n"
+    "         --config-part 0|1 --phonebook-part 0|1 --min-width N --min-height N\n"
+    "Spalten, Zeichenketten und Zeilen zählen ab 1 wie im Importdialog.\n";
+
+namespace {
+
+struct ModeSpec {
+    std::string_view flag;
+    CliMode mode;
+    int files;
+};
+
+constexpr ModeSpec kModes[] = {
+    {"--help", CliMode::Help, 0},
+    {"--version", CliMode::Version, 0},
+    {"--new", CliMode::New, 1},
+    {"--convert", CliMode::Convert, 2},
+    {"--import-phonebook", CliMode::ImportPhoneBook, 2},
+    {"--export-phonebook", CliMode::ExportPhoneBook, 2},
+};
+
+struct IdentitySpec {
+    std::string_view flag;
+    int id;
+};
+
+constexpr IdentitySpec kIdentity[] = {
+    {"--derivative", IDS_DERIVAT_NAME}, {"--country", IDS_COUNTRY},         {"--firmware", IDS_FIRMWARE_VERSION},
+    {"--config-part", IDS_PROP_CFG},    {"--phonebook-part", IDS_PROP_DIALNAME},
+    {"--min-width", IDS_MIN_WIDTH},     {"--min-height", IDS_MIN_HEIGHT},
+};
+
+std::string RangeMessage(std::string_view flag, int min, int max)
+{
+    return std::string(flag) + ": Geben Sie bitte eine ganze Zahl zwischen " + std::to_string(min) + " und " +
+           std::to_string(max) + " ein.";
+}
+
+bool ParseInt(std::string_view flag, const std::string& text, int min, int max, int& value, std::string& error)
+{
+    errno = 0;
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno == ERANGE) {
+        error = std::string(flag) + ": Geben Sie bitte eine ganze Zahl ein.";
+        return false;
+    }
+    if (v < min || v > max) {
+        error = RangeMessage(flag, min, max);
+        return false;
+    }
+    value = static_cast<int>(v);
+    return true;
+}
+
+// "a,b,c,d": four values counted from 1, stored counted from 0.
+bool ParseFour(std::string_view flag, const std::string& text, std::array<int, 4>& values, std::string& error)
+{
+    std::array<int, 4> parsed{};
+    std::size_t start = 0;
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t comma = text.find(',', start);
+        const bool last = i == 3;
+        if (last != (comma == std::string::npos)) {
+            error = std::string(flag) + ": vier Werte durch Kommas getrennt angeben, z.B. 1,1,1,1.";
+            return false;
+        }
+        const std::string part = text.substr(start, last ? std::string::npos : comma - start);
+        if (!ParseInt(flag, part, 0, 50, parsed[i], error))
+            return false;
+        parsed[i] -= 1;
+        start = comma + 1;
+    }
+    values = parsed;
+    return true;
+}
+
+bool ParseImportOption(std::string_view flag, const std::string& value, ImportSettings& s, std::string& error,
+                       bool& known)
+{
+    known = true;
+    int v = 0;
+    if (flag == "--start-line") {
+        if (!ParseInt(flag, value, -1000000000, 1000000000, v, error))
+            return false;
+        s.startLine = v - 1;
+    } else if (flag == "--entries") {
+        return ParseInt(flag, value, 1, 200, s.entries, error);
+    } else if (flag == "--column-repeat") {
+        return ParseInt(flag, value, 0, 50, s.columnRepeat, error);
+    } else if (flag == "--name-columns") {
+        return ParseFour(flag, value, s.nameColumn, error);
+    } else if (flag == "--name-tokens") {
+        return ParseFour(flag, value, s.nameToken, error);
+    } else if (flag == "--number-column" || flag == "--number-token") {
+        if (!ParseInt(flag, value, 0, 50, v, error))
+            return false;
+        (flag == "--number-column" ? s.numberColumn : s.numberToken) = v - 1;
+    } else if (flag == "--prefix") {
+        s.prefix = value;
+    } else {
+        known = false;
+    }
+    return true;
+}
+
+const ModeSpec* FindMode(std::string_view flag)
+{
+    for (const auto& m : kModes)
+        if (m.flag == flag)
+            return &m;
+    return nullptr;
+}
+
+const IdentitySpec* FindIdentity(std::string_view flag)
+{
+    for (const auto& i : kIdentity)
+        if (i.flag == flag)
+            return &i;
+    return nullptr;
+}
+
+bool CheckIdentityValue(const IdentitySpec& spec, const std::string& value, CliOptions& o, std::string& error)
+{
+    if (spec.id == IDS_PROP_CFG || spec.id == IDS_PROP_DIALNAME) {
+        if (value != "0" && value != "1") {
+            error = std::string(spec.flag) + ": nur 0 (aus) oder 1 (ein) ist erlaubt.";
+            return false;
+        }
+        if (spec.id == IDS_PROP_DIALNAME)
+            o.phonebookPart = value == "1";
+    }
+    int ignored = 0;
+    if ((spec.id == IDS_MIN_WIDTH || spec.id == IDS_MIN_HEIGHT) && !ParseInt(spec.flag, value, 0, 10000, ignored, error))
+        return false;
+    o.identity.emplace_back(spec.id, value);
+    return true;
+}
+
+bool TakeMode(const ModeSpec& spec, int& i, int argc, char** argv, CliOptions& o, std::string& error)
+{
+    if (o.mode != CliMode::None) {
+        error = "Bitte nur eine Betriebsart angeben (" + std::string(spec.flag) + ").";
+        return false;
+    }
+    o.mode = spec.mode;
+    for (int n = 0; n < spec.files; ++n) {
+        if (++i >= argc || std::strncmp(argv[i], "--", 2) == 0) {
+            error = std::string(spec.flag) + ": es fehlt eine Datei.";
+            return false;
+        }
+        o.files.emplace_back(argv[i]);
+    }
+    return true;
+}
+
+bool TakeOption(std::string_view flag, int& i, int argc, char** argv, CliOptions& o, std::string& error)
+{
+    if (i + 1 >= argc) {
+        error = std::string(flag) + ": es fehlt der Wert.";
+        return false;
+    }
+    const std::string value = argv[++i];
+    if (const IdentitySpec* spec = FindIdentity(flag))
+        return CheckIdentityValue(*spec, value, o, error);
+    bool known = false;
+    if (!ParseImportOption(flag, value, o.import, error, known))
+        return false;
+    if (!known)
+        error = "Unbekannte Option " + std::string(flag) + ".";
+    o.importOptionsGiven |= known;
+    return known;
+}
+
+} // namespace
+
+bool ParseCliOptions(int argc, char** argv, CliOptions& o, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view flag = argv[i];
+        if (const ModeSpec* spec = FindMode(flag)) {
+            if (!TakeMode(*spec, i, argc, argv, o, error))
+                return false;
+        } else if (flag.substr(0, 2) == "--") {
+            if (!TakeOption(flag, i, argc, argv, o, error))
+                return false;
+        } else {
+            error = "Unerwartetes Argument \"" + std::string(flag) + "\".";
+            return false;
+        }
+    }
+    if (o.mode == CliMode::None) {
+        error = "Keine Betriebsart angegeben.";
+        return false;
+    }
+    if (o.importOptionsGiven && o.mode != CliMode::ImportPhoneBook) {
+        error = "Die Importeinstellungen gelten nur mit --import-phonebook.";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Parsing of the mvconf command line into one mode and its settings.
+#include "PhoneBookImport.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+enum class CliMode { None, Help, Version, New, Convert, ImportPhoneBook, ExportPhoneBook };
+
+struct CliOptions {
+    CliMode mode = CliMode::None;
+    std::vector<std::string> files;                 // the mode's file arguments in order
+    std::vector<std::pair<int, std::string>> identity; // string resource overrides
+    std::optional<bool> phonebookPart;              // as given with --phonebook-part
+    ImportSettings import;                          // counted from 0, as the import takes them
+    bool importOptionsGiven = false;
+};
+
+// Fills options; false with a message in error for a bad command line.
+bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error);
+
+extern const char* const kCliUsage;

@@ -1,0 +1,18 @@
+#include "CData_DialIndex.h"
+
+#include "FieldMover.h"
+
+bool CData_DialIndex::MoveFile(CProfileFile& file, bool write)
+{
+    FieldMover(file, write, m_section).Str("Msn", Msn, StrToMsnExt);
+    return true;
+}
+
+std::string CData_DialIndex::GetColumnText(int column) const
+{
+    switch (column) {
+    case 0: return "k" + std::to_string(m_index);
+    case 1: return Msn;
+    default: return CData::GetColumnText(column);
+    }
+}

@@ -1,0 +1,55 @@
+#include "FieldMover.h"
+
+#include "CData.h"
+#include "ProfileFile.h"
+
+std::string FieldMover::Text(const char* key) const
+{
+    return m_file.GetString(m_section, key);
+}
+
+void FieldMover::Put(const char* key, const std::string& text)
+{
+    m_file.WriteString(m_section, key, text);
+}
+
+void FieldMover::Str(const char* key, std::string& field, StrReader reader)
+{
+    if (m_write)
+        Put(key, field);
+    else
+        reader(field, Text(key));
+}
+
+void FieldMover::Int(const char* key, int& field, IntReader reader, IntWriter writer)
+{
+    if (m_write) {
+        std::string text;
+        writer(field, text);
+        Put(key, text);
+    } else {
+        reader(field, Text(key));
+    }
+}
+
+void FieldMover::Word(const char* key, int& field, IntReader reader, WordWriter writer)
+{
+    if (m_write) {
+        std::string text;
+        writer(field, text);
+        Put(key, text);
+    } else {
+        reader(field, Text(key));
+    }
+}
+
+void FieldMover::Counter(const char* key, std::uint32_t& field)
+{
+    if (m_write) {
+        std::string text;
+        CData::PayCounterToStr(field, text);
+        Put(key, text);
+    } else {
+        CData::StrToPayCounter(field, Text(key));
+    }
+}

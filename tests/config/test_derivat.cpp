@@ -1,0 +1,99 @@
+#include "Derivat.h"
+#include "StringResources.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+TEST(VersionParse, ReadsIntegerAndUpToThreeFractionDigits)
+{
+    EXPECT_EQ(ParseVersion("V3.20"), 3200);
+    EXPECT_EQ(ParseVersion("V3.04"), 3040);
+    EXPECT_EQ(ParseVersion("1.1"), 1100);
+    EXPECT_EQ(ParseVersion("V3"), 3000);
+    EXPECT_EQ(ParseVersion("V2.00"), 2000);
+    EXPECT_EQ(ParseVersion("V3.1234"), 3123);
+    EXPECT_EQ(ParseVersion("V3.2b7"), 3200);
+    EXPECT_EQ(ParseVersion(""), 0);
+}
+
+TEST(DerivatLoad, TakesTheShippedResources)
+{
+    IdentityScope scope;
+    const CDerivat& d = Derivat();
+    EXPECT_EQ(d.name, "VARONIK");
+    EXPECT_EQ(d.country, "GERMANY");
+    EXPECT_EQ(d.version, 3200);
+    EXPECT_EQ(d.minWidth, 560);
+    EXPECT_EQ(d.minHeight, 390);
+    EXPECT_TRUE(d.PropCfg);
+    EXPECT_FALSE(d.PropDialName);
+}
+
+TEST(DerivatProperties, VaronikOnTheBasicModel)
+{
+    IdentityScope scope({.phoneType = 0});
+    const DerivatProperties& p = Derivat().props;
+    EXPECT_FALSE(p.PropLcr);
+    EXPECT_FALSE(p.PropAutoExt);
+    EXPECT_FALSE(p.PropLcrPage);
+    EXPECT_FALSE(p.PropKeyLine);
+    EXPECT_FALSE(p.PropKeyExt);
+    EXPECT_FALSE(p.PropKeyVariant || p.PropKeyTeamLogout || p.PropKeyIntercom || p.PropKeyAnnounce ||
+                 p.PropKeyChefSec);
+    EXPECT_TRUE(p.PropKeyMsn);
+    EXPECT_EQ(p.PropMsnIntLen, 3);
+    EXPECT_EQ(p.PropTeamCount, 20);
+    EXPECT_EQ(p.PropChannelCount, 6);
+    EXPECT_TRUE(p.PropCharSetExt);
+    EXPECT_TRUE(p.PropPabxType);
+    EXPECT_TRUE(p.PropGermany);
+    EXPECT_FALSE(p.PropDialPreInt);
+}
+
+TEST(DerivatProperties, BrandRulesWinOverVersionRules)
+{
+    IdentityScope zefir({.derivative = "ZEFIR", .firmware = "V1.00"});
+    const DerivatProperties& p = Derivat().props;
+    EXPECT_TRUE(p.PropPhoneTypeChoice);
+    EXPECT_TRUE(p.PropPabxPicture);
+    EXPECT_TRUE(p.PropLcrPage);
+    EXPECT_FALSE(p.PropKnock);
+    EXPECT_EQ(p.PropMsnIntLen, 2);
+}
+
+TEST(DerivatProperties, UnknownDerivativeAppliesOnlyVersionAndCountryRules)
+{
+    IdentityScope other({.derivative = "varonik", .country = "AUSTRIA", .firmware = "V3.20"});
+    const DerivatProperties& p = Derivat().props;
+    EXPECT_TRUE(p.PropLcr);
+    EXPECT_TRUE(p.PropAutoExt);
+    EXPECT_TRUE(p.PropPhoneTypeChoice);
+    EXPECT_FALSE(p.PropLcrPage);
+    EXPECT_FALSE(p.PropGermany);
+    EXPECT_EQ(p.PropMsnIntLen, 2);
+    EXPECT_EQ(p.Get("PropLcr"), 1);
+    EXPECT_EQ(p.Get("PropNoSuchThing"), -1);
+}
+
+TEST(DerivatProperties, AReportedVersionHoldsUntilTheNextLoad)
+{
+    IdentityScope scope;
+    Derivat().version = ParseVersion("V2.00");
+    Derivat().DerivatToProperties(1);
+    EXPECT_FALSE(Derivat().props.PropParkCode);
+    EXPECT_FALSE(Derivat().props.PropKeyChefSec);
+    EXPECT_TRUE(Derivat().props.PropDialFilter);
+    Derivat().DerivatLoad();
+    Derivat().DerivatToProperties(1);
+    EXPECT_TRUE(Derivat().props.PropParkCode);
+}
+
+TEST(StringResources, OverridesAndResets)
+{
+    EXPECT_TRUE(OverrideStringResource(IDS_MIN_WIDTH, "800"));
+    EXPECT_EQ(LoadStringResource(IDS_MIN_WIDTH), "800");
+    EXPECT_FALSE(OverrideStringResource(999, "x"));
+    EXPECT_EQ(LoadStringResource(999), "");
+    ResetStringResources();
+    EXPECT_EQ(LoadStringResource(IDS_MIN_WIDTH), "560");
+}

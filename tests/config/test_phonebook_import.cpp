@@ -1,0 +1,381 @@
+#include "CData_All.h"
+#include "CParse.h"
+#include "PhoneBookImport.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+// The parser on a file holding exactly bytes.
+class ParseTest : public ::testing::Test {
+protected:
+    std::string Write(std::string_view bytes)
+    {
+        const std::string path = m_dir.File("in.txt");
+        WriteFileBytes(path, bytes);
+        return path;
+    }
+
+    TempDir m_dir;
+    TraceCapture m_trace;
+};
+
+TEST_F(ParseTest, SplitsColumnsAtTabsAndTokensAtSeparators)
+{
+    CParse parse(Write("Meier Hans\tBerlin\t030 1234\rx-y,z/w\r"));
+    ASSERT_TRUE(parse.IsOpen());
+
+    EXPECT_TRUE(parse.NextLine());
+    ASSERT_EQ(parse.ColumnCount(), 3);
+    EXPECT_EQ(parse.Tokens(0), (Tokens{"Meier", "Hans"}));
+    EXPECT_EQ(parse.Tokens(1), (Tokens{"Berlin"}));
+    EXPECT_EQ(parse.Tokens(2), (Tokens{"030", "1234"}));
+    EXPECT_EQ(parse.LineCount(), 1);
+
+    EXPECT_TRUE(parse.NextLine());
+    ASSERT_EQ(parse.ColumnCount(), 1);
+    EXPECT_EQ(parse.Tokens(0), (Tokens{"x", "y", "z", "w"}));
+    EXPECT_EQ(parse.LineCount(), 2);
+
+    // After the final carriage return the end of the file is one empty line
+    // that does not count.
+    EXPECT_FALSE(parse.NextLine());
+    ASSERT_EQ(parse.ColumnCount(), 1);
+    EXPECT_TRUE(parse.Tokens(0).empty());
+    EXPECT_EQ(parse.LineCount(), 2);
+}
+
+TEST_F(ParseTest, IgnoredBytesNeitherSplitNorAppear)
+{
+    // Line feeds are ignored: B and C on "two lines" melt into one token.
+    CParse parse(Write("ab(c\tB\nC\n\x80 M\xFC\xDFller +49*1#.\n"));
+    EXPECT_FALSE(parse.NextLine());
+    ASSERT_EQ(parse.ColumnCount(), 2);
+    EXPECT_EQ(parse.Tokens(0), (Tokens{"abc"}));
+    EXPECT_EQ(parse.Tokens(1), (Tokens{"BC", "M\xFC\xDFller", "+49*1#."}));
+    EXPECT_EQ(parse.LineCount(), 0);
+}
+
+TEST_F(ParseTest, CutsTokensColumnsAndCharactersAtTheirLimits)
+{
+    std::string manyTokens;
+    for (int i = 0; i < 55; ++i)
+        manyTokens += "t" + std::to_string(i) + " ";
+    std::string manyTabs;
+    for (int i = 0; i < 60; ++i)
+        manyTabs += "c" + std::to_string(i) + "\t";
+    CParse parse(Write(std::string(60, 'A') + "\r" + manyTokens + "\r" + manyTabs + "end\r"));
+
+    ASSERT_TRUE(parse.NextLine());
+    EXPECT_EQ(parse.Tokens(0), (Tokens{std::string(50, 'A')}));
+    EXPECT_EQ(m_trace.Count("CParse: NextLine() to much chars!"), 10);
+
+    ASSERT_TRUE(parse.NextLine());
+    ASSERT_EQ(parse.Tokens(0).size(), 50u);
+    EXPECT_EQ(parse.Tokens(0).back(), "t49");
+    EXPECT_EQ(m_trace.Count("CParse: NextLine() to much toks!"), 5);
+
+    // Ten tabs too many: everything from c50 on stays in the 51st column.
+    ASSERT_TRUE(parse.NextLine());
+    ASSERT_EQ(parse.ColumnCount(), 51);
+    EXPECT_EQ(parse.Tokens(49), (Tokens{"c49"}));
+    const Tokens& last = parse.Tokens(50);
+    ASSERT_EQ(last.size(), 11u);
+    EXPECT_EQ(last.front(), "c50");
+    EXPECT_EQ(last.back(), "end");
+    EXPECT_EQ(m_trace.Count("CParse: NextLine() to much cols!"), 10);
+}
+
+TEST_F(ParseTest, LinesCrossingTheReadBufferStayWhole)
+{
+    std::string bytes;
+    for (int i = 0; i < 3000; ++i)
+        bytes += "Name" + std::to_string(i) + "\t" + std::to_string(100000 + i) + "\r\n";
+    CParse parse(Write(bytes));
+    for (int i = 0; i < 3000; ++i) {
+        ASSERT_TRUE(parse.NextLine()) << i;
+        ASSERT_EQ(parse.ColumnCount(), 2) << i;
+        ASSERT_EQ(parse.Tokens(0), (Tokens{"Name" + std::to_string(i)})) << i;
+        ASSERT_EQ(parse.Tokens(1), (Tokens{std::to_string(100000 + i)})) << i;
+    }
+    EXPECT_FALSE(parse.NextLine());
+    EXPECT_EQ(parse.LineCount(), 3000);
+}
+
+TEST_F(ParseTest, UnopenableFileReadsAsEmptyAndTellsWhy)
+{
+    {
+        CParse missing(m_dir.File("missing.txt"));
+        EXPECT_FALSE(missing.IsOpen());
+        EXPECT_EQ(missing.OpenError(), ENOENT);
+        EXPECT_FALSE(missing.NextLine());
+        EXPECT_EQ(missing.ColumnCount(), 1);
+        EXPECT_TRUE(missing.Tokens(0).empty());
+    }
+    CParse folder(m_dir.Path());
+    EXPECT_FALSE(folder.IsOpen());
+    EXPECT_EQ(folder.OpenError(), EISDIR);
+    EXPECT_EQ(m_trace.Count("CParse: Constructor()"), 2);
+    EXPECT_EQ(m_trace.Count("CParse: Destructor()"), 1);
+}
+
+// The import into a phone book whose switch is off, as shipped: the import
+// sorts all the same.
+class ImportTest : public ::testing::Test {
+protected:
+    ImportTest() : m_identity(PhoneBookSwitchedOff()) { settings.fileName = m_dir.File("book.txt"); }
+
+    static Identity PhoneBookSwitchedOff()
+    {
+        Identity identity;
+        identity.phonebookPart = "0";
+        return identity;
+    }
+
+    bool Import(std::string_view bytes)
+    {
+        WriteFileBytes(settings.fileName, bytes);
+        return DoImport(settings, data, error);
+    }
+
+    std::string Name(int pos) const { return data.GetDialNameName(pos); }
+    std::string Msn(int pos) const { return data.GetDialNameMsn(pos); }
+    int Filled() const
+    {
+        int n = 0;
+        for (const auto& e : data.dialName.entry)
+            n += !e.IsEmpty();
+        return n;
+    }
+
+    IdentityScope m_identity;
+    TempDir m_dir;
+    TraceCapture m_trace;
+    ImportSettings settings;
+    CData_All data;
+    std::string error;
+};
+
+TEST_F(ImportTest, DefaultSettingsTakeNameFromFirstAndNumberFromThirdColumn)
+{
+    ASSERT_TRUE(Import("Meier Hans\tBerlin\t030 1234\r"));
+    EXPECT_EQ(Name(0), "Meier Hans");
+    EXPECT_EQ(Msn(0), "030");
+    EXPECT_EQ(Filled(), 1);
+    EXPECT_TRUE(m_trace.Contains("CDlgE_Import: DoImport()"));
+}
+
+TEST_F(ImportTest, ColumnRepeatMakesSeveralEntriesOfOneLine)
+{
+    settings.columnRepeat = 2;
+    settings.numberColumn = 1;
+    settings.nameToken = {0, -1, -1, -1};
+    ASSERT_TRUE(Import("Anna\t111\tBernd\t222\r"));
+    EXPECT_EQ(Name(0), "Anna");
+    EXPECT_EQ(Msn(0), "111");
+    EXPECT_EQ(Name(1), "Bernd");
+    EXPECT_EQ(Msn(1), "222");
+    EXPECT_EQ(Filled(), 2);
+
+    // The end of the line completes a group that is short of columns.
+    settings.columnRepeat = 3;
+    ASSERT_TRUE(Import("Anna\t111\tx\tCarl\t333\r"));
+    EXPECT_EQ(Name(1), "Carl");
+    EXPECT_EQ(Msn(1), "333");
+}
+
+TEST_F(ImportTest, LineFeedOnlyFileIsOneLine)
+{
+    ASSERT_TRUE(Import("Anna\t\t111\nBernd\t\t222\n"));
+    // One line: the second name melts into the number token, whose letters
+    // the number filter then drops.
+    EXPECT_EQ(Filled(), 1);
+    EXPECT_EQ(Name(0), "Anna");
+    EXPECT_EQ(Msn(0), "111");
+}
+
+TEST_F(ImportTest, PrefixGoesBeforeTheNumberAsTheFileHadIt)
+{
+    ASSERT_TRUE(Import("Huber\t\t(089) 55\r"));
+    EXPECT_EQ(Msn(0), "089");
+
+    settings.prefix = "0";
+    ASSERT_TRUE(Import("Huber\t\t(089) 55\r"));
+    EXPECT_EQ(Msn(0), "0089");
+
+    // Letters of the number token are filtered only after the prefix joined it.
+    settings.prefix = "9,";
+    ASSERT_TRUE(Import("Huber\t\t12ab3\r"));
+    EXPECT_EQ(Msn(0), "9123");
+}
+
+TEST_F(ImportTest, LongNameTokenIsCutByParserThenByName)
+{
+    ASSERT_TRUE(Import(std::string(60, 'N') + "\t\t1\r"));
+    EXPECT_EQ(Name(0), std::string(20, 'N'));
+    EXPECT_EQ(m_trace.Count("CParse: NextLine() to much chars!"), 10);
+    EXPECT_TRUE(m_trace.Contains("CData: StrToName() Invalid length!"));
+}
+
+TEST_F(ImportTest, NamePartsJoinWithSingleSpacesSkippingEmptyOnes)
+{
+    settings.nameColumn = {1, 0, 0, 0};
+    settings.nameToken = {0, 0, 1, 7};
+    ASSERT_TRUE(Import("Hans Peter\tMeier\t030\rAnna\t\t040\r"));
+    EXPECT_EQ(Name(0), "Anna");
+    EXPECT_EQ(Name(1), "Meier Hans Peter");
+}
+
+TEST_F(ImportTest, EntriesWithoutNameOrNumberTakeNoPlace)
+{
+    ASSERT_TRUE(Import("OhneNummer\r\t\t555\rNurText\t\tabc\rAnna\t\t111\r\r"));
+    EXPECT_EQ(Filled(), 1);
+    EXPECT_EQ(Name(0), "Anna");
+}
+
+TEST_F(ImportTest, StopsAfterTheRequestedNumberOfEntries)
+{
+    std::string bytes;
+    for (int i = 0; i < 10; ++i)
+        bytes += "Name" + std::to_string(i) + "\t\t" + std::to_string(i) + "\r";
+    settings.entries = 5;
+    ASSERT_TRUE(Import(bytes));
+    EXPECT_EQ(Filled(), 5);
+    EXPECT_EQ(Name(4), "Name4");
+}
+
+TEST_F(ImportTest, StopsWhenThePhoneBookIsFull)
+{
+    std::string bytes;
+    for (int i = 0; i < 250; ++i)
+        bytes += "N" + std::to_string(1000 + i) + "\t\t" + std::to_string(i) + "\r";
+    settings.entries = 999; // the dialog refuses it; the core must not overrun
+    ASSERT_TRUE(Import(bytes));
+    EXPECT_EQ(Filled(), 200);
+    EXPECT_EQ(Name(199), "N1199");
+}
+
+TEST_F(ImportTest, LastLineWithoutCarriageReturnIsImported)
+{
+    ASSERT_TRUE(Import("Anna\t\t111\rBernd Otto\t\t222 333"));
+    EXPECT_EQ(Name(1), "Bernd Otto");
+    EXPECT_EQ(Msn(1), "222");
+}
+
+TEST_F(ImportTest, StartLineCountsTheLineJustRead)
+{
+    const std::string bytes = "L1\t\t1\rL2\t\t2\rL3\t\t3\r";
+    for (int start : {0, 1}) {
+        settings.startLine = start;
+        ASSERT_TRUE(Import(bytes));
+        EXPECT_EQ(Name(0), "L1") << start;
+        EXPECT_EQ(Filled(), 3) << start;
+    }
+    settings.startLine = 2;
+    ASSERT_TRUE(Import(bytes));
+    EXPECT_EQ(Name(0), "L2");
+    EXPECT_EQ(Filled(), 2);
+}
+
+TEST_F(ImportTest, ResultIsSortedAndReplacesTheOldPhoneBook)
+{
+    FillTestData(data);
+    ASSERT_TRUE(Import("bob\t\t1\rAnna\t\t2\r\xE4rger\t\t4\ralf\t\t3\r"));
+    EXPECT_EQ(Name(0), "alf");
+    EXPECT_EQ(Name(1), "Anna");
+    EXPECT_EQ(Name(2), "bob");
+    EXPECT_EQ(Name(3), "\xE4rger");
+    EXPECT_EQ(Msn(3), "4");
+    EXPECT_EQ(Filled(), 4);
+}
+
+TEST_F(ImportTest, UnreadableFileLeavesThePhoneBookAlone)
+{
+    FillTestData(data);
+    const CData_All before = data;
+
+    settings.fileName = m_dir.File("fehlt.txt");
+    EXPECT_FALSE(DoImport(settings, data, error));
+    EXPECT_NE(error.find("\"" + settings.fileName + "\""), std::string::npos) << error;
+    EXPECT_NE(error.find("nicht vorhanden"), std::string::npos) << error;
+    EXPECT_TRUE(data == before);
+
+    error.clear();
+    settings.fileName = m_dir.Path();
+    EXPECT_FALSE(DoImport(settings, data, error));
+    EXPECT_NE(error.find("ein Ordner"), std::string::npos) << error;
+    EXPECT_TRUE(data == before);
+}
+
+class ExportTest : public ::testing::Test {
+protected:
+    void Set(int pos, std::string_view name, std::string_view msn)
+    {
+        data.SetDialNameName(pos, name);
+        data.SetDialNameMsn(pos, msn);
+    }
+
+    TempDir m_dir;
+    CData_All data;
+    std::string error;
+};
+
+TEST_F(ExportTest, WritesCompleteEntriesInPositionOrderAsStored)
+{
+    Set(0, "Zoe", "111");
+    Set(1, "OhneNummer", "");
+    Set(2, "", "222");
+    Set(5, "M\xFCller Hans", "0#*9");
+    const std::string path = m_dir.File("out.txt");
+    WriteFileBytes(path, "old content that is longer than the new one\r\n");
+    TraceCapture trace;
+
+    ASSERT_TRUE(ExportPhoneBook(data, path, error)) << error;
+    EXPECT_EQ(ReadFileBytes(path), "Zoe\t111\r\nM\xFCller Hans\t0#*9\r\n");
+    EXPECT_TRUE(trace.Contains("MainFrm: OnFileExportDialname()"));
+}
+
+TEST_F(ExportTest, MissingFolderIsReported)
+{
+    Set(0, "Anna", "111");
+    const std::string path = m_dir.File("fehlt/out.txt");
+    EXPECT_FALSE(ExportPhoneBook(data, path, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(FileExists(path));
+}
+
+TEST_F(ExportTest, ImportReadsTheExportBack)
+{
+    Set(0, "Anna Lena Maria", "0301234");
+    Set(1, "B\xE4r", "#31*");
+    const std::string path = m_dir.File("book.txt");
+    ASSERT_TRUE(ExportPhoneBook(data, path, error)) << error;
+
+    ImportSettings settings;
+    settings.fileName = path;
+    settings.numberColumn = 1;
+    CData_All back;
+    ASSERT_TRUE(DoImport(settings, back, error)) << error;
+    EXPECT_TRUE(back.dialName == data.dialName);
+}
+
+TEST(FillTestDataTest, FillsEveryEntryWithTwentyCharacters)
+{
+    CData_All data;
+    data.dialName.entry[7].Loud = 5;
+    FillTestData(data);
+    EXPECT_EQ(data.GetDialNameName(0), "000--012345678901234");
+    EXPECT_EQ(data.GetDialNameMsn(0), "000 Abcdefghijklmnop");
+    EXPECT_EQ(data.GetDialNameName(199), "199--012345678901234");
+    EXPECT_EQ(data.GetDialNameMsn(199), "199 Abcdefghijklmnop");
+    EXPECT_EQ(data.dialName.entry[7].Loud, 3);
+}
+
+} // namespace

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build and the tests need, when missing.
+# Usage: tools/install-packages.sh [build|test]
+set -euo pipefail
+
+build_packages=(g++ cmake ninja-build)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev)
+
+wanted=("${build_packages[@]}")
+if [ "${1:-build}" = test ]; then
+    wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
