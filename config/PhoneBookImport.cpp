@@ -105,9 +105,11 @@ bool DoImport(const ImportSettings& settings, CData_All& data, std::string& erro
     bool more = count < limit;
     while (more) {
         const bool lineEnded = parse.NextLine();
-        // The counter already includes the line just read, so start lines
-        // 0 and 1 both take the first line.
-        if (parse.LineCount() >= settings.startLine)
+        // The parser counts only lines ended by a carriage return; a last
+        // line without one is still a line of its own. Lines before the
+        // start line are skipped, so a header line can be left out.
+        const int lineIndex = lineEnded ? parse.LineCount() - 1 : parse.LineCount();
+        if (lineIndex >= settings.startLine)
             more = ImportLine(parse, settings, limit, data, count);
         more = more && lineEnded;
     }

@@ -269,19 +269,23 @@ TEST_F(ImportTest, LastLineWithoutCarriageReturnIsImported)
     EXPECT_EQ(Msn(1), "222");
 }
 
-TEST_F(ImportTest, StartLineCountsTheLineJustRead)
+TEST_F(ImportTest, StartLineSkipsExactlyTheLinesBeforeIt)
 {
-    const std::string bytes = "L1\t\t1\rL2\t\t2\rL3\t\t3\r";
-    for (int start : {0, 1}) {
+    const std::string bytes = "L1\t\t1\rL2\t\t2\rL3\t\t3";
+    for (int start : {-5, 0}) {
         settings.startLine = start;
         ASSERT_TRUE(Import(bytes));
         EXPECT_EQ(Name(0), "L1") << start;
         EXPECT_EQ(Filled(), 3) << start;
     }
-    settings.startLine = 2;
+    settings.startLine = 1;
     ASSERT_TRUE(Import(bytes));
     EXPECT_EQ(Name(0), "L2");
     EXPECT_EQ(Filled(), 2);
+    settings.startLine = 2; // the last line has no carriage return
+    ASSERT_TRUE(Import(bytes));
+    EXPECT_EQ(Name(0), "L3");
+    EXPECT_EQ(Filled(), 1);
 }
 
 TEST_F(ImportTest, ResultIsSortedAndReplacesTheOldPhoneBook)

@@ -1,0 +1,6 @@
+#include "CData.h"
+
+std::string CData::GetColumnText(int column) const
+{
+    return "Inf " + std::to_string(column);
+}

@@ -1,0 +1,106 @@
+#include "CliMain.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunMvconf(const std::vector<std::string>& args)
+{
+    std::vector<std::string> storage{"mvconf"};
+    storage.insert(storage.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : storage)
+        argv.push_back(a.data());
+    std::ostringstream out, err;
+    IdentityScope shipped; // every run starts from the shipped identity
+    const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(Cli, NewAndConvertWriteDocuments)
+{
+    TempDir dir;
+    const std::string fresh = dir.File("neu.mv8");
+    ASSERT_EQ(RunMvconf({"--new", fresh}).status, 0);
+    const std::string text = ReadFileBytes(fresh);
+    EXPECT_TRUE(text.starts_with("[Basic]\r\nPhoneType=QL410\r\n"));
+    EXPECT_EQ(text.find("[DialName_"), std::string::npos); // shipped without the phone book
+
+    const std::string old = dir.File("alt.mv8");
+    WriteFileBytes(old, "[Foo]\nx=1\n[DialKey_2]\nUse=KEYPAD\nMsn=123\n");
+    const std::string converted = dir.File("neu2.mv8");
+    ASSERT_EQ(RunMvconf({"--convert", old, converted, "--firmware", "V2.00"}).status, 0);
+    const std::string conv = ReadFileBytes(converted);
+    EXPECT_NE(conv.find("[DialKey_2]\r\nKeyUse=DIAL\r\nDialKeyUse=KEYPAD\r\nDialKeyMsn=123\r\n"), std::string::npos);
+    EXPECT_EQ(conv.find("[Foo]"), std::string::npos); // a new file holds only what the program writes
+    ASSERT_EQ(RunMvconf({"--convert", old, old}).status, 0);
+    EXPECT_TRUE(ReadFileBytes(old).starts_with("[Foo]\r\nx=1\r\n[DialKey_2]\r\nUse=KEYPAD\r\nMsn=123\r\nKeyUse="));
+}
+
+TEST(Cli, ImportAndExportThePhoneBook)
+{
+    TempDir dir;
+    const std::string text = dir.File("liste.txt");
+    const std::string doc = dir.File("buch.mv8");
+    WriteFileBytes(text, "Name\tNummer\r\nMeier Hans\t030 1234\r\nAnna\t(089) 55\r\n");
+    const CliRun run = RunMvconf({"--import-phonebook", text, doc, "--start-line", "2", "--number-column", "2",
+                            "--prefix", "0"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("2 Telefonbucheintr"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(doc).find("[DialName_1]\r\nLoud=3\r\nMelodyExt=0\r\nName=Anna\r\nMsn=0089\r\n"),
+              std::string::npos);
+
+    const std::string exported = dir.File("aus.txt");
+    ASSERT_EQ(RunMvconf({"--export-phonebook", doc, exported}).status, 0);
+    EXPECT_EQ(ReadFileBytes(exported), "Anna\t0089\r\nMeier Hans\t0030\r\n");
+}
+
+TEST(Cli, BadCommandLinesAndFilesExitWithStatusTwoAndTouchNothing)
+{
+    TempDir dir;
+    const std::string doc = dir.File("buch.mv8");
+    WriteFileBytes(doc, "[Basic]\r\nLoudBox=2\r\n");
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"--new"},
+        {"--new", doc, "--convert", doc, doc},
+        {"--frobnicate", "1", "--new", doc},
+        {"--import-phonebook", dir.File("fehlt.txt"), doc},
+        {"--import-phonebook", doc, doc, "--entries", "201"},
+        {"--import-phonebook", doc, doc, "--name-columns", "1,2"},
+        {"--import-phonebook", doc, doc, "--phonebook-part", "0"},
+        {"--new", doc, "--start-line", "2"},
+        {"--new", doc, "--config-part", "2"},
+        {"--export-phonebook", dir.File("fehlt.mv8"), dir.File("aus.txt")},
+        {"--new", dir.File("fehlt/neu.mv8")},
+    };
+    for (const auto& args : bad) {
+        const CliRun run = RunMvconf(args);
+        EXPECT_EQ(run.status, 2) << args.size();
+        EXPECT_TRUE(run.err.starts_with("mvconf: ")) << run.err;
+    }
+    EXPECT_EQ(ReadFileBytes(doc), "[Basic]\r\nLoudBox=2\r\n");
+    EXPECT_FALSE(FileExists(dir.File("aus.txt")));
+}
+
+TEST(Cli, IdentityOverridesReachTheDocument)
+{
+    TempDir dir;
+    const std::string doc = dir.File("kalma.mv8");
+    ASSERT_EQ(RunMvconf({"--new", doc, "--country", "AUSTRIA", "--phonebook-part", "1", "--config-part", "0"}).status, 0);
+    const std::string text = ReadFileBytes(doc);
+    EXPECT_TRUE(text.starts_with("[DialName_1]\r\nLoud=3\r\nMelodyExt=0\r\nName=\r\n")); // no German presets
+    EXPECT_EQ(text.find("[Basic]"), std::string::npos);
+}
