@@ -137,33 +137,33 @@ const IdentitySpec* FindIdentity(std::string_view flag)
     return nullptr;
 }
 
-bool CheckIdentityValue(const IdentitySpec& spec, const std::string& value, CliOptions& o, std::string& error)
+bool CheckIdentityValue(const IdentitySpec& entry, const std::string& value, CliOptions& o, std::string& error)
 {
-    if (spec.id == IDS_PROP_CFG || spec.id == IDS_PROP_DIALNAME) {
+    if (entry.id == IDS_PROP_CFG || entry.id == IDS_PROP_DIALNAME) {
         if (value != "0" && value != "1") {
-            error = std::string(spec.flag) + ": nur 0 (aus) oder 1 (ein) ist erlaubt.";
+            error = std::string(entry.flag) + ": nur 0 (aus) oder 1 (ein) ist erlaubt.";
             return false;
         }
-        if (spec.id == IDS_PROP_DIALNAME)
+        if (entry.id == IDS_PROP_DIALNAME)
             o.phonebookPart = value == "1";
     }
     int ignored = 0;
-    if ((spec.id == IDS_MIN_WIDTH || spec.id == IDS_MIN_HEIGHT) && !ParseInt(spec.flag, value, 0, 10000, ignored, error))
+    if ((entry.id == IDS_MIN_WIDTH || entry.id == IDS_MIN_HEIGHT) && !ParseInt(entry.flag, value, 0, 10000, ignored, error))
         return false;
-    o.identity.emplace_back(spec.id, value);
+    o.identity.emplace_back(entry.id, value);
     return true;
 }
 
-bool TakeMode(const ModeSpec& spec, int& i, int argc, char** argv, CliOptions& o, std::string& error)
+bool TakeMode(const ModeSpec& entry, int& i, int argc, char** argv, CliOptions& o, std::string& error)
 {
     if (o.mode != CliMode::None) {
-        error = "Bitte nur eine Betriebsart angeben (" + std::string(spec.flag) + ").";
+        error = "Bitte nur eine Betriebsart angeben (" + std::string(entry.flag) + ").";
         return false;
     }
-    o.mode = spec.mode;
-    for (int n = 0; n < spec.files; ++n) {
+    o.mode = entry.mode;
+    for (int n = 0; n < entry.files; ++n) {
         if (++i >= argc || std::strncmp(argv[i], "--", 2) == 0) {
-            error = std::string(spec.flag) + ": es fehlt eine Datei.";
+            error = std::string(entry.flag) + ": es fehlt eine Datei.";
             return false;
         }
         o.files.emplace_back(argv[i]);
@@ -178,8 +178,8 @@ bool TakeOption(std::string_view flag, int& i, int argc, char** argv, CliOptions
         return false;
     }
     const std::string value = argv[++i];
-    if (const IdentitySpec* spec = FindIdentity(flag))
-        return CheckIdentityValue(*spec, value, o, error);
+    if (const IdentitySpec* entry = FindIdentity(flag))
+        return CheckIdentityValue(*entry, value, o, error);
     bool known = false;
     if (!ParseImportOption(flag, value, o.import, error, known))
         return false;
@@ -195,8 +195,8 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& o, std::string& error)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view flag = argv[i];
-        if (const ModeSpec* spec = FindMode(flag)) {
-            if (!TakeMode(*spec, i, argc, argv, o, error))
+        if (const ModeSpec* entry = FindMode(flag)) {
+            if (!TakeMode(*entry, i, argc, argv, o, error))
                 return false;
         } else if (flag.substr(0, 2) == "--") {
             if (!TakeOption(flag, i, argc, argv, o, error))

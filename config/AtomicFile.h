@@ -7,7 +7,7 @@
 // Writes bytes to a temporary file in the target's folder, flushes it to the
 // disk and renames it over the target, so a crash or a full disk never leaves
 // a half-written file. An existing target keeps its permissions. On failure
-// the target is untouched and error says what went wrong (in German, for users).
+// the target is untouched and error says what went wrong (German, UTF-8).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
 enum class ReadStatus { Read, Missing, Failed };

@@ -1,4 +1,4 @@
-// Bounded integers and keyword kinds of CData (spec Part 1.1).
+// Bounded integers and keyword kinds of CData.
 #include "CData.h"
 
 #include "Trace.h"

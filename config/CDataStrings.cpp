@@ -1,4 +1,4 @@
-// Character filters and string kinds of CData (spec Part 1.1).
+// Character filters and string kinds of CData.
 #include "CData.h"
 
 #include "Derivat.h"

@@ -112,7 +112,7 @@ bool CData_All::SetCountryDefaults()
     }
     if (d.PropDialName) {
         static const char* const names[] = {"Voxbox anw\xE4hlen", "Nachricht abh\xF6ren", "Nachricht l\xF6schen",
-                                            "n\xE4" "chste Nachricht"};
+                                            "n\xE4\x63hste Nachricht"};
         const char* const numbers[] = {kVoiceMailAccessNumber, "2580*", "9", "3"};
         for (int i = 0; i < 4; ++i) {
             SetDialNameName(i, names[i]);

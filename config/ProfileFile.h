@@ -9,8 +9,11 @@
 // exists replaces its value in place; a missing key is appended at the end of
 // its section, a missing section at the end of the file. No blank lines are
 // added. Reading delivers at most 29 bytes of a value.
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 class CProfileFile {
 public:
@@ -29,4 +32,39 @@ public:
     LoadStatus Load(const std::string& path, std::string& error);
     // Writes atomically (temporary file in the same folder, then rename).
     bool Save(const std::string& path, std::string& error) const;
+
+private:
+    // Hash and equality that ignore ASCII case, so lookups need no folded copy.
+    struct NoCaseHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct NoCaseEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NoCaseHash, NoCaseEqual>;
+
+    // Sections hold a few dozen keys at most; comparing hashes in file order
+    // finds the first of a name faster than a map that has to be built.
+    struct KeyRef {
+        std::size_t hash;
+        std::size_t line;
+    };
+    struct Section {
+        std::vector<std::string> lines; // lines[0] is the "[name]" header
+        std::vector<KeyRef> keys;       // in file order
+        std::size_t end = 1;            // one past the last non-blank line
+    };
+
+    void AddLine(std::string_view line);
+    void AppendSection(std::string_view section, std::string_view key, std::string_view value);
+    // Index into m_sections, or npos.
+    std::size_t FindSection(std::string_view name) const;
+    // Index into section.lines, or npos.
+    static std::size_t FindKey(const Section& section, std::string_view key);
+
+    std::vector<std::string> m_preamble; // lines before the first section
+    std::vector<Section> m_sections;
+    NameIndex m_sectionIndex; // first section of each name
 };

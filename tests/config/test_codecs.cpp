@@ -1,4 +1,4 @@
-// Value codecs of CData (spec Part 1.1).
+// Value codecs of CData.
 #include "CData.h"
 #include "TestSupport.h"
 
@@ -42,14 +42,6 @@ std::vector<std::string> Entries(std::initializer_list<const char*> messages)
     return lines;
 }
 
-// One identity text replaced (designated initialisers warn under -Wextra on GCC 12).
-Identity With(std::string Identity::*member, const char* value)
-{
-    Identity id;
-    id.*member = value;
-    return id;
-}
-
 class Codecs : public ::testing::Test {
 protected:
     IdentityScope identity; // shipped identity: VARONIK, V3.20
@@ -91,7 +83,7 @@ TEST_F(Codecs, TeamAndMsnIntLengths)
     EXPECT_EQ(S(&CData::StrToTeam, "123"), SR("", false));
     EXPECT_EQ(S(&CData::StrToMsnInt, "123"), SR("123", true)); // VARONIK: PropMsnIntLen 3
     EXPECT_EQ(S(&CData::StrToMsnInt, "1234"), SR("", false));
-    IdentityScope kalma(With(&Identity::derivative, "KALMA")); // PropMsnIntLen 2
+    IdentityScope kalma({.derivative = "KALMA"}); // PropMsnIntLen 2
     EXPECT_EQ(S(&CData::StrToMsnInt, "123"), SR("", false));
     EXPECT_EQ(S(&CData::StrToMsnInt, "12"), SR("12", true));
     EXPECT_EQ(trace.Count("CData: StrToMsnInt() Invalid length!"), 2);
@@ -101,10 +93,10 @@ TEST_F(Codecs, EuroSignNeedsExtendedCharSet)
 {
     const std::string text = "5\x80 \xE6\xC4";
     {
-        IdentityScope v304(With(&Identity::firmware, "V3.04"));
+        IdentityScope v304({.firmware = "V3.04"});
         EXPECT_EQ(S(&CData::StrToName, text), SR(text, true));
     }
-    IdentityScope v300(With(&Identity::firmware, "V3.00"));
+    IdentityScope v300({.firmware = "V3.00"});
     EXPECT_EQ(S(&CData::StrToName, text), SR("5 \xC4", false));
     EXPECT_EQ(trace.Lines(), Entries({"StrToNameStr() Invalid char!"}));
 }

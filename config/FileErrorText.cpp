@@ -1,0 +1,67 @@
+#include "FileErrorText.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+#include <locale.h>
+
+namespace {
+
+const char* GermanReason(int errorNumber)
+{
+    switch (errorNumber) {
+    case EACCES:
+    case EPERM:
+        return "Zugriff verweigert";
+    case ENOENT:
+        return "Datei oder Ordner nicht vorhanden";
+    case EISDIR:
+        return "das ist ein Ordner";
+    case ENOTDIR:
+        return "ein Teil des Pfads ist kein Ordner";
+    case ENOSPC:
+        return "kein Platz mehr auf dem Datenträger";
+    case EDQUOT:
+        return "Speicherkontingent überschritten";
+    case EROFS:
+        return "schreibgeschützter Datenträger";
+    case EFBIG:
+        return "Datei zu groß";
+    case ENAMETOOLONG:
+        return "Name zu lang";
+    case EIO:
+        return "Ein-/Ausgabefehler";
+    case EMFILE:
+    case ENFILE:
+        return "zu viele offene Dateien";
+    default:
+        return nullptr;
+    }
+}
+
+// The system's text in the "C" locale, which is plain ASCII whatever the
+// user's locale is.
+std::string SystemReason(int errorNumber)
+{
+    static const locale_t plain = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (plain)
+        return ::strerror_l(errorNumber, plain);
+    return "Systemfehler " + std::to_string(errorNumber);
+}
+
+} // namespace
+
+std::string FileErrorReason(int errorNumber)
+{
+    if (const char* reason = GermanReason(errorNumber))
+        return reason;
+    return SystemReason(errorNumber);
+}
+
+std::string FileErrorMessage(std::string_view path, std::string_view action, std::string_view reason)
+{
+    std::string message = "Die Datei \"";
+    message.append(path).append("\" kann nicht ").append(action).append(": ");
+    message.append(reason).append(".");
+    return message;
+}
