@@ -92,32 +92,37 @@ bool ParseFour(std::string_view flag, const std::string& text, std::array<int, 4
     return true;
 }
 
-bool ParseImportOption(std::string_view flag, const std::string& value, ImportSettings& s, std::string& error,
-                       bool& known)
+constexpr std::string_view kImportFlags[] = {"--start-line",    "--entries",       "--column-repeat",
+                                             "--name-columns",  "--name-tokens",   "--number-column",
+                                             "--number-token",  "--prefix"};
+
+bool IsImportFlag(std::string_view flag)
 {
-    known = true;
+    for (const auto f : kImportFlags)
+        if (f == flag)
+            return true;
+    return false;
+}
+
+bool ParseImportOption(std::string_view flag, const std::string& value, ImportSettings& s, std::string& error)
+{
     int v = 0;
-    if (flag == "--start-line") {
-        if (!ParseInt(flag, value, -1000000000, 1000000000, v, error))
-            return false;
-        s.startLine = v - 1;
-    } else if (flag == "--entries") {
+    if (flag == "--entries")
         return ParseInt(flag, value, 1, 200, s.entries, error);
-    } else if (flag == "--column-repeat") {
+    if (flag == "--column-repeat")
         return ParseInt(flag, value, 0, 50, s.columnRepeat, error);
-    } else if (flag == "--name-columns") {
+    if (flag == "--name-columns")
         return ParseFour(flag, value, s.nameColumn, error);
-    } else if (flag == "--name-tokens") {
+    if (flag == "--name-tokens")
         return ParseFour(flag, value, s.nameToken, error);
-    } else if (flag == "--number-column" || flag == "--number-token") {
-        if (!ParseInt(flag, value, 0, 50, v, error))
-            return false;
-        (flag == "--number-column" ? s.numberColumn : s.numberToken) = v - 1;
-    } else if (flag == "--prefix") {
+    if (flag == "--prefix") {
         s.prefix = value;
-    } else {
-        known = false;
+        return true;
     }
+    const bool isStart = flag == "--start-line";
+    if (!ParseInt(flag, value, isStart ? -1000000000 : 0, isStart ? 1000000000 : 50, v, error))
+        return false;
+    (isStart ? s.startLine : flag == "--number-column" ? s.numberColumn : s.numberToken) = v - 1;
     return true;
 }
 
@@ -173,20 +178,20 @@ bool TakeMode(const ModeSpec& entry, int& i, int argc, char** argv, CliOptions& 
 
 bool TakeOption(std::string_view flag, int& i, int argc, char** argv, CliOptions& o, std::string& error)
 {
+    const IdentitySpec* identity = FindIdentity(flag);
+    if (!identity && !IsImportFlag(flag)) {
+        error = "Unbekannte Option " + std::string(flag) + ".";
+        return false;
+    }
     if (i + 1 >= argc) {
         error = std::string(flag) + ": es fehlt der Wert.";
         return false;
     }
     const std::string value = argv[++i];
-    if (const IdentitySpec* entry = FindIdentity(flag))
-        return CheckIdentityValue(*entry, value, o, error);
-    bool known = false;
-    if (!ParseImportOption(flag, value, o.import, error, known))
-        return false;
-    if (!known)
-        error = "Unbekannte Option " + std::string(flag) + ".";
-    o.importOptionsGiven |= known;
-    return known;
+    if (identity)
+        return CheckIdentityValue(*identity, value, o, error);
+    o.importOptionsGiven = true;
+    return ParseImportOption(flag, value, o.import, error);
 }
 
 } // namespace
