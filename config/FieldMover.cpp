@@ -21,7 +21,8 @@ void FieldMover::Str(const char* key, std::string& field, StrReader reader)
         reader(field, Text(key));
 }
 
-void FieldMover::Int(const char* key, int& field, IntReader reader, IntWriter writer)
+template <typename Field, typename Reader, typename Writer>
+void FieldMover::Move(const char* key, Field& field, Reader reader, Writer writer)
 {
     if (m_write) {
         std::string text;
@@ -30,26 +31,19 @@ void FieldMover::Int(const char* key, int& field, IntReader reader, IntWriter wr
     } else {
         reader(field, Text(key));
     }
+}
+
+void FieldMover::Int(const char* key, int& field, IntReader reader, IntWriter writer)
+{
+    Move(key, field, reader, writer);
 }
 
 void FieldMover::Word(const char* key, int& field, IntReader reader, WordWriter writer)
 {
-    if (m_write) {
-        std::string text;
-        writer(field, text);
-        Put(key, text);
-    } else {
-        reader(field, Text(key));
-    }
+    Move(key, field, reader, writer);
 }
 
 void FieldMover::Counter(const char* key, std::uint32_t& field)
 {
-    if (m_write) {
-        std::string text;
-        CData::PayCounterToStr(field, text);
-        Put(key, text);
-    } else {
-        CData::StrToPayCounter(field, Text(key));
-    }
+    Move(key, field, &CData::StrToPayCounter, &CData::PayCounterToStr);
 }

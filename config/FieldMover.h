@@ -34,6 +34,8 @@ public:
 
 private:
     void Put(const char* key, const std::string& text);
+    template <typename Field, typename Reader, typename Writer>
+    void Move(const char* key, Field& field, Reader reader, Writer writer);
 
     CProfileFile& m_file;
     bool m_write;
