@@ -3,6 +3,8 @@
 #include "CData_All.h"
 #include "CQ410CfDoc.h"
 #include "CliOptions.h"
+#include "CliSession.h"
+#include "CliTransfer.h"
 #include "Derivat.h"
 #include "PhoneBookImport.h"
 #include "StringResources.h"
@@ -12,25 +14,9 @@
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitError = 2;
-
-bool Exists(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-// The application's three data sets; the transfer copy is not needed here.
-struct Session {
-    CData_All data;
-    CData_All saved;
-    CQ410CfDoc doc{data, saved};
-};
-
 bool ApplyIdentity(const CliOptions& o, std::string& error)
 {
-    const bool phoneBookMode = o.mode == CliMode::ImportPhoneBook || o.mode == CliMode::ExportPhoneBook;
+    const bool phoneBookMode = IsPhoneBookMode(o.mode);
     // The shipped build has the phone book switched off; the phone-book modes
     // would then neither read nor write it, so they switch it on themselves.
     if (phoneBookMode && o.phonebookPart == false) {
@@ -44,12 +30,6 @@ bool ApplyIdentity(const CliOptions& o, std::string& error)
     Derivat().DerivatLoad();
     Derivat().DerivatToProperties(1);
     return true;
-}
-
-int Fail(std::ostream& err, const std::string& message)
-{
-    err << "mvconf: " << message << "\n";
-    return kExitError;
 }
 
 int RunNew(Session& s, const CliOptions& o, std::ostream& err)
@@ -133,6 +113,10 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     case CliMode::Convert: return RunConvert(s, o, err);
     case CliMode::ImportPhoneBook: return RunImport(s, o, out, err);
     case CliMode::ExportPhoneBook: return RunExport(s, o, err);
+    case CliMode::ReadConfig:
+    case CliMode::WriteConfig:
+    case CliMode::ReadPhoneBook:
+    case CliMode::WritePhoneBook: return RunTransferMode(s, o, out, err);
     default: return Fail(err, "Unbekannte Betriebsart.");
     }
 }

@@ -15,6 +15,8 @@ const char* const kCliUsage =
     "         [--name-columns a,b,c,d] [--name-tokens a,b,c,d] [--number-column N] [--number-token N]\n"
     "         [--prefix P]\n"
     "  mvconf --export-phonebook FILE.mv8 TEXT\n"
+    "  mvconf [--device PATH | --port N] --read-config FILE.mv8 | --write-config FILE.mv8\n"
+    "         | --read-phonebook FILE.mv8 | --write-phonebook FILE.mv8\n"
     "Kennung (in jeder Betriebsart): --derivative NAME --country NAME --firmware Vx.yy\n"
     "         --config-part 0|1 --phonebook-part 0|1 --min-width N --min-height N\n"
     "Spalten, Zeichenketten und Zeilen zählen ab 1 wie im Importdialog.\n";
@@ -34,6 +36,10 @@ constexpr ModeSpec kModes[] = {
     {"--convert", CliMode::Convert, 2},
     {"--import-phonebook", CliMode::ImportPhoneBook, 2},
     {"--export-phonebook", CliMode::ExportPhoneBook, 2},
+    {"--read-config", CliMode::ReadConfig, 1},
+    {"--write-config", CliMode::WriteConfig, 1},
+    {"--read-phonebook", CliMode::ReadPhoneBook, 1},
+    {"--write-phonebook", CliMode::WritePhoneBook, 1},
 };
 
 struct IdentitySpec {
@@ -176,10 +182,19 @@ bool TakeMode(const ModeSpec& entry, int& i, int argc, char** argv, CliOptions& 
     return true;
 }
 
+bool TakePortOption(std::string_view flag, const std::string& value, CliOptions& o, std::string& error)
+{
+    if (flag == "--port")
+        return ParseInt(flag, value, 1, 255, o.port, error);
+    o.device = value;
+    return true;
+}
+
 bool TakeOption(std::string_view flag, int& i, int argc, char** argv, CliOptions& o, std::string& error)
 {
     const IdentitySpec* identity = FindIdentity(flag);
-    if (!identity && !IsImportFlag(flag)) {
+    const bool portFlag = flag == "--port" || flag == "--device";
+    if (!identity && !portFlag && !IsImportFlag(flag)) {
         error = "Unbekannte Option " + std::string(flag) + ".";
         return false;
     }
@@ -190,6 +205,8 @@ bool TakeOption(std::string_view flag, int& i, int argc, char** argv, CliOptions
     const std::string value = argv[++i];
     if (identity)
         return CheckIdentityValue(*identity, value, o, error);
+    if (portFlag)
+        return TakePortOption(flag, value, o, error);
     o.importOptionsGiven = true;
     return ParseImportOption(flag, value, o.import, error);
 }
@@ -219,5 +236,25 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& o, std::string& error)
         error = "Die Importeinstellungen gelten nur mit --import-phonebook.";
         return false;
     }
+    if ((!o.device.empty() || o.port) && !IsTransferMode(o.mode)) {
+        error = "--device und --port gelten nur beim Lesen und Schreiben am Telefon.";
+        return false;
+    }
+    if (!o.device.empty() && o.port) {
+        error = "Bitte entweder --device oder --port angeben.";
+        return false;
+    }
     return true;
+}
+
+bool IsTransferMode(CliMode mode)
+{
+    return mode == CliMode::ReadConfig || mode == CliMode::WriteConfig || mode == CliMode::ReadPhoneBook ||
+           mode == CliMode::WritePhoneBook;
+}
+
+bool IsPhoneBookMode(CliMode mode)
+{
+    return mode == CliMode::ImportPhoneBook || mode == CliMode::ExportPhoneBook || mode == CliMode::ReadPhoneBook ||
+           mode == CliMode::WritePhoneBook;
 }

@@ -7,7 +7,15 @@
 #include <utility>
 #include <vector>
 
-enum class CliMode { None, Help, Version, New, Convert, ImportPhoneBook, ExportPhoneBook };
+enum class CliMode {
+    None, Help, Version, New, Convert, ImportPhoneBook, ExportPhoneBook,
+    ReadConfig, WriteConfig, ReadPhoneBook, WritePhoneBook,
+};
+
+// The modes that talk to the telephone.
+bool IsTransferMode(CliMode mode);
+// The modes that need the phone-book part switched on.
+bool IsPhoneBookMode(CliMode mode);
 
 struct CliOptions {
     CliMode mode = CliMode::None;
@@ -16,6 +24,8 @@ struct CliOptions {
     std::optional<bool> phonebookPart;              // as given with --phonebook-part
     ImportSettings import;                          // counted from 0, as the import takes them
     bool importOptionsGiven = false;
+    std::string device; // --device PATH
+    int port = 0;       // --port N; 0: the port of the profile
 };
 
 // Fills options; false with a message in error for a bad command line.

@@ -143,6 +143,11 @@ std::size_t CProfileFile::FindKey(const Section& section, std::string_view key)
 
 std::string CProfileFile::GetString(std::string_view section, std::string_view key) const
 {
+    return GetFullString(section, key).substr(0, kMaxValueBytes);
+}
+
+std::string CProfileFile::GetFullString(std::string_view section, std::string_view key) const
+{
     const std::size_t index = FindSection(section);
     if (index == std::string::npos)
         return {};
@@ -151,7 +156,7 @@ std::string CProfileFile::GetString(std::string_view section, std::string_view k
     if (found == std::string::npos)
         return {};
     const std::string& line = s.lines[found];
-    return line.substr(line.find('=') + 1, kMaxValueBytes);
+    return line.substr(line.find('=') + 1);
 }
 
 void CProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value)

@@ -26,6 +26,8 @@ public:
 
     // The value, cut to 29 bytes; the empty text when section or key is missing.
     std::string GetString(std::string_view section, std::string_view key) const;
+    // The whole value, for the program's own settings (device paths are long).
+    std::string GetFullString(std::string_view section, std::string_view key) const;
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // Loads a file; Missing leaves an empty profile. On Failed, error says why.

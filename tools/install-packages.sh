@@ -3,7 +3,7 @@
 # Usage: tools/install-packages.sh [build|test]
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build)
+build_packages=(g++ cmake ninja-build qt6-base-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev)
 
 wanted=("${build_packages[@]}")

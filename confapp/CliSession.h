@@ -1,0 +1,27 @@
+#pragma once
+// What one command-line run works on: the application's data sets and its document.
+#include "CData_All.h"
+#include "CQ410CfDoc.h"
+
+#include <ostream>
+#include <string>
+
+struct Session {
+    CData_All data;
+    CData_All saved;
+    CData_All transfer;
+    CQ410CfDoc doc{data, saved};
+};
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitTransferFailed = 1;
+inline constexpr int kExitError = 2;
+
+inline int Fail(std::ostream& err, const std::string& message, int status = kExitError)
+{
+    err << "mvconf: " << message << "\n";
+    return status;
+}
+
+// True when a file (or anything else) stands at path.
+bool Exists(const std::string& path);

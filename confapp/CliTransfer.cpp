@@ -1,0 +1,153 @@
+#include "CliTransfer.h"
+
+#include "CliOptions.h"
+#include "CliSession.h"
+#include "ProfileFile.h"
+#include "QtTransferHost.h"
+#include "ReadBackup.h"
+#include "TransferRunner.h"
+#include "TransferTexts.h"
+#include "UserPaths.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kDefaultComPort = 2;
+
+struct TransferPlan {
+    int mode;
+    bool reads;
+    const char* backupName;
+};
+
+TransferPlan PlanOf(CliMode mode)
+{
+    switch (mode) {
+    case CliMode::ReadConfig: return {MODE_READ_CFG, true, "konfiguration"};
+    case CliMode::ReadPhoneBook: return {MODE_READ_DIALNAME, true, "telefonbuch"};
+    case CliMode::WritePhoneBook: return {MODE_WRITE_DIALNAME, false, nullptr};
+    default: return {MODE_WRITE_CFG, false, nullptr};
+    }
+}
+
+int ProfilePort(const std::string& profilePath)
+{
+    CProfileFile profile;
+    std::string ignored;
+    profile.Load(profilePath, ignored);
+    const int port = std::atoi(profile.GetString("Transfer", "ComPort").c_str());
+    return port >= 1 && port <= 255 ? port : kDefaultComPort;
+}
+
+// Reading starts from the file when there is one (the phone book or the
+// configuration it already holds stays), writing needs it.
+bool OpenDocument(Session& s, const std::string& path, bool reads, std::string& error)
+{
+    if (reads && !Exists(path))
+        return s.doc.OnNewDocument();
+    return s.doc.OnOpenDocument(path, error);
+}
+
+// The transfer copy as the application's transfer commands prepare it.
+void PrepareTransferCopy(Session& s, int mode)
+{
+    s.transfer = s.data;
+    if (mode == MODE_READ_CFG)
+        s.transfer.ResetCfg();
+    else if (mode == MODE_READ_DIALNAME)
+        s.transfer.ResetDialName();
+}
+
+class ProgressPrinter {
+public:
+    explicit ProgressPrinter(std::ostream& out) : m_out(out), m_enabled(::isatty(STDOUT_FILENO)) {}
+    ~ProgressPrinter()
+    {
+        if (m_shown >= 0)
+            m_out << "\n";
+    }
+    void Show(int percent)
+    {
+        if (!m_enabled || percent == m_shown)
+            return;
+        m_shown = percent;
+        m_out << "\r" << percent << " %" << std::flush;
+    }
+
+private:
+    std::ostream& m_out;
+    bool m_enabled;
+    int m_shown = -1;
+};
+
+// Runs the transfer on an event loop until it has succeeded or failed.
+CTransferRunner::Status Run(CTransferRunner& runner, QtTransferHost& host, ProgressPrinter& progress)
+{
+    QEventLoop loop;
+    host.onTimer = [&runner](int id) { runner.OnTimer(id); };
+    runner.onChange = [&] {
+        progress.Show(runner.Progress());
+        if (runner.GetStatus() != CTransferRunner::Status::Running)
+            loop.quit();
+    };
+    if (runner.Start())
+        loop.exec();
+    return runner.GetStatus();
+}
+
+void KeepBackup(const Session& s, const TransferPlan& plan, std::ostream& err)
+{
+    std::string saved, error;
+    if (!KeepReadBackup(s.data, UserStateDir("mvconf") + "/backups", plan.backupName, saved, error))
+        err << "mvconf: Warnung: keine Sicherungskopie angelegt: " << error << "\n";
+}
+
+} // namespace
+
+bool Exists(const std::string& path)
+{
+    return ::access(path.c_str(), F_OK) == 0;
+}
+
+int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
+{
+    const TransferPlan plan = PlanOf(o.mode);
+    const std::string& path = o.files[0];
+    std::string error;
+    if (!OpenDocument(s, path, plan.reads, error))
+        return Fail(err, error);
+    PrepareTransferCopy(s, plan.mode);
+
+    std::unique_ptr<QCoreApplication> app;
+    static int argc = 1;
+    static char name[] = "mvconf";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
+    const std::string profile = UserProfilePath("mvconf");
+    const int port = o.port ? o.port : ProfilePort(profile);
+    QtTransferHost host;
+    CTransferRunner runner(plan.mode, s.transfer, s.data, host);
+    runner.SetPort(port, o.device.empty() ? DeviceForPort(profile, port) : o.device);
+    ProgressPrinter progress(out);
+    const CTransferRunner::Status status = Run(runner, host, progress);
+
+    if (status == CTransferRunner::Status::PortFailed)
+        return Fail(err, std::string(TransferFailureText(MODE_PORT_FAILED)) + " " + PortOpenFailureReason(runner.Port()));
+    if (status != CTransferRunner::Status::Succeeded)
+        return Fail(err, TransferFailureText(plan.mode), kExitTransferFailed);
+    if (!plan.reads)
+        return kExitOk;
+    if (!s.doc.OnSaveDocument(path, error))
+        return Fail(err, error);
+    KeepBackup(s, plan, err);
+    return kExitOk;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The transfer host on a Qt event loop: window-style repeating timers by
+// id, queued calls onto the owner's thread, and the handshake pauses.
+#include "ITransferHost.h"
+
+#include <QObject>
+
+#include <functional>
+#include <map>
+
+class QTimer;
+
+class QtTransferHost : public QObject, public ITransferHost {
+public:
+    explicit QtTransferHost(QObject* parent = nullptr);
+
+    // Every expired timer goes here (the runner's OnTimer).
+    std::function<void(int id)> onTimer;
+
+    void SetTimer(int id, int periodMs) override;
+    void KillTimer(int id) override;
+    void Delay(int ms) override;
+    void Post(std::function<void()> fn) override;
+
+private:
+    std::map<int, QTimer*> m_timers;
+};

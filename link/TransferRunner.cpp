@@ -1,0 +1,141 @@
+#include "TransferRunner.h"
+
+#include "CData_All.h"
+#include "Trace.h"
+
+namespace {
+
+void Trace(std::string_view message)
+{
+    TraceLine("CDlg_SioTrans", message);
+}
+
+} // namespace
+
+int FirstStateOfMode(int mode)
+{
+    switch (mode) {
+    case MODE_WRITE_CFG: return CTrans::STATE_WRITE_CFG;
+    case MODE_READ_CFG: return CTrans::STATE_READ_CFG;
+    case MODE_WRITE_DIALNAME: return CTrans::STATE_WRITE_DIALNAME;
+    case MODE_READ_DIALNAME: return CTrans::STATE_READ_DIALNAME;
+    default: return CTrans::STATE_IDLE;
+    }
+}
+
+CTransferRunner::CTransferRunner(int mode, CData_All& transferCopy, CData_All& documentData, ITransferHost& host)
+    : m_mode(mode), m_requestedMode(mode), m_transferCopy(transferCopy), m_documentData(documentData), m_host(host)
+{
+    m_trans = std::make_unique<CTrans>(m_transferCopy, m_sio, m_host);
+    m_sio.SetParams(kPortSettings);
+}
+
+CTransferRunner::~CTransferRunner()
+{
+    *m_alive = false;
+    m_host.KillTimer(kPollTimer);
+    m_sio.Close();
+}
+
+void CTransferRunner::SetPort(int portNumber, std::string devicePath)
+{
+    m_sio.SetPortNumber(portNumber);
+    m_sio.SetDevicePath(std::move(devicePath));
+}
+
+bool CTransferRunner::Start()
+{
+    Trace("Link_Init_Trans()");
+    if (!m_sio.Open(this)) {
+        m_mode = MODE_PORT_FAILED;
+        Finish(Status::PortFailed);
+        return false;
+    }
+    m_sio.SetFlowRtsCts(1);
+    m_sio.SetDtr(1);
+    m_status = Status::Running;
+    m_trans->StateSet(FirstStateOfMode(m_mode));
+    m_host.SetTimer(kPollTimer, kPollMs);
+    Notify();
+    return true;
+}
+
+bool CTransferRunner::Repeat()
+{
+    return m_status == Status::Failed && Start();
+}
+
+void CTransferRunner::Cancel()
+{
+    Trace("OnSiotransCancel() Beg.");
+    m_host.KillTimer(kPollTimer);
+    if (m_status == Status::Running) {
+        Trace("OnSiotransCancel() StateSet call.");
+        m_trans->StateSet(CTrans::STATE_ABORT);
+        Trace("OnSiotransCancel() StateSet done.");
+    }
+    m_sio.Close();
+    Trace("OnSiotransCancel() Close done.");
+    m_status = Status::Cancelled;
+    Trace("OnSiotransCancel() End.");
+    Notify();
+}
+
+void CTransferRunner::OnTimer(int id)
+{
+    if (id == kPollTimer)
+        Poll();
+    else
+        m_trans->OnTimer(id);
+}
+
+int CTransferRunner::Progress() const
+{
+    const int p = m_trans->GetProgress();
+    return p < 0 ? 0 : p > 100 ? 100 : p;
+}
+
+void CTransferRunner::Poll()
+{
+    if (m_status != Status::Running)
+        return;
+    const int state = m_trans->StateGet();
+    if (state == CTrans::STATE_END) {
+        m_documentData = m_transferCopy;
+        m_documentData.Validate();
+        Finish(Status::Succeeded);
+    } else if (state == CTrans::STATE_ERR) {
+        Finish(Status::Failed);
+    } else {
+        Notify();
+    }
+}
+
+void CTransferRunner::Finish(Status status)
+{
+    m_host.KillTimer(kPollTimer);
+    m_sio.Close();
+    m_status = status;
+    Notify();
+}
+
+void CTransferRunner::Notify()
+{
+    if (onChange)
+        onChange();
+}
+
+void CTransferRunner::PostCommNotify(int notice)
+{
+    std::weak_ptr<bool> alive = m_alive;
+    m_host.Post([this, alive, notice] {
+        if (auto token = alive.lock(); token && *token)
+            OnCommNotify(notice);
+    });
+}
+
+void CTransferRunner::OnCommNotify(int notice)
+{
+    if (notice == CN_RECEIVE && m_sio.IsOpen())
+        m_trans->OnRxL1();
+}

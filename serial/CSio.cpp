@@ -1,0 +1,439 @@
+#include "CSio.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <system_error>
+
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// Poll interval while the handed-over output waits to drain (TIOCOUTQ has no wake-up).
+constexpr int kDrainPollMs = 5;
+
+bool SpeedForBaud(long baud, speed_t& speed)
+{
+    static constexpr struct {
+        long baud;
+        speed_t speed;
+    } kRates[] = {
+        {134, B134},       {150, B150},       {200, B200},       {300, B300},
+        {600, B600},       {1200, B1200},     {1800, B1800},     {2400, B2400},
+        {4800, B4800},     {9600, B9600},     {19200, B19200},   {38400, B38400},
+        {57600, B57600},   {115200, B115200}, {230400, B230400}, {460800, B460800},
+        {500000, B500000}, {576000, B576000}, {921600, B921600},
+    };
+    for (const auto& rate : kRates) {
+        if (rate.baud == baud) {
+            speed = rate.speed;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool WouldBlock(int err)
+{
+    return err == EAGAIN || err == EWOULDBLOCK || err == EINTR;
+}
+
+} // namespace
+
+std::string DefaultDeviceForPort(int n)
+{
+    return "/dev/ttyS" + std::to_string(n - 1);
+}
+
+CSio::CSio() = default;
+
+CSio::~CSio()
+{
+    Close();
+}
+
+void CSio::SetPortNumber(int n)
+{
+    m_portNumber = n;
+}
+
+void CSio::SetDevicePath(std::string path)
+{
+    m_devicePath = std::move(path);
+}
+
+int CSio::SetBufferSizes(int rx, int tx)
+{
+    // rxSize has no counterpart on termios (the driver sizes its own queue);
+    // txSize is the staging buffer that Open allocates.
+    if (rx <= 0 || tx <= 0)
+        return 0;
+    m_rxSize = rx;
+    m_txSize = tx;
+    return 1;
+}
+
+int CSio::SetParams(std::string_view settings)
+{
+    m_settingsOk = 0;
+    const std::string text(settings); // strtol needs the terminating zero
+    const char* start = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const long baud = std::strtol(start, &end, 10);
+    const std::size_t used = static_cast<std::size_t>(end - start);
+    if (used < 3 || used > 7 || baud < 120)
+        return 0;
+    // text[used] is the separator and is not examined.
+    if (text.size() < used + 4)
+        return 0;
+    const char dataBits = text[used + 1];
+    const char parity = static_cast<char>(text[used + 2] & ~0x20); // ASCII upper case
+    const char stopBits = text[used + 3];
+    if (dataBits < '5' || dataBits > '8')
+        return 0;
+    if (parity != 'N' && parity != 'O' && parity != 'E')
+        return 0;
+    if (stopBits != '1' && stopBits != '2')
+        return 0;
+    speed_t speed = B0;
+    if (!SpeedForBaud(baud, speed))
+        return 0;
+
+    m_speed = static_cast<unsigned>(speed);
+    m_dataBits = dataBits - '0';
+    m_parity = parity;
+    m_stopBits = stopBits - '0';
+    if (IsOpen())
+        m_settingsOk = ApplyTermios(m_rtsCts) == 0 ? 1 : 0;
+    else
+        m_settingsOk = 1;
+    return m_settingsOk;
+}
+
+int CSio::ApplyTermios(bool withFlow) const
+{
+    termios t{};
+    if (tcgetattr(m_fd, &t) != 0)
+        return -1;
+    cfmakeraw(&t);
+    t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
+    t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    t.c_cflag |= CLOCAL | CREAD;
+    switch (m_dataBits) {
+    case 5: t.c_cflag |= CS5; break;
+    case 6: t.c_cflag |= CS6; break;
+    case 7: t.c_cflag |= CS7; break;
+    default: t.c_cflag |= CS8; break;
+    }
+    if (m_parity == 'O')
+        t.c_cflag |= PARENB | PARODD;
+    else if (m_parity == 'E')
+        t.c_cflag |= PARENB;
+    if (m_stopBits == 2)
+        t.c_cflag |= CSTOPB;
+    if (withFlow)
+        t.c_cflag |= CRTSCTS;
+    t.c_cc[VMIN] = 0;
+    t.c_cc[VTIME] = 0;
+    const auto speed = static_cast<speed_t>(m_speed);
+    if (cfsetispeed(&t, speed) != 0 || cfsetospeed(&t, speed) != 0)
+        return -1;
+    return tcsetattr(m_fd, TCSANOW, &t);
+}
+
+void CSio::SetModemLine(int line, bool on) const
+{
+    // Fails on devices without modem lines (pseudo-terminals): ignored.
+    int bits = line;
+    (void)ioctl(m_fd, on ? TIOCMBIS : TIOCMBIC, &bits);
+}
+
+void CSio::SetFlowRtsCts(int on)
+{
+    m_rtsCts = on != 0;
+    if (!IsOpen())
+        return;
+    // RTS: handshake when on (raised, then driven by the driver), low when off.
+    if (m_rtsCts)
+        SetModemLine(TIOCM_RTS, true);
+    (void)ApplyTermios(m_rtsCts); // a refusal is ignored
+    if (!m_rtsCts)
+        SetModemLine(TIOCM_RTS, false);
+}
+
+void CSio::SetDtr(int on)
+{
+    m_dtr = on != 0;
+    if (IsOpen())
+        SetModemLine(TIOCM_DTR, m_dtr);
+}
+
+void CSio::FailOpen(OpenError error, int err)
+{
+    m_openError = error;
+    m_openErrno = err;
+    if (m_wakeFd >= 0) {
+        ::close(m_wakeFd);
+        m_wakeFd = -1;
+    }
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    m_txBuffer = {};
+    m_owner = nullptr;
+}
+
+int CSio::Open(ISioNotify* owner)
+{
+    if (IsOpen()) {
+        m_openError = OpenError::AlreadyOpen;
+        m_openErrno = 0;
+        return 0;
+    }
+    m_openError = OpenError::None;
+    m_openErrno = 0;
+    if (owner == nullptr) {
+        FailOpen(OpenError::Other, EINVAL);
+        return 0;
+    }
+    if (m_settingsOk == 0) {
+        FailOpen(OpenError::BadSettings, 0);
+        return 0;
+    }
+    if (m_portNumber < 1 || m_portNumber > 255) {
+        FailOpen(OpenError::BadPortNumber, 0);
+        return 0;
+    }
+    m_openedPath = m_devicePath.empty() ? DefaultDeviceForPort(m_portNumber) : m_devicePath;
+
+    const int fd = ::open(m_openedPath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        OpenError error = OpenError::Other;
+        if (err == EACCES || err == EPERM)
+            error = OpenError::PermissionDenied;
+        else if (err == ENOENT || err == ENODEV || err == ENXIO)
+            error = OpenError::NotFound;
+        else if (err == EBUSY) // TIOCEXCL of another holder
+            error = OpenError::Busy;
+        FailOpen(error, err);
+        return 0;
+    }
+    m_fd = fd;
+    if (!isatty(m_fd)) {
+        FailOpen(OpenError::Other, ENOTTY);
+        return 0;
+    }
+    // The lock first: TIOCEXCL is a flag of the device and must not be set on
+    // somebody else's port.
+    if (flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        FailOpen(OpenError::Busy, errno);
+        return 0;
+    }
+    (void)ioctl(m_fd, TIOCEXCL);
+    const auto failExclusive = [this](OpenError error, int err) {
+        (void)ioctl(m_fd, TIOCNXCL);
+        FailOpen(error, err);
+    };
+    if (ApplyTermios(m_rtsCts) != 0 && (!m_rtsCts || ApplyTermios(false) != 0)) {
+        failExclusive(OpenError::Other, errno);
+        return 0;
+    }
+    // The lines as the settings say (the driver raised both on open).
+    SetModemLine(TIOCM_DTR, m_dtr);
+    SetModemLine(TIOCM_RTS, m_rtsCts);
+    serial_struct serial{};
+    if (ioctl(m_fd, TIOCGSERIAL, &serial) == 0) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        (void)ioctl(m_fd, TIOCSSERIAL, &serial); // refusal ignored
+    }
+    (void)tcflush(m_fd, TCIOFLUSH);
+
+    m_wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (m_wakeFd < 0) {
+        failExclusive(OpenError::Other, errno);
+        return 0;
+    }
+    try {
+        m_txBuffer.assign(static_cast<std::size_t>(m_txSize), 0);
+    } catch (const std::bad_alloc&) {
+        failExclusive(OpenError::Other, ENOMEM);
+        return 0;
+    }
+    m_txLen = 0;
+    m_txDone = 0;
+    m_txAwaitDrain = false;
+    m_owner = owner;
+    m_rxNotified = false;
+    m_stopRequested = false;
+    try {
+        m_watcher = std::thread(&CSio::WatchLoop, this);
+    } catch (const std::system_error& e) {
+        failExclusive(OpenError::Other, e.code().value());
+        return 0;
+    }
+    return 1;
+}
+
+void CSio::Wake() const
+{
+    const std::uint64_t one = 1;
+    (void)!::write(m_wakeFd, &one, sizeof one);
+}
+
+int CSio::Read(unsigned char* buffer, int max)
+{
+    if (!IsOpen() || max <= 0 || buffer == nullptr)
+        return 0;
+    if (m_rxNotified.exchange(false))
+        Wake(); // the watcher watches for input again
+    const ssize_t n = ::read(m_fd, buffer, static_cast<std::size_t>(max));
+    // EAGAIN: nothing queued; any other error (device gone): nothing to read either.
+    return n > 0 ? static_cast<int>(n) : 0;
+}
+
+int CSio::Write(const unsigned char* bytes, int len)
+{
+    if (!IsOpen() || len <= 0 || bytes == nullptr)
+        return 0;
+    std::size_t n = 0;
+    {
+        std::lock_guard lock(m_txMutex);
+        if (m_txDone < m_txLen)
+            return 0; // the previous write is still being handed to the driver
+        n = std::min(static_cast<std::size_t>(len), m_txBuffer.size());
+        std::memcpy(m_txBuffer.data(), bytes, n);
+        const ssize_t written = ::write(m_fd, m_txBuffer.data(), n);
+        if (written < 0 && !WouldBlock(errno)) {
+            m_txLen = 0;
+            m_txDone = 0;
+            return 0;
+        }
+        m_txLen = n;
+        m_txDone = written > 0 ? static_cast<std::size_t>(written) : 0;
+        m_txAwaitDrain = true;
+    }
+    Wake(); // the watcher completes the write and reports the drain
+    return static_cast<int>(n);
+}
+
+void CSio::WatchLoop()
+{
+    bool fdDead = false;
+    while (!m_stopRequested.load()) {
+        bool wantOut = false;
+        bool drained = false;
+        int timeout = -1;
+        {
+            std::lock_guard lock(m_txMutex);
+            if (fdDead) {
+                m_txLen = 0;
+                m_txDone = 0;
+                m_txAwaitDrain = false;
+            }
+            wantOut = m_txDone < m_txLen;
+            if (m_txAwaitDrain && !wantOut) {
+                int queued = 0;
+                if (ioctl(m_fd, TIOCOUTQ, &queued) != 0 || queued <= 0) {
+                    m_txAwaitDrain = false;
+                    drained = true;
+                } else {
+                    timeout = kDrainPollMs;
+                }
+            }
+        }
+        if (drained)
+            m_owner->PostCommNotify(CN_TRANSMIT);
+
+        pollfd fds[2] = {{m_wakeFd, POLLIN, 0}, {m_fd, 0, 0}};
+        nfds_t count = 1;
+        if (!fdDead) {
+            // While a receive notice is outstanding, input is not watched (no spinning
+            // on unread bytes); Read wakes us when it clears the flag.
+            if (!m_rxNotified.load())
+                fds[1].events |= POLLIN;
+            if (wantOut)
+                fds[1].events |= POLLOUT;
+            count = 2; // even with no events: hang-up and errors are reported
+        }
+        if (poll(fds, count, timeout) < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (fds[0].revents & POLLIN) {
+            std::uint64_t value = 0;
+            (void)!::read(m_wakeFd, &value, sizeof value);
+        }
+        if (m_stopRequested.load())
+            break;
+        if (count < 2)
+            continue;
+        const short events = fds[1].revents;
+        if (events & POLLOUT) {
+            std::lock_guard lock(m_txMutex);
+            if (m_txDone < m_txLen) {
+                const ssize_t written = ::write(m_fd, m_txBuffer.data() + m_txDone, m_txLen - m_txDone);
+                if (written > 0) {
+                    m_txDone += static_cast<std::size_t>(written);
+                } else if (written < 0 && !WouldBlock(errno)) {
+                    m_txLen = 0;
+                    m_txDone = 0;
+                    m_txAwaitDrain = false;
+                }
+            }
+        }
+        bool postReceive = (events & POLLIN) && !m_rxNotified.exchange(true);
+        if (events & (POLLHUP | POLLERR | POLLNVAL)) {
+            // Device gone: tell the owner once (its Read finds nothing) and stop watching it.
+            fdDead = true;
+            m_rxNotified = true;
+            postReceive = true;
+        }
+        if (postReceive)
+            m_owner->PostCommNotify(CN_RECEIVE);
+    }
+}
+
+void CSio::Close()
+{
+    if (m_watcher.joinable()) {
+        m_stopRequested = true;
+        Wake();
+        m_watcher.join();
+    }
+    if (m_fd >= 0) {
+        // Discard unsent output first: close() of a serial port would otherwise
+        // wait for it to drain.
+        (void)tcflush(m_fd, TCIOFLUSH);
+        (void)ioctl(m_fd, TIOCNXCL);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (m_wakeFd >= 0) {
+        ::close(m_wakeFd);
+        m_wakeFd = -1;
+    }
+    {
+        std::lock_guard lock(m_txMutex);
+        m_txBuffer = {};
+        m_txLen = 0;
+        m_txDone = 0;
+        m_txAwaitDrain = false;
+    }
+    m_rxNotified = false;
+    m_stopRequested = false;
+    m_owner = nullptr;
+}

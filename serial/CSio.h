@@ -1,0 +1,94 @@
+#pragma once
+// One serial port on POSIX termios. A watcher thread polls the port and
+// posts receive and transmit notices to the owner; Read and Write never
+// block the owner's thread.
+//
+// The port is named by a number n ("COMn"); which device that is comes from
+// SetDevicePath (the caller looks it up in the user's profile), else
+// /dev/ttyS<n-1>. The library back end of the older 16-bit hosts does not
+// exist on this platform and is never selected.
+#include "ISerialPort.h"
+#include "SioNotify.h"
+
+#include <atomic>
+#include <cstddef>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+class CSio : public ISerialPort {
+public:
+    // Why the last Open failed, so that callers can add a hint to their message.
+    enum class OpenError { None, BadSettings, BadPortNumber, AlreadyOpen, NotFound, Busy, PermissionDenied, Other };
+
+    CSio();
+    ~CSio() override;
+    CSio(const CSio&) = delete;
+    CSio& operator=(const CSio&) = delete;
+
+    void SetPortNumber(int n);
+    // The device for the port number; empty: /dev/ttyS<n-1>.
+    void SetDevicePath(std::string path);
+    int SetBufferSizes(int rx, int tx);
+    // "9600,8N1": baud (3 to 7 digits, at least 120), separator, data bits
+    // 5-8, parity N/O/E (any case), stop bits 1/2. 1 when accepted.
+    int SetParams(std::string_view settings);
+
+    // 1 when the port is open; on failure the object stays closed and reusable.
+    int Open(ISioNotify* owner);
+    void SetFlowRtsCts(int on);
+    void SetDtr(int on);
+    int Read(unsigned char* buffer, int max) override;
+    int Write(const unsigned char* bytes, int len) override;
+    // Wakes and joins the watcher, then closes; safe when already closed.
+    void Close();
+
+    bool IsOpen() const { return m_fd >= 0; }
+    const std::string& DevicePath() const { return m_openedPath; }
+    OpenError LastOpenError() const { return m_openError; }
+    int LastErrno() const { return m_openErrno; }
+
+private:
+    int ApplyTermios(bool withFlow) const;
+    void SetModemLine(int line, bool on) const;
+    void Wake() const;
+    void WatchLoop();
+    void FailOpen(OpenError error, int err);
+
+    int m_fd = -1;
+    std::string m_openedPath;
+    OpenError m_openError = OpenError::None;
+    int m_openErrno = 0;
+
+    // Settings (owner thread only).
+    int m_portNumber = -1;
+    std::string m_devicePath;
+    int m_rxSize = 4096;
+    int m_txSize = 4096;
+    int m_settingsOk = 0;
+    unsigned m_speed = 0;  // speed_t of the settings text
+    int m_dataBits = 8;
+    char m_parity = 'N';   // 'N', 'O' or 'E'
+    int m_stopBits = 1;
+    bool m_rtsCts = false;
+    bool m_dtr = false;
+
+    // Set before the watcher starts, cleared after it has been joined.
+    ISioNotify* m_owner = nullptr;
+    int m_wakeFd = -1;     // eventfd that wakes the watcher
+    std::thread m_watcher;
+    std::atomic<bool> m_stopRequested{false};
+    std::atomic<bool> m_rxNotified{false};
+
+    // The staged write, shared by the owner thread and the watcher.
+    std::mutex m_txMutex;
+    std::vector<unsigned char> m_txBuffer; // txSize bytes while open
+    std::size_t m_txLen = 0;   // bytes staged by the last Write
+    std::size_t m_txDone = 0;  // of those, handed to the driver
+    bool m_txAwaitDrain = false; // CN_TRANSMIT due once the output has drained
+};
+
+// /dev/ttyS<n-1>, the device of port n when the profile names none.
+std::string DefaultDeviceForPort(int n);

@@ -1,0 +1,161 @@
+// mvconf's transfer modes against the simulated telephone on a pseudo-terminal.
+#include "CData_All.h"
+#include "CQ410CfDoc.h"
+#include "CSio.h"
+#include "ChildProcess.h"
+#include "ProfileFile.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+namespace {
+
+constexpr int kTransferTimeoutMs = 60000;
+
+class CliTransfer : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    ProcessResult Mvconf(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), MvconfPath());
+        return RunProcess(args, kTransferTimeoutMs,
+                          {"XDG_STATE_HOME=" + dir.File("state"), "XDG_CONFIG_HOME=" + dir.File("config")});
+    }
+
+    // A document with values that differ from the defaults in every kind of record.
+    std::string MakeDocument(const std::string& name)
+    {
+        IdentityScope scope({.phonebookPart = "1"});
+        CData_All data, saved;
+        CQ410CfDoc doc(data, saved);
+        doc.OnNewDocument();
+        data.cfg.basic.LoudBox = 5;
+        data.cfg.basic.DialPre = "0";
+        data.cfg.dialKey[2].KeyUse = KEYUSE_CHEF;
+        data.cfg.dialKey[2].ChefKeyMsnInt = "12";
+        data.cfg.msnPara[0].Msn = "3012345";
+        data.cfg.msnPara[0].Loud = 5;
+        data.cfg.msnPara[2].Melody = 7;
+        data.cfg.dialIndex[9].Msn = "0891234";
+        data.SetDialNameName(10, "M\xFCller");
+        data.SetDialNameMsn(10, "0301111");
+        std::string error;
+        const std::string path = dir.File(name);
+        EXPECT_TRUE(doc.OnSaveDocument(path, error)) << error;
+        return path;
+    }
+
+    std::string Value(const std::string& path, const char* section, const char* key)
+    {
+        CProfileFile file;
+        std::string error;
+        file.Load(path, error);
+        return file.GetString(section, key);
+    }
+
+    int BackupCount()
+    {
+        std::error_code ec;
+        const auto folder = dir.File("state") + "/mvconf/backups";
+        return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder, ec), {}));
+    }
+};
+
+TEST_F(CliTransfer, ConfigurationGoesToTheTelephoneAndComesBack)
+{
+    const std::string original = MakeDocument("a.mv8");
+    const std::string before = ReadFileBytes(original);
+    const std::string onPhone = dir.File("telefon.mv8");
+    {
+        SimulatedTelephone phone({"--save", onPhone, "--sessions", "1"});
+        const ProcessResult r = Mvconf({"--device", phone.Device(), "--write-config", original});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(phone.Wait(5000), 0);
+    }
+    EXPECT_EQ(ReadFileBytes(original), before); // a write does not rewrite the file
+    EXPECT_EQ(Value(onPhone, "Basic", "LoudBox"), "5");
+    EXPECT_EQ(Value(onPhone, "DialKey_3", "ChefKeyMsnInt"), "12");
+    EXPECT_EQ(Value(onPhone, "DialIndex_9", "Msn"), "0891234");
+
+    const std::string readBack = dir.File("b.mv8");
+    SimulatedTelephone phone({"--load", onPhone, "--sessions", "1", "--firmware", "V3.04"});
+    const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-config", readBack});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Value(readBack, "Basic", "LoudBox"), "5");
+    EXPECT_EQ(Value(readBack, "Basic", "SwVers"), "V3.04");
+    EXPECT_EQ(Value(readBack, "MsnPara_1", "Msn"), "3012345");
+    EXPECT_EQ(Value(readBack, "MsnPara_1", "Loud"), "5");
+    EXPECT_EQ(Value(readBack, "MsnPara_3", "Melody"), "7");
+    EXPECT_EQ(Value(readBack, "DialKey_3", "KeyUse"), "CHEF");
+    EXPECT_EQ(BackupCount(), 1);
+}
+
+TEST_F(CliTransfer, PhoneBookGoesToTheTelephoneAndComesBack)
+{
+    const std::string original = MakeDocument("a.mv8");
+    const std::string onPhone = dir.File("telefon.mv8");
+    {
+        SimulatedTelephone phone({"--save", onPhone, "--sessions", "1"});
+        const ProcessResult r = Mvconf({"--device", phone.Device(), "--write-phonebook", original});
+        ASSERT_EQ(r.status, 0) << r.err;
+    }
+    const std::string readBack = dir.File("b.mv8");
+    SimulatedTelephone phone({"--load", onPhone, "--sessions", "1"});
+    const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-phonebook", readBack});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Value(readBack, "DialName_1", "Name"), "M\xFCller"); // sorted to the front
+    EXPECT_EQ(Value(readBack, "DialName_1", "Msn"), "0301111");
+    EXPECT_EQ(Value(readBack, "DialName_5", "Name"), "Voxbox anw\xE4hlen");
+}
+
+TEST_F(CliTransfer, ASilentTelephoneFailsTheReadAndLeavesTheFile)
+{
+    const std::string path = MakeDocument("a.mv8");
+    const std::string before = ReadFileBytes(path);
+    SimulatedTelephone phone({"--silent"});
+    const auto start = std::chrono::steady_clock::now();
+    const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-config", path});
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Fehler beim Lesen der Konfiguration!"), std::string::npos) << r.err;
+    EXPECT_GE(seconds.count(), 9);
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(BackupCount(), 0);
+}
+
+TEST_F(CliTransfer, ATelephoneThatVanishesFailsWithoutHanging)
+{
+    const std::string path = MakeDocument("a.mv8");
+    const std::string before = ReadFileBytes(path);
+    SimulatedTelephone phone({"--vanish-after", "5"});
+    const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-config", path});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(CliTransfer, PortErrorsSayWhatIsWrong)
+{
+    const std::string path = MakeDocument("a.mv8");
+    ProcessResult r = Mvconf({"--device", dir.File("kein-geraet"), "--read-config", path});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("nicht vorhanden"), std::string::npos) << r.err;
+
+    SimulatedTelephone phone({"--silent"});
+    struct Ignore : ISioNotify {
+        void PostCommNotify(int) override {}
+    } owner;
+    CSio holder;
+    holder.SetParams("9600,8N1");
+    holder.SetPortNumber(1);
+    holder.SetDevicePath(phone.Device());
+    ASSERT_EQ(holder.Open(&owner), 1);
+    r = Mvconf({"--device", phone.Device(), "--write-config", path});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("anderes Programm"), std::string::npos) << r.err;
+}
+
+} // namespace
