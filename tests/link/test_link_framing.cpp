@@ -13,16 +13,8 @@ const std::string kNakLine = "\x15\r\n";
 const std::string kReady = TelephoneFrame("TRANS Q410 V3.20");
 const std::string kRecord = TelephoneFrame(":8400000205");
 
-class Link : public ::testing::Test {
+class Link : public LinkFixture {
 protected:
-    Link() { timers.onTimer = [this](int id) { trans.OnTimer(id); }; }
-
-    void Receive(std::string_view bytes)
-    {
-        port.Queue(bytes);
-        while (port.HasInput())
-            trans.OnRxL1();
-    }
     // Handshake done, the first frame sent and waiting for its ACK.
     void StartWrite()
     {
@@ -40,13 +32,6 @@ protected:
         port.TakeNewLines();
     }
     Lines NewLines() { return port.TakeNewLines(); }
-
-    IdentityScope identity;
-    TraceCapture trace;
-    FakePort port;
-    VirtualTimerHost timers;
-    CData_All data;
-    CTrans trans{data, port, timers};
 };
 
 TEST(Checksum, OfRecordFramesAndOfNothing)

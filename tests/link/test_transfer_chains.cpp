@@ -36,17 +36,8 @@ std::string TypeRuns(const Lines& texts)
 }
 
 // A telephone on the other end of a fake port, driven by the test.
-class Chain : public ::testing::Test {
+class Chain : public LinkFixture {
 protected:
-    Chain() { timers.onTimer = [this](int id) { trans.OnTimer(id); }; }
-
-    void Receive(std::string_view bytes)
-    {
-        port.Queue(bytes);
-        while (port.HasInput())
-            trans.OnRxL1();
-    }
-    void Send(const std::string& text) { Receive(TelephoneFrame(text)); }
     // Acknowledges every frame the PC sends until it stops; their texts.
     Lines AckFrames()
     {
@@ -68,13 +59,6 @@ protected:
         const Lines request = AckFrames();
         return request.empty() ? "" : request.front();
     }
-
-    IdentityScope identity;
-    TraceCapture trace;
-    FakePort port;
-    VirtualTimerHost timers;
-    CData_All data;
-    CTrans trans{data, port, timers};
 };
 
 struct WriteCase {

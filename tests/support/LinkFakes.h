@@ -80,3 +80,31 @@ private:
     std::mutex m_postMutex;
     std::deque<std::function<void()>> m_posted;
 };
+
+#include "CData_All.h"
+#include "CTrans.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+// A link on a fake port with a virtual clock, fed by the test as the
+// telephone would feed it.
+class LinkFixture : public ::testing::Test {
+protected:
+    LinkFixture() { timers.onTimer = [this](int id) { trans.OnTimer(id); }; }
+
+    void Receive(std::string_view bytes)
+    {
+        port.Queue(bytes);
+        while (port.HasInput())
+            trans.OnRxL1();
+    }
+    void Send(const std::string& text) { Receive(TelephoneFrame(text)); }
+
+    IdentityScope identity;
+    TraceCapture trace;
+    FakePort port;
+    VirtualTimerHost timers;
+    CData_All data;
+    CTrans trans{data, port, timers};
+};
