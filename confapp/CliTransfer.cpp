@@ -2,6 +2,7 @@
 
 #include "CliOptions.h"
 #include "CliSession.h"
+#include "InterruptWatch.h"
 #include "ProfileFile.h"
 #include "QtTransferHost.h"
 #include "ReadBackup.h"
@@ -97,6 +98,7 @@ CTransferRunner::Status Run(CTransferRunner& runner, QtTransferHost& host, Progr
         if (runner.GetStatus() != CTransferRunner::Status::Running)
             loop.quit();
     };
+    InterruptWatch interrupt([&runner] { runner.Cancel(); });
     if (runner.Start())
         loop.exec();
     return runner.GetStatus();
@@ -142,6 +144,8 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
 
     if (status == CTransferRunner::Status::PortFailed)
         return Fail(err, std::string(TransferFailureText(MODE_PORT_FAILED)) + " " + PortOpenFailureReason(runner.Port()));
+    if (status == CTransferRunner::Status::Cancelled)
+        return Fail(err, "Übertragung abgebrochen.", kExitTransferFailed);
     if (status != CTransferRunner::Status::Succeeded)
         return Fail(err, TransferFailureText(plan.mode), kExitTransferFailed);
     if (!plan.reads)

@@ -10,6 +10,8 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,6 +26,18 @@ std::string TimeStamp()
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     return std::string(text) + "-" + std::to_string(1000 + ms).substr(1);
+}
+
+// The time stamp goes to the millisecond; a name already taken is never
+// reused, so a copy never replaces another.
+std::string UnusedName(const std::string& folder, std::string_view what)
+{
+    for (;;) {
+        std::string path = folder + "/" + TimeStamp() + "-" + std::string(what) + ".mv8";
+        if (::access(path.c_str(), F_OK) != 0)
+            return path;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 // The names begin with the time stamp, so their order is their age.
@@ -50,7 +64,7 @@ bool KeepReadBackup(const CData_All& data, const std::string& folder, std::strin
         error = FileErrorMessage(folder, "angelegt werden", FileErrorReason(errno));
         return false;
     }
-    savedPath = folder + "/" + TimeStamp() + "-" + std::string(what) + ".mv8";
+    savedPath = UnusedName(folder, what);
     CData_All copy = data;
     CProfileFile file;
     copy.MoveFile(file, true);

@@ -19,11 +19,12 @@ class CliTransfer : public ::testing::Test {
 protected:
     TempDir dir;
 
-    ProcessResult Mvconf(std::vector<std::string> args)
+    ProcessResult Mvconf(std::vector<std::string> args, int interruptAfterMs = -1)
     {
         args.insert(args.begin(), MvconfPath());
         return RunProcess(args, kTransferTimeoutMs,
-                          {"XDG_STATE_HOME=" + dir.File("state"), "XDG_CONFIG_HOME=" + dir.File("config")});
+                          {"XDG_STATE_HOME=" + dir.File("state"), "XDG_CONFIG_HOME=" + dir.File("config")},
+                          interruptAfterMs);
     }
 
     // A document with values that differ from the defaults in every kind of record.
@@ -134,6 +135,19 @@ TEST_F(CliTransfer, ATelephoneThatVanishesFailsWithoutHanging)
     SimulatedTelephone phone({"--vanish-after", "5"});
     const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-config", path});
     EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
+TEST_F(CliTransfer, CtrlCEndsTheTransferAtOnceAndLeavesTheFile)
+{
+    const std::string path = MakeDocument("a.mv8");
+    const std::string before = ReadFileBytes(path);
+    SimulatedTelephone phone({"--silent"});
+    const auto start = std::chrono::steady_clock::now();
+    const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-config", path}, 500);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("abgebrochen"), std::string::npos) << r.err;
     EXPECT_EQ(ReadFileBytes(path), before);
 }
 

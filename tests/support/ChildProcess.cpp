@@ -92,7 +92,7 @@ std::string BinDir()
 } // namespace
 
 ProcessResult RunProcess(const std::vector<std::string>& argv, int timeoutMs,
-                         const std::vector<std::string>& environment)
+                         const std::vector<std::string>& environment, int interruptAfterMs)
 {
     int out[2], err[2];
     if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
@@ -102,6 +102,10 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, int timeoutMs,
     ::close(err[1]);
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     ProcessResult r;
+    if (interruptAfterMs >= 0) {
+        Drain(out[0], err[0], r, Clock::now() + std::chrono::milliseconds(interruptAfterMs));
+        ::kill(pid, SIGINT);
+    }
     Drain(out[0], err[0], r, deadline);
     ::close(out[0]);
     ::close(err[0]);

@@ -9,9 +9,10 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs a program to its end, at most timeoutMs, with extra environment entries ("NAME=value").
+// Runs a program to its end, at most timeoutMs, with extra environment
+// entries ("NAME=value"); interrupts it (SIGINT) after interruptAfterMs when given.
 ProcessResult RunProcess(const std::vector<std::string>& argv, int timeoutMs,
-                         const std::vector<std::string>& environment = {});
+                         const std::vector<std::string>& environment = {}, int interruptAfterMs = -1);
 
 // The simulated telephone on a pseudo-terminal, ended with the object.
 class SimulatedTelephone {

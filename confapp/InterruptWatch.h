@@ -1,0 +1,20 @@
+#pragma once
+// Turns Ctrl+C (SIGINT) and SIGTERM into a call on the event loop's thread
+// while it lives, so that a running transfer can end the way "Abbrechen"
+// ends it: with the end record to the telephone and the port closed.
+#include <functional>
+#include <memory>
+
+class QSocketNotifier;
+
+class InterruptWatch {
+public:
+    explicit InterruptWatch(std::function<void()> onInterrupt);
+    ~InterruptWatch();
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+private:
+    std::function<void()> m_onInterrupt;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};

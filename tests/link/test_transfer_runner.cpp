@@ -1,0 +1,134 @@
+// The transfer runner on a real port (a pseudo-terminal whose other end the
+// test plays as the telephone) with a virtual clock.
+#include "CData_All.h"
+#include "LinkFakes.h"
+#include "TestSupport.h"
+#include "TransferRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+class Telephone {
+public:
+    Telephone()
+    {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ::grantpt(m_master);
+        ::unlockpt(m_master);
+        m_device = ::ptsname(m_master);
+    }
+    ~Telephone() { ::close(m_master); }
+    const std::string& Device() const { return m_device; }
+    void Send(const std::string& text) { Write(TelephoneFrame(text)); }
+    void Write(const std::string& bytes) { ASSERT_EQ(::write(m_master, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
+    // What the PC wrote, waiting up to a second for the first byte.
+    std::string Received()
+    {
+        std::string bytes;
+        pollfd fd{m_master, POLLIN, 0};
+        for (int wait = 1000; ::poll(&fd, 1, wait) > 0; wait = 50) {
+            char buf[256];
+            const ssize_t n = ::read(m_master, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            bytes.append(buf, static_cast<std::size_t>(n));
+        }
+        return bytes;
+    }
+
+private:
+    int m_master = -1;
+    std::string m_device;
+};
+
+class Runner : public ::testing::Test {
+protected:
+    Runner()
+    {
+        timers.onTimer = [this](int id) { runner.OnTimer(id); };
+        runner.SetPort(2, phone.Device());
+        document.cfg.basic.LoudBox = 6;
+    }
+    // Lets the port's notices in until the link has reached the state.
+    void DeliverUntil(int state)
+    {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (runner.Link()->StateGet() != state && std::chrono::steady_clock::now() < until) {
+            timers.RunPosted();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ASSERT_EQ(runner.Link()->StateGet(), state);
+    }
+
+    IdentityScope identity{{.phonebookPart = "1"}};
+    Telephone phone;
+    VirtualTimerHost timers;
+    CData_All document;
+    CData_All transfer;
+    CTransferRunner runner{MODE_WRITE_DIALNAME, transfer, document, timers};
+};
+
+TEST_F(Runner, ASuccessfulTransferBecomesTheDocument)
+{
+    transfer = document;
+    ASSERT_TRUE(runner.Start());
+    phone.Send("TRANS Q410 QL410 V3.20");
+    DeliverUntil(34);
+    EXPECT_EQ(phone.Received(), "\x06\r\n" + TelephoneFrame(":70000000"));
+    phone.Write("\x06");
+    DeliverUntil(36);
+    EXPECT_EQ(phone.Received(), TelephoneFrame(":00000001"));
+    phone.Write("\x06");
+    DeliverUntil(CTrans::STATE_END);
+    timers.Advance(CTransferRunner::kPollMs);
+    EXPECT_EQ(runner.GetStatus(), CTransferRunner::Status::Succeeded);
+    EXPECT_EQ(document.cfg.basic.SwVers, "V3.20");
+    EXPECT_EQ(document.cfg.basic.LoudBox, 6);
+    EXPECT_FALSE(runner.Port().IsOpen());
+}
+
+TEST_F(Runner, AFailureKeepsTheDocumentAndAllowsARepeat)
+{
+    transfer = CData_All();
+    ASSERT_TRUE(runner.Start());
+    timers.Advance(CTrans::kWaitRdyMs + CTransferRunner::kPollMs);
+    EXPECT_EQ(runner.GetStatus(), CTransferRunner::Status::Failed);
+    EXPECT_FALSE(runner.Port().IsOpen());
+    EXPECT_EQ(document.cfg.basic.LoudBox, 6);
+
+    ASSERT_TRUE(runner.Repeat());
+    EXPECT_EQ(runner.GetStatus(), CTransferRunner::Status::Running);
+    EXPECT_EQ(runner.Link()->StateGet(), CTrans::STATE_WRITE_DIALNAME);
+}
+
+TEST_F(Runner, CancelSendsTheEndRecordOnlyWhileRunning)
+{
+    ASSERT_TRUE(runner.Start());
+    runner.Cancel();
+    EXPECT_EQ(phone.Received(), TelephoneFrame(":00000001"));
+    EXPECT_EQ(runner.GetStatus(), CTransferRunner::Status::Cancelled);
+    EXPECT_FALSE(runner.Port().IsOpen());
+    EXPECT_EQ(document.cfg.basic.LoudBox, 6);
+}
+
+TEST_F(Runner, APortThatCannotBeOpenedTurnsToModeFour)
+{
+    runner.SetPort(2, "/dev/kein-solches-geraet");
+    EXPECT_FALSE(runner.Start());
+    EXPECT_EQ(runner.Mode(), MODE_PORT_FAILED);
+    EXPECT_EQ(runner.RequestedMode(), MODE_WRITE_DIALNAME);
+    EXPECT_EQ(runner.GetStatus(), CTransferRunner::Status::PortFailed);
+    EXPECT_FALSE(runner.Repeat());
+    runner.Cancel();
+    EXPECT_EQ(runner.GetStatus(), CTransferRunner::Status::Cancelled);
+}
+
+} // namespace
