@@ -10,7 +10,6 @@
 #include "StringResources.h"
 
 #include <ostream>
-#include <sys/stat.h>
 
 namespace {
 

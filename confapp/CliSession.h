@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <unistd.h>
 
 struct Session {
     CData_All data;
@@ -24,4 +25,7 @@ inline int Fail(std::ostream& err, const std::string& message, int status = kExi
 }
 
 // True when a file (or anything else) stands at path.
-bool Exists(const std::string& path);
+inline bool Exists(const std::string& path)
+{
+    return ::access(path.c_str(), F_OK) == 0;
+}

@@ -113,11 +113,6 @@ void KeepBackup(const Session& s, const TransferPlan& plan, std::ostream& err)
 
 } // namespace
 
-bool Exists(const std::string& path)
-{
-    return ::access(path.c_str(), F_OK) == 0;
-}
-
 int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     const TransferPlan plan = PlanOf(o.mode);
