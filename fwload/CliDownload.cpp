@@ -1,0 +1,207 @@
+#include "CliDownload.h"
+
+#include "FwStrings.h"
+#include "InterruptWatch.h"
+#include "TransferTexts.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+#include <ostream>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitError = 2;
+// Closing the port discards what the driver has not sent yet; the last
+// reply ("XNN") is given this long to reach the telephone.
+constexpr int kDrainMs = 200;
+constexpr int kPercentStepWithoutTerminal = 10;
+
+// The telephone's control bytes (ACK, NAK, CR) made visible.
+std::string Visible(const std::string& text)
+{
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            shown += c;
+            continue;
+        }
+        char code[8];
+        std::snprintf(code, sizeof code, "<%02X>", byte);
+        shown += code;
+    }
+    return shown;
+}
+
+} // namespace
+
+CliDownload::CliDownload(const FwCommandLine& switches, bool answerYes, std::ostream& out, std::ostream& err)
+    : m_switches(switches), m_answerYes(answerYes), m_out(out), m_err(err),
+      m_link(*this, switches.ProtocolOptions()), m_terminal(::isatty(STDOUT_FILENO) != 0)
+{
+}
+
+int CliDownload::Run(const std::string& hexPath, int port, const std::string& device)
+{
+    if (m_settings.GetInt("Download", "Active ", -1) == -1)
+        m_settings.WriteInt("Download", "Active ", 0);
+    if (!Load(hexPath) || !Open(port, device))
+        return kExitError;
+    m_link.DropReceived();
+    PrintStart(port, device);
+    QEventLoop loop;
+    m_loop = &loop;
+    InterruptWatch interrupt([this] { Interrupt(); });
+    if (m_status < 0)
+        loop.exec();
+    m_loop = nullptr;
+    m_link.StopAllTimers();
+    m_link.ClosePort();
+    EndProgressLine();
+    return m_status;
+}
+
+bool CliDownload::Load(const std::string& hexPath)
+{
+    const FirmwareLoadResult result = m_link.Load(hexPath);
+    if (!result.ok) {
+        m_err << "fwload: " << hexPath << ": " << FwString(result.textId) << "\n";
+        return false;
+    }
+    const FirmwareIdentity& identity = m_link.Identity();
+    m_out << "Datei: " << hexPath << " (" << identity.fileHardware << " " << identity.fileVersionText << ", "
+          << m_link.Image().LineCount() << " Zeilen)\n";
+    return true;
+}
+
+bool CliDownload::Open(int port, const std::string& device)
+{
+    m_link.SetPort(port, device);
+    if (m_link.OpenPort())
+        return true;
+    m_err << "fwload: " << FwString(IDS_FW_TEXT_BAD_PORT) << " " << PortOpenFailureReason(m_link.Port()) << "\n";
+    return false;
+}
+
+void CliDownload::PrintStart(int port, const std::string& device)
+{
+    const bool q38 = m_settings.GetInt("Hardware", "Q38 ", 0) != 0;
+    m_out << FwString(IDS_FW_TEXT_CONNECT) << "COM " << port << " (" << device << ")"
+          << FwString(q38 ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS) << "\n"
+          << std::flush;
+}
+
+void CliDownload::Finish(int status)
+{
+    if (m_status >= 0)
+        return;
+    m_status = status;
+    if (m_loop)
+        QTimer::singleShot(kDrainMs, m_loop, &QEventLoop::quit);
+}
+
+// The flag "Download"/"Active " stays as it is: the dialog offers to
+// restart the download at its next start.
+void CliDownload::Interrupt()
+{
+    m_link.StopAllTimers();
+    m_link.ClosePort();
+    EndProgressLine();
+    m_err << "fwload: Download abgebrochen.\n";
+    m_status = m_status < 0 ? kExitFailed : m_status;
+    if (m_loop)
+        m_loop->quit();
+}
+
+// A message must not continue the percent line on a terminal.
+void CliDownload::EndProgressLine()
+{
+    if (!m_terminal || m_shownPercent < 0)
+        return;
+    m_out << "\n" << std::flush;
+    m_shownPercent = -1;
+}
+
+void CliDownload::ShowMessage(int textId, int captionId, Icon icon)
+{
+    EndProgressLine();
+    std::ostream& stream = icon == Icon::Information ? m_out : m_err;
+    stream << "fwload: " << FwString(captionId) << ": " << FwString(textId) << "\n" << std::flush;
+}
+
+bool CliDownload::AskYesNo(int textId, int captionId)
+{
+    EndProgressLine();
+    m_out << FwString(captionId) << ": " << FwString(textId) << " " << (m_answerYes ? "Ja" : "Nein")
+          << (m_answerYes ? "" : " (--yes lädt trotzdem)") << "\n"
+          << std::flush;
+    return m_answerYes;
+}
+
+// Every reset of the protocol ends a download that cannot go on.
+void CliDownload::ResetDialog()
+{
+    m_link.Protocol().Reset();
+    m_link.ClearFirmware();
+    Finish(kExitFailed);
+}
+
+void CliDownload::RefreshFields()
+{
+    const int percent = m_link.Protocol().Percent();
+    // The end puts the percent back to 0; that is no progress to show.
+    if (m_status >= 0 || percent == m_shownPercent)
+        return;
+    if (m_terminal) {
+        m_out << "\r" << percent << " %" << std::flush;
+        m_shownPercent = percent;
+    } else if (percent / kPercentStepWithoutTerminal != m_shownPercent / kPercentStepWithoutTerminal ||
+               m_shownPercent < 0) {
+        m_out << percent << " %\n" << std::flush;
+        m_shownPercent = percent;
+    }
+}
+
+void CliDownload::ShowReceived(const std::string& text)
+{
+    if (m_switches.debug)
+        m_out << "Erhalten: " << Visible(text) << "\n";
+}
+
+void CliDownload::ShowSent(const std::string& text)
+{
+    if (m_switches.debug)
+        m_out << "Gesandt: " << Visible(text) << "\n";
+}
+
+void CliDownload::ShowPhoneVersion(const std::string& text)
+{
+    m_out << "Softwareversion des Telefons: " << text << "\n";
+}
+
+void CliDownload::SetDownloadActive(int active)
+{
+    std::string error;
+    if (!m_settings.WriteInt("Download", "Active ", active, &error))
+        m_err << "fwload: Warnung: " << error << "\n";
+}
+
+void CliDownload::DownloadEnded()
+{
+    Finish(kExitOk);
+}
+
+void CliDownload::StartTimer(int id, int periodMs)
+{
+    m_link.StartTimer(id, periodMs);
+}
+
+void CliDownload::StopTimer(int id)
+{
+    m_link.StopTimer(id);
+}

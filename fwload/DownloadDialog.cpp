@@ -1,0 +1,604 @@
+#include "DownloadDialog.h"
+
+#include "AboutBox.h"
+#include "FwStrings.h"
+#include "SerialDevices.h"
+#include "Trace.h"
+#include "TransferTexts.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr const char* kClass = "DownloadDialog";
+constexpr int kLinesPerStep = 1024;
+
+void Trace(const char* operation)
+{
+    TraceLine(kClass, operation);
+}
+
+QString Utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QString Text(int id)
+{
+    return Utf8(FwString(id));
+}
+
+// The telephone's bytes may be anything; Latin-1 shows each one as one character.
+QString Bytes(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString PathText(const std::string& path)
+{
+    return QFile::decodeName(path.c_str());
+}
+
+std::string PathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QLabel* SunkenLabel(int minWidth, int minHeight)
+{
+    auto* label = new QLabel;
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setFixedSize(minWidth, minHeight);
+    return label;
+}
+
+QLineEdit* ReadOnlyEdit(int width)
+{
+    auto* edit = new QLineEdit;
+    edit->setReadOnly(true);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+} // namespace
+
+DownloadDialog::DownloadDialog(const FwCommandLine& commandLine, QWidget* parent)
+    : QDialog(parent), m_commandLine(commandLine), m_link(*this, commandLine.ProtocolOptions())
+{
+    setWindowTitle(Utf8("ISDN Telefon Download"));
+    BuildControls();
+    RefreshFields();
+}
+
+DownloadDialog::~DownloadDialog() = default;
+
+// ---------------------------------------------------------------- layout
+
+// Dialog units: a quarter of the average character width, an eighth of the line height.
+int DownloadDialog::DuX(int units) const
+{
+    return units * fontMetrics().averageCharWidth() / 4;
+}
+
+int DownloadDialog::DuY(int units) const
+{
+    return units * fontMetrics().height() / 8;
+}
+
+void DownloadDialog::BuildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    // The window keeps the size of what it shows; hiding the debug area shortens it.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(BuildMenu());
+    layout->addWidget(BuildFileGroup());
+    layout->addWidget(BuildStartGroup());
+    layout->addWidget(BuildAbortGroup());
+    m_debugArea = BuildDebugArea();
+    layout->addWidget(m_debugArea);
+}
+
+QGroupBox* DownloadDialog::BuildFileGroup()
+{
+    auto* group = new QGroupBox(Utf8("Dateikontrolle"));
+    group->setMinimumWidth(DuX(200));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(new QLabel(Utf8("Aktuelle Datei:")));
+    m_currentFile = new QLabel(Text(IDS_FW_TEXT_UNKNOWN));
+    m_currentFile->setObjectName("currentFile");
+    m_currentFile->setFixedWidth(DuX(135));
+    row->addWidget(m_currentFile, 1);
+    return group;
+}
+
+QGroupBox* DownloadDialog::BuildStartGroup()
+{
+    auto* group = new QGroupBox;
+    auto* row = new QHBoxLayout(group);
+    m_start = new QPushButton(Text(IDS_FW_TEXT_START));
+    m_start->setObjectName("start");
+    m_start->setDefault(true);
+    m_start->setEnabled(false);
+    m_start->setFixedSize(DuX(75), DuY(14));
+    connect(m_start, &QPushButton::clicked, this, [this] { OnStart(); });
+    m_progress = new QProgressBar;
+    m_progress->setObjectName("progress");
+    m_progress->setTextVisible(false); // the percent field beside it says it
+    m_progress->setFixedSize(DuX(70), DuY(14));
+    m_progress->setRange(0, 1);
+    m_percent = ReadOnlyEdit(DuX(25));
+    m_percent->setObjectName("percent");
+    row->addWidget(m_start);
+    row->addWidget(m_progress);
+    row->addWidget(m_percent);
+    row->addWidget(new QLabel(Utf8("%")));
+    row->addStretch();
+    return group;
+}
+
+QGroupBox* DownloadDialog::BuildAbortGroup()
+{
+    auto* group = new QGroupBox(Utf8("Download"));
+    auto* row = new QHBoxLayout(group);
+    auto* abort = new QPushButton(Utf8("Übertragung unterbrechen"));
+    abort->setObjectName("abort");
+    abort->setFixedHeight(DuY(14));
+    connect(abort, &QPushButton::clicked, this, [this] { ResetValuesAndDialog(); });
+    row->addWidget(abort);
+    return group;
+}
+
+QGroupBox* DownloadDialog::BuildDebugArea()
+{
+    auto* group = new QGroupBox(Utf8("Debug"));
+    group->setObjectName("debugArea");
+    auto* grid = new QGridLayout(group);
+    m_received = SunkenLabel(DuX(159), DuY(35));
+    m_timeouts = ReadOnlyEdit(DuX(20));
+    m_naks = ReadOnlyEdit(DuX(20));
+    m_sent = SunkenLabel(DuX(159), DuY(15));
+    m_fileInfo = SunkenLabel(DuX(159), DuY(34));
+    m_fileInfo->setObjectName("fileInfo");
+    auto* counters = new QHBoxLayout;
+    counters->addWidget(m_timeouts);
+    counters->addWidget(new QLabel(Utf8("NAK:")));
+    counters->addWidget(m_naks);
+    counters->addStretch();
+    grid->addWidget(new QLabel(Utf8("Erhalten:")), 0, 0, Qt::AlignTop);
+    grid->addWidget(m_received, 0, 1);
+    grid->addWidget(new QLabel(Utf8("Timeout:")), 1, 0);
+    grid->addLayout(counters, 1, 1);
+    grid->addWidget(new QLabel(Utf8("Gesandt:")), 2, 0, Qt::AlignTop);
+    grid->addWidget(m_sent, 2, 1);
+    grid->addWidget(new QLabel(Utf8("File:")), 3, 0, Qt::AlignTop);
+    grid->addWidget(m_fileInfo, 3, 1);
+    // The version lines are filled but stay hidden; "File:" shows the same.
+    const char* versionLabels[] = {"Softwareversion der Datei:", "Softwareversion des Telefons:"};
+    QLabel** versionFields[] = {&m_fileVersion, &m_phoneVersion};
+    for (int i = 0; i < 2; ++i) {
+        auto* label = new QLabel(Utf8(versionLabels[i]));
+        *versionFields[i] = new QLabel(Text(IDS_FW_TEXT_UNKNOWN));
+        label->hide();
+        (*versionFields[i])->hide();
+        grid->addWidget(label, 4 + i, 0);
+        grid->addWidget(*versionFields[i], 4 + i, 1);
+    }
+    m_fileVersion->setObjectName("fileVersion");
+    m_phoneVersion->setObjectName("phoneVersion");
+    return group;
+}
+
+QMenuBar* DownloadDialog::BuildMenu()
+{
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(Utf8("&Datei"));
+    connect(file->addAction(Utf8("&Öffnen...")), &QAction::triggered, this, [this] { LoadSoftware(); });
+    // The production lines have ten stations; the menu title is the one they know.
+    const int ports = m_commandLine.production ? 10 : 4;
+    QMenu* portMenu = bar->addMenu(Utf8(m_commandLine.production ? "&Prot" : "&Port"));
+    portMenu->setObjectName("portMenu");
+    for (int n = 1; n <= ports; ++n) {
+        QAction* command = portMenu->addAction(QString());
+        command->setCheckable(true);
+        connect(command, &QAction::triggered, this, [this, n] { OnPortCom(n); });
+        m_portCommands.push_back(command);
+    }
+    portMenu->addSeparator();
+    m_deviceCommand = portMenu->addAction(QString());
+    m_deviceCommand->setObjectName("deviceCommand");
+    connect(m_deviceCommand, &QAction::triggered, this, [this] { OnChooseDevice(); });
+    QMenu* help = bar->addMenu(Utf8("?"));
+    connect(help->addAction(Utf8("&Info zum Programm...")), &QAction::triggered, this,
+            [this] { AboutBox(windowIcon(), this).exec(); });
+    return bar;
+}
+
+// ---------------------------------------------------------------- start-up
+
+void DownloadDialog::OnInitDialog()
+{
+    Trace("OnInitDialog()");
+    setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    m_port = InitialPort();
+    const int active = InitialDownloadFlag();
+    m_hardwareFlag = m_settings.GetInt("Hardware", "Q38 ", 0) != 0;
+    InitPort();
+    if (active == 1)
+        AskRestart();
+    PlaceWindow();
+    if (!m_commandLine.commandFile.empty())
+        LoadSoftware();
+}
+
+// "/COM:" does not change the profile; a first start writes the default.
+int DownloadDialog::InitialPort()
+{
+    if (m_commandLine.commandPort != 0)
+        return m_commandLine.commandPort;
+    const int port = m_settings.GetInt("Port", "COM ", 0);
+    if (port != 0)
+        return port;
+    m_settings.WriteInt("Port", "COM ", 2);
+    return 2;
+}
+
+int DownloadDialog::InitialDownloadFlag()
+{
+    const int active = m_settings.GetInt("Download", "Active ", -1);
+    if (active == -1)
+        m_settings.WriteInt("Download", "Active ", 0);
+    return active;
+}
+
+void DownloadDialog::AskRestart()
+{
+    const auto answer = Ask(QMessageBox::Question, Text(IDS_FW_CAPTION_INCOMPLETE), Text(IDS_FW_TEXT_INCOMPLETE),
+                            QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        QTimer::singleShot(0, this, [this] { SafeRecoveryLoad(); });
+    else
+        m_settings.WriteInt("Download", "Active ", 0);
+}
+
+// The debug area and the full height are only for service.
+void DownloadDialog::PlaceWindow()
+{
+    if (m_commandLine.debug)
+        return;
+    m_debugArea->hide();
+    if (m_commandLine.HasPosition())
+        move(m_commandLine.windowX, m_commandLine.windowY);
+}
+
+// ---------------------------------------------------------------- port
+
+void DownloadDialog::OnPortCom(int n)
+{
+    Trace(("OnPortCom" + std::to_string(n) + "()").c_str());
+    m_port = n;
+    InitPort();
+    m_settings.WriteInt("Port", "COM ", n);
+}
+
+void DownloadDialog::OnChooseDevice()
+{
+    Trace("OnChooseDevice()");
+    QStringList devices;
+    for (const std::string& device : PresentSerialDevices())
+        devices << PathText(device);
+    const QString chosen = AskDevice(devices, PathText(m_settings.DeviceForPort(m_port)));
+    if (chosen.isEmpty())
+        return;
+    std::string error;
+    if (!m_settings.SetDeviceForPort(m_port, PathBytes(chosen), &error))
+        Ask(QMessageBox::Critical, windowTitle(), Utf8(error.c_str()), QMessageBox::Ok);
+    InitPort();
+}
+
+void DownloadDialog::InitPort()
+{
+    Trace("InitPort()-Funktion");
+    QString title = windowTitle();
+    if (const qsizetype com = title.indexOf(QLatin1String("COM")); com >= 0)
+        title.truncate(com);
+    while (title.endsWith(QLatin1Char(' ')))
+        title.chop(1);
+    setWindowTitle(title + " COM " + QString::number(m_port));
+    m_link.SetPort(m_port, m_settings.DeviceForPort(m_port));
+    UpdatePortMenu();
+}
+
+// Each command names the device behind it: on this system "COM 3" means
+// nothing until it is bound to a device.
+void DownloadDialog::UpdatePortMenu()
+{
+    for (std::size_t i = 0; i < m_portCommands.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const QString device = PathText(m_settings.DeviceForPort(n));
+        m_portCommands[i]->setText(QString("Com &%1  (%2)").arg(n).arg(device));
+        m_portCommands[i]->setChecked(n == m_port);
+    }
+    m_deviceCommand->setText(Utf8("&Gerät für COM %1 wählen...").arg(m_port));
+}
+
+void DownloadDialog::SetPortCommandsEnabled(bool enabled)
+{
+    for (QAction* command : m_portCommands)
+        command->setEnabled(enabled);
+    m_deviceCommand->setEnabled(enabled);
+}
+
+bool DownloadDialog::OpenPort()
+{
+    Trace("OpenPort()-Funktion");
+    if (m_link.OpenPort())
+        return true;
+    const QString reason = Utf8(PortOpenFailureReason(m_link.Port()).c_str());
+    Ask(QMessageBox::Critical, Text(IDS_FW_CAPTION_BAD_PORT), Text(IDS_FW_TEXT_BAD_PORT) + "\n\n" + reason,
+        QMessageBox::Ok);
+    return false;
+}
+
+void DownloadDialog::ClosePort()
+{
+    Trace("ClosePort()-Funktion");
+    m_link.ClosePort();
+}
+
+// ---------------------------------------------------------------- START, abort, safe recovery
+
+void DownloadDialog::OnStart()
+{
+    Trace("OnStart()");
+    if (!OpenPort())
+        return;
+    m_link.DropReceived();
+    const int keys = m_hardwareFlag ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS;
+    const QString text = Text(IDS_FW_TEXT_CONNECT) + "COM " + QString::number(m_port) + Text(keys);
+    if (Ask(QMessageBox::Warning, Text(IDS_FW_CAPTION_ATTENTION), text, QMessageBox::Ok | QMessageBox::Cancel) !=
+        QMessageBox::Ok) {
+        ClosePort();
+        return;
+    }
+    ShowStarted();
+}
+
+void DownloadDialog::ShowStarted()
+{
+    m_start->setText(Text(IDS_FW_TEXT_STARTED));
+    m_start->setEnabled(false);
+}
+
+void DownloadDialog::ResetValuesAndDialog()
+{
+    Trace("ResetValuesAndDialog()");
+    SetPortCommandsEnabled(true);
+    for (QLabel* field : {m_currentFile, m_fileVersion, m_phoneVersion})
+        field->setText(Text(IDS_FW_TEXT_UNKNOWN));
+    m_received->clear();
+    m_sent->clear();
+    m_start->setText(Text(IDS_FW_TEXT_START));
+    m_start->setEnabled(false);
+    m_progress->setValue(0);
+    m_link.Protocol().Reset(); // also stops the protocol's timers
+    ClosePort();
+    m_link.ClearFirmware();
+    RefreshFields();
+}
+
+bool DownloadDialog::SafeRecoveryLoad()
+{
+    Trace("SafeRecoveryLoad()");
+    m_currentFile->setText(PathText(m_settings.GetText("File", "LastName")));
+    // An image without its identification records is dropped silently: there
+    // is nothing the user could fix at this point. A file that is gone is reported.
+    if (!LoadFile(m_settings.GetText("File", "LastPath"), false))
+        return false;
+    QTimer::singleShot(0, this, [this] { SafeRecoveryStart(); });
+    return true;
+}
+
+void DownloadDialog::SafeRecoveryStart()
+{
+    Trace("SafeRecoveryStart()");
+    if (!OpenPort()) {
+        ResetValuesAndDialog();
+        return;
+    }
+    const QString text = Text(IDS_FW_TEXT_SAFE_RECOVERY) + "COM " + QString::number(m_port) +
+                         Text(IDS_FW_TEXT_SAFE_RECOVERY_END);
+    if (Ask(QMessageBox::Warning, Text(IDS_FW_CAPTION_SAFE_RECOVERY), text, QMessageBox::Ok | QMessageBox::Cancel) !=
+        QMessageBox::Ok) {
+        ClosePort();
+        m_settings.WriteInt("Download", "Active ", 0);
+        ResetValuesAndDialog();
+        return;
+    }
+    ShowStarted();
+}
+
+// ---------------------------------------------------------------- firmware file
+
+bool DownloadDialog::LoadSoftware()
+{
+    Trace("LoadSoftware()");
+    const QString path = ChooseHexFile();
+    if (path.isEmpty())
+        return false;
+    ResetValuesAndDialog();
+    m_currentFile->setText(path);
+    return LoadFile(PathBytes(path), true);
+}
+
+// The file of the command line is loaded once, at start-up; later "Öffnen..." asks.
+QString DownloadDialog::ChooseHexFile()
+{
+    if (!m_commandLine.commandFile.empty())
+        return PathText(std::exchange(m_commandLine.commandFile, {}));
+    const QString last = PathText(m_settings.GetText("File", "LastPath"));
+    const QString chosen = AskHexFile(last.isEmpty() ? QString() : QFileInfo(last).path());
+    if (chosen.isEmpty())
+        return {};
+    m_settings.WriteText("File", "LastPath", PathBytes(chosen));
+    m_settings.WriteText("File", "LastName", PathBytes(QFileInfo(chosen).fileName()));
+    return chosen;
+}
+
+bool DownloadDialog::LoadFile(const std::string& path, bool messageWithoutVersionFile)
+{
+    const FirmwareLoadResult result = m_link.Load(path);
+    if (result.ok) {
+        ShowLoaded();
+        return true;
+    }
+    if (messageWithoutVersionFile || result.textId != IDS_FW_TEXT_VERSION_FILE)
+        Ask(QMessageBox::Critical, Text(result.captionId), Text(result.textId), QMessageBox::Ok);
+    ResetValuesAndDialog();
+    return false;
+}
+
+void DownloadDialog::ShowLoaded()
+{
+    const FirmwareIdentity& identity = m_link.Identity();
+    // A range of 0 to 0 would make the bar run as "busy".
+    const auto steps = static_cast<int>(m_link.Image().LineCount() / kLinesPerStep);
+    m_progress->setRange(0, std::max(steps, 1));
+    m_progress->setValue(0);
+    m_fileVersion->setText(Bytes(identity.fileVersionText));
+    m_fileInfo->setText(Bytes(identity.fileHardware + " " + identity.fileVersionText));
+    m_start->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- IDownloadView
+
+void DownloadDialog::ShowMessage(int textId, int captionId, Icon icon)
+{
+    const QMessageBox::Icon boxIcon = icon == Icon::Error     ? QMessageBox::Critical
+                                      : icon == Icon::Warning ? QMessageBox::Warning
+                                                              : QMessageBox::Information;
+    Ask(boxIcon, Text(captionId), Text(textId), QMessageBox::Ok);
+}
+
+bool DownloadDialog::AskYesNo(int textId, int captionId)
+{
+    return Ask(QMessageBox::Question, Text(captionId), Text(textId), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void DownloadDialog::ResetDialog()
+{
+    ResetValuesAndDialog();
+}
+
+void DownloadDialog::RefreshFields()
+{
+    const CDownloadProtocol& protocol = m_link.Protocol();
+    m_timeouts->setText(QString::number(protocol.TimeoutCount()));
+    m_naks->setText(QString::number(protocol.NakCount()));
+    m_percent->setText(QString::number(protocol.Percent()));
+}
+
+void DownloadDialog::StepProgress()
+{
+    m_progress->setValue(m_progress->value() + 1);
+}
+
+void DownloadDialog::ShowReceived(const std::string& text)
+{
+    m_received->setText(Bytes(text));
+}
+
+void DownloadDialog::ShowSent(const std::string& text)
+{
+    m_sent->setText(Bytes(text));
+}
+
+void DownloadDialog::ShowPhoneVersion(const std::string& text)
+{
+    m_phoneVersion->setText(Bytes(text));
+}
+
+void DownloadDialog::SetDownloadActive(int active)
+{
+    m_settings.WriteInt("Download", "Active ", active);
+}
+
+void DownloadDialog::DisablePortCommands()
+{
+    SetPortCommandsEnabled(false);
+}
+
+void DownloadDialog::DownloadEnded()
+{
+    m_start->setText(Text(IDS_FW_TEXT_START));
+    m_start->setEnabled(true);
+    m_progress->setValue(0);
+    ClosePort();
+}
+
+void DownloadDialog::StartTimer(int id, int periodMs)
+{
+    m_link.StartTimer(id, periodMs);
+}
+
+void DownloadDialog::StopTimer(int id)
+{
+    m_link.StopTimer(id);
+}
+
+// ---------------------------------------------------------------- boxes and closing
+
+QMessageBox::StandardButton DownloadDialog::Ask(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                                QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, text, buttons, this);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString DownloadDialog::AskHexFile(const QString& folder)
+{
+    return QFileDialog::getOpenFileName(this, QString(), folder, Utf8("Intel-Hex (*.hex)"));
+}
+
+QString DownloadDialog::AskDevice(const QStringList& devices, const QString& current)
+{
+    QStringList choices = devices;
+    if (!choices.contains(current))
+        choices.prepend(current);
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(this, windowTitle(), Utf8("Gerät für COM %1:").arg(m_port), choices,
+                              static_cast<int>(choices.indexOf(current)), true, &ok);
+    return ok ? chosen.trimmed() : QString();
+}
+
+void DownloadDialog::reject()
+{
+    if (m_closeRequested)
+        QDialog::reject();
+}
+
+void DownloadDialog::closeEvent(QCloseEvent* event)
+{
+    m_closeRequested = true;
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// What the dialog and the command line share around the download protocol:
+// the serial port with its notices brought onto the owner's thread, the
+// window-style timers, and the loaded firmware.
+#include "CChangeToIntel.h"
+#include "CDownloadProtocol.h"
+#include "CSio.h"
+#include "FirmwareFile.h"
+#include "SioNotify.h"
+
+#include <QObject>
+
+#include <map>
+#include <string>
+
+class QTimer;
+
+class DownloadLink : public QObject, public ISioNotify {
+public:
+    // The view is only stored here; it is not called before the first notice.
+    DownloadLink(IDownloadView& view, const DownloadOptions& options, QObject* parent = nullptr);
+    ~DownloadLink() override;
+    DownloadLink(const DownloadLink&) = delete;
+    DownloadLink& operator=(const DownloadLink&) = delete;
+
+    CDownloadProtocol& Protocol() { return m_protocol; }
+    const CSio& Port() const { return m_sio; }
+    const CChangeToIntel& Image() const { return m_image; }
+    const FirmwareIdentity& Identity() const { return m_identity; }
+
+    // Port n on its device at 9600 baud, 8N2, with buffers of 1024 bytes.
+    void SetPort(int n, const std::string& device);
+    // Opens with RTS/CTS; false leaves the reason in Port().
+    bool OpenPort();
+    void ClosePort();
+    // Whatever the telephone sent before the user was ready is of no use.
+    void DropReceived();
+
+    // Loads a hex file; after a failure the image is empty.
+    FirmwareLoadResult Load(const std::string& hexPath);
+    void ClearFirmware();
+
+    // Repeating until stopped; expiry goes to the protocol's OnTimer.
+    void StartTimer(int id, int periodMs);
+    void StopTimer(int id);
+    void StopAllTimers();
+
+    // On the port's watcher thread.
+    void PostCommNotify(int notice) override;
+
+private:
+    void HandleNotice(int notice);
+
+    CChangeToIntel m_image;
+    FirmwareIdentity m_identity;
+    DownloadOptions m_options;
+    CSio m_sio;
+    CDownloadProtocol m_protocol;
+    std::map<int, QTimer*> m_timers;
+};

@@ -1,0 +1,182 @@
+#include "FirmwareFile.h"
+
+#include "FwStrings.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Telephone images are a few hundred kilobytes; a bigger file is not one of
+// them, and reading it whole would only tie up memory.
+constexpr std::size_t kMaxHexFileBytes = 16u << 20;
+// A version file is three short lines; anything this big is not one.
+constexpr std::size_t kVersionFileLimit = 100;
+constexpr std::size_t kVersionLines = 3;
+constexpr std::size_t kVersionTextLength = 5;
+
+enum class ReadStatus { Ok, CannotOpen, TooLarge };
+
+FirmwareLoadResult Success()
+{
+    return {true, 0, 0};
+}
+
+// Every file problem but the checksum is shown under the caption of the open error.
+FirmwareLoadResult Failure(int textId)
+{
+    return {false, textId, IDS_FW_TEXT_OPEN_FAILED};
+}
+
+ReadStatus ReadOpenFile(int fd, std::size_t maxBytes, std::string& text)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return ReadStatus::CannotOpen;
+    if (static_cast<std::size_t>(info.st_size) > maxBytes)
+        return ReadStatus::TooLarge;
+    text.clear();
+    char block[10240];
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return ReadStatus::CannotOpen;
+        if (got == 0)
+            return ReadStatus::Ok;
+        text.append(block, static_cast<std::size_t>(got));
+        // The file may grow while it is read.
+        if (text.size() > maxBytes)
+            return ReadStatus::TooLarge;
+    }
+}
+
+ReadStatus ReadFileCapped(const std::string& path, std::size_t maxBytes, std::string& text)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return ReadStatus::CannotOpen;
+    const ReadStatus status = ReadOpenFile(fd, maxBytes, text);
+    ::close(fd);
+    return status;
+}
+
+// Up to count lines without their CR LF or LF; the last one may lack its break.
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t count)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty() && lines.size() < count) {
+        const std::size_t lf = text.find('\n');
+        std::string_view line = text.substr(0, lf);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.push_back(line);
+        text = lf == std::string_view::npos ? std::string_view{} : text.substr(lf + 1);
+    }
+    return lines;
+}
+
+// A decimal integer at the start of the line; what follows it does not count.
+bool ParseInteger(std::string_view line, int& value)
+{
+    while (line.starts_with(' '))
+        line.remove_prefix(1);
+    if (line.starts_with('+'))
+        line.remove_prefix(1);
+    return std::from_chars(line.data(), line.data() + line.size(), value).ec == std::errc{};
+}
+
+void IdentityFromImage(const CChangeToIntel& image, FirmwareIdentity& identity)
+{
+    identity.fileHardware = image.HardwareType() + image.Revision();
+    identity.fileVersionText = "V" + image.Version();
+    identity.fileVersion = VersionValue(image.Version());
+}
+
+FirmwareLoadResult ReadAndConvert(const std::string& hexPath, CChangeToIntel& image, FirmwareIdentity& identity)
+{
+    std::string hex;
+    if (ReadFileCapped(hexPath, kMaxHexFileBytes, hex) != ReadStatus::Ok)
+        return Failure(IDS_FW_TEXT_OPEN_FAILED);
+    std::string versionText;
+    const ReadStatus version = ReadFileCapped(VersionFilePath(hexPath), kVersionFileLimit - 1, versionText);
+    const bool hasVersionFile = version != ReadStatus::CannotOpen;
+    // With a version file the identification comes from it, not from the records.
+    const int found = image.Convert(hex, hasVersionFile ? 0 : 1);
+    if (image.LongestLine() > CChangeToIntel::kMaxLineLength)
+        return Failure(IDS_FW_TEXT_LINE_TOO_LONG);
+    if (version == ReadStatus::TooLarge)
+        return Failure(IDS_FW_TEXT_VERSION_FILE_BAD);
+    if (hasVersionFile)
+        return CheckVersionFile(versionText, identity);
+    if (found != 1)
+        return Failure(IDS_FW_TEXT_VERSION_FILE);
+    IdentityFromImage(image, identity);
+    return Success();
+}
+
+} // namespace
+
+int BuildCheckSum(std::string_view text)
+{
+    int sum = 0;
+    for (const char c : text)
+        sum += static_cast<signed char>(c);
+    return sum;
+}
+
+double VersionValue(std::string_view text)
+{
+    while (text.starts_with(' ') || text.starts_with('\t'))
+        text.remove_prefix(1);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    double value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
+        return 0;
+    return value;
+}
+
+std::string VersionFilePath(const std::string& hexPath)
+{
+    const std::size_t keep = hexPath.size() - std::min<std::size_t>(3, hexPath.size());
+    return hexPath.substr(0, keep) + "ver";
+}
+
+FirmwareLoadResult CheckVersionFile(std::string_view text, FirmwareIdentity& identity)
+{
+    const auto lines = SplitLines(text, kVersionLines);
+    int expectedSum = 0;
+    // The formula needs the second character of line 2.
+    if (text.size() >= kVersionFileLimit || lines.size() < kVersionLines || lines[1].size() < 2 ||
+        !ParseInteger(lines[2], expectedSum))
+        return Failure(IDS_FW_TEXT_VERSION_FILE_BAD);
+    const std::string_view hardware = lines[0];
+    const std::string_view versionLine = lines[1];
+    const int sum = BuildCheckSum(versionLine) + BuildCheckSum(hardware) + 2 * static_cast<signed char>(versionLine[1]);
+    if (sum != expectedSum)
+        return {false, IDS_FW_TEXT_CHECKSUM, IDS_FW_CAPTION_CHECKSUM};
+    identity.fileHardware = hardware;
+    identity.fileVersionText = versionLine.substr(0, kVersionTextLength);
+    identity.fileVersion = VersionValue(std::string_view(identity.fileVersionText).substr(1));
+    identity.expectedSum = expectedSum;
+    return Success();
+}
+
+FirmwareLoadResult LoadFirmware(const std::string& hexPath, CChangeToIntel& image, FirmwareIdentity& identity)
+{
+    identity = {};
+    const FirmwareLoadResult result = ReadAndConvert(hexPath, image, identity);
+    if (!result.ok) {
+        // Nothing half loaded may reach the START button.
+        image.Clear();
+        identity = {};
+    }
+    return result;
+}

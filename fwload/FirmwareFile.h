@@ -1,0 +1,42 @@
+#pragma once
+// Loading a firmware file for a download: the hex file, its optional
+// version file ("<name>.ver") and the identification they give.
+#include "CChangeToIntel.h"
+
+#include <string>
+#include <string_view>
+
+struct FirmwareIdentity {
+    std::string fileHardware;    // compared with the telephone's report
+    std::string fileVersionText; // shown: "V1.25"
+    double fileVersion = 0;      // compared with the telephone's version
+    int expectedSum = 0;         // from the version file
+};
+
+// How a load ended; a failure names the message (and caption) to show.
+struct FirmwareLoadResult {
+    bool ok = false;
+    int textId = 0;
+    int captionId = 0;
+};
+
+// Sum of the character codes, each taken as a signed 8-bit value.
+int BuildCheckSum(std::string_view text);
+
+// The numeric value a version text starts with ("1.25" -> 1.25), 0 when it
+// starts with none; leading blanks are skipped. Independent of the locale.
+double VersionValue(std::string_view text);
+
+// The version file's path: the hex file's path with its last three characters replaced by "ver".
+std::string VersionFilePath(const std::string& hexPath);
+
+// Checks a version file's text (three lines). On success fills the identity's
+// hardware, version text, version and expected sum.
+FirmwareLoadResult CheckVersionFile(std::string_view text, FirmwareIdentity& identity);
+
+// Reads the hex file (and its version file when there is one) into image and
+// identity. The image is empty after any failure. Messages: 61204 the hex
+// file cannot be opened; 61205 no identification (no version file); 117/116
+// bad version file checksum; 61220 a line too long for the download;
+// 61221 a version file of 100 bytes or more or with missing lines.
+FirmwareLoadResult LoadFirmware(const std::string& hexPath, CChangeToIntel& image, FirmwareIdentity& identity);

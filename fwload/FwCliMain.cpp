@@ -1,0 +1,45 @@
+#include "FwCliMain.h"
+
+#include "CliDownload.h"
+#include "FwCliOptions.h"
+#include "FwSettings.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+#include <ostream>
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kDefaultPort = 2;
+
+int ProfilePort(const FwSettings& settings)
+{
+    const int port = settings.GetInt("Port", "COM ", 0);
+    return port > 0 ? port : kDefaultPort;
+}
+
+} // namespace
+
+int RunFwCli(int argc, char** argv, std::ostream& out, std::ostream& err)
+{
+    FwCliOptions o;
+    std::string error;
+    if (!ParseFwCliOptions(argc, argv, o, error)) {
+        err << "fwload: " << error << "\n" << kFwCliUsage;
+        return kExitUsage;
+    }
+    if (o.help || o.version) {
+        out << (o.help ? kFwCliUsage : "ISDN Telefon Download Version 1.00\n");
+        return 0;
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    const FwSettings settings;
+    const int port = o.port ? o.port : ProfilePort(settings);
+    const std::string device = o.device.empty() ? settings.DeviceForPort(port) : o.device;
+    CliDownload download(o.switches, o.yes, out, err);
+    return download.Run(o.file, port, device);
+}

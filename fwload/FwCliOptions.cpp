@@ -1,0 +1,94 @@
+#include "FwCliOptions.h"
+
+#include <cstdlib>
+#include <string_view>
+
+const char* const kFwCliUsage =
+    "Aufruf:\n"
+    "  fwload [/D] [/COM:n] [/FILE:DATEI.hex] [/X:x /Y:y] [/Production]   Programmfenster\n"
+    "  fwload --cli [--device PFAD | --port N] --file DATEI.hex [--yes] [/Schalter]\n"
+    "  fwload --help | --version\n"
+    "--yes lädt auch eine gleiche oder ältere Version, sonst wird sie abgelehnt.\n"
+    "--port N nimmt das Gerät von COM N aus dem Profil (Abschnitt [Ports], Schlüssel COMn).\n"
+    "Exit-Status: 0 Download beendet, 1 Download fehlgeschlagen oder abgelehnt,\n"
+    "2 Fehler in Aufruf, Datei oder Anschluss.\n";
+
+namespace {
+
+constexpr int kMaxPort = 99;
+
+bool TakeValue(int argc, const char* const* argv, int& i, std::string& value, std::string& error)
+{
+    if (i + 1 >= argc) {
+        error = std::string(argv[i]) + " braucht einen Wert.";
+        return false;
+    }
+    value = argv[++i];
+    return true;
+}
+
+bool ParsePort(const std::string& text, int& port, std::string& error)
+{
+    char* end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || n < 1 || n > kMaxPort) {
+        error = "--port braucht eine Zahl von 1 bis " + std::to_string(kMaxPort) + ".";
+        return false;
+    }
+    port = static_cast<int>(n);
+    return true;
+}
+
+bool ParseOne(int argc, const char* const* argv, int& i, FwCliOptions& o, std::string& switches, std::string& error)
+{
+    const std::string_view arg = argv[i];
+    std::string value;
+    if (arg == "--cli")
+        return true;
+    if (arg == "--help" || arg == "--version" || arg == "--yes") {
+        (arg == "--help" ? o.help : arg == "--version" ? o.version : o.yes) = true;
+        return true;
+    }
+    if (arg == "--device" || arg == "--file")
+        return TakeValue(argc, argv, i, arg == "--device" ? o.device : o.file, error);
+    if (arg == "--port")
+        return TakeValue(argc, argv, i, value, error) && ParsePort(value, o.port, error);
+    if (arg.starts_with('/')) {
+        switches += (switches.empty() ? "" : " ") + std::string(arg);
+        return true;
+    }
+    error = "Unbekanntes Argument: " + std::string(arg);
+    return false;
+}
+
+} // namespace
+
+bool IsFwCliInvocation(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--cli" || arg == "--help" || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+bool ParseFwCliOptions(int argc, const char* const* argv, FwCliOptions& o, std::string& error)
+{
+    std::string switches;
+    for (int i = 1; i < argc; ++i)
+        if (!ParseOne(argc, argv, i, o, switches, error))
+            return false;
+    o.switches = FwCommandLine::Parse(switches);
+    if (o.file.empty())
+        o.file = o.switches.commandFile;
+    if (o.port == 0)
+        o.port = o.switches.commandPort;
+    if (o.help || o.version)
+        return true;
+    if (o.file.empty()) {
+        error = "Bitte die Intel-Hex-Datei mit --file angeben.";
+        return false;
+    }
+    return true;
+}

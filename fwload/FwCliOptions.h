@@ -1,0 +1,24 @@
+#pragma once
+// The command line of fwload's mode without a window:
+//   fwload --cli [--device PATH | --port N] --file FILE.hex [--yes] [/switches]
+#include "FwCommandLine.h"
+
+#include <string>
+
+struct FwCliOptions {
+    bool help = false;
+    bool version = false;
+    bool yes = false;    // answer the version questions with Yes
+    std::string device;  // --device PATH
+    int port = 0;        // --port N, else "/COM:", 0: the port of the profile
+    std::string file;    // --file, else "/FILE:"
+    FwCommandLine switches; // the dialog's switches given as "/..." arguments
+};
+
+// True when the arguments ask for the mode without a window.
+bool IsFwCliInvocation(int argc, const char* const* argv);
+
+// Fills options; false with a message in error for a bad command line.
+bool ParseFwCliOptions(int argc, const char* const* argv, FwCliOptions& options, std::string& error);
+
+extern const char* const kFwCliUsage;

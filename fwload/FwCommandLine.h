@@ -1,0 +1,29 @@
+#pragma once
+// The switches of the fwload command line. Each is found by a case-sensitive
+// search anywhere in the command line joined with blanks, so "x/Dy" counts
+// as "/D" just as a separate argument would.
+#include "CDownloadProtocol.h"
+
+#include <string>
+#include <string_view>
+
+class FwCommandLine {
+public:
+    // The program arguments (without the program name) joined with blanks.
+    static std::string Join(int argc, const char* const* argv);
+    static FwCommandLine Parse(std::string_view line);
+
+    // Both "/X:" and "/Y:" were given.
+    bool HasPosition() const { return windowX != -1 && windowY != -1; }
+    // What the protocol needs to know of the switches.
+    DownloadOptions ProtocolOptions() const { return {debug, skipHardwareChecks, skipRevisionCheck}; }
+
+    bool debug = false;
+    bool skipHardwareChecks = false; // hidden switch 1
+    bool skipRevisionCheck = false;  // hidden switch 2
+    bool production = false;         // ten port commands instead of four
+    int commandPort = 0;             // 0: not given
+    int windowX = -1;
+    int windowY = -1;
+    std::string commandFile;
+};

@@ -1,0 +1,9 @@
+#pragma once
+// The serial devices present on this computer, for choosing the device behind a port.
+#include <string>
+#include <vector>
+
+// /dev/serial/by-id/* (names that stay the same when an adapter is plugged
+// in elsewhere) first, then /dev/ttyUSB*, /dev/ttyACM* and /dev/ttyS*, each
+// in the order of their numbers.
+std::vector<std::string> PresentSerialDevices(const std::string& devRoot = "/dev");

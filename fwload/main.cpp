@@ -1,0 +1,22 @@
+#include "DownloadDialog.h"
+#include "FwCliMain.h"
+#include "FwCliOptions.h"
+#include "FwCommandLine.h"
+#include "Trace.h"
+
+#include <QApplication>
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    TraceSetFraming(TraceFraming::TrailingBreak);
+    if (IsFwCliInvocation(argc, argv))
+        return RunFwCli(argc, argv, std::cout, std::cerr);
+    const FwCommandLine commandLine = FwCommandLine::Parse(FwCommandLine::Join(argc, argv));
+    QApplication app(argc, argv);
+    DownloadDialog dialog(commandLine);
+    dialog.OnInitDialog();
+    dialog.exec();
+    return 0;
+}

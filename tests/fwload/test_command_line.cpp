@@ -1,0 +1,135 @@
+// fwload's switches, its command line without a window, its profile and the device list.
+#include "FwCliOptions.h"
+#include "FwCommandLine.h"
+#include "FwSettings.h"
+#include "SerialDevices.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+FwCommandLine Parse(const char* line)
+{
+    return FwCommandLine::Parse(line);
+}
+
+bool ParseCli(std::vector<const char*> args, FwCliOptions& o, std::string& error)
+{
+    args.insert(args.begin(), "fwload");
+    return ParseFwCliOptions(static_cast<int>(args.size()), args.data(), o, error);
+}
+
+} // namespace
+
+TEST(FwCommandLine, PortIsOneCharacterAndZeroMeansTen)
+{
+    EXPECT_EQ(Parse("/COM:0").commandPort, 10);
+    EXPECT_EQ(Parse("/D /COM:3").commandPort, 3);
+    EXPECT_EQ(Parse("/COM:12").commandPort, 1);
+    EXPECT_EQ(Parse("/COM:x").commandPort, 0);
+    EXPECT_EQ(Parse("/COM:").commandPort, 0);
+}
+
+TEST(FwCommandLine, FileRunsToTheNextBlankAndItsSlashesAreNoSwitches)
+{
+    const FwCommandLine windows = Parse("/FILE:C:\\fw\\a.hex /D");
+    EXPECT_EQ(windows.commandFile, "C:\\fw\\a.hex");
+    EXPECT_TRUE(windows.debug);
+    const FwCommandLine slashes = Parse("/FILE:/data/Production/fw.hex");
+    EXPECT_EQ(slashes.commandFile, "/data/Production/fw.hex");
+    EXPECT_FALSE(slashes.debug);
+    EXPECT_FALSE(slashes.production);
+}
+
+TEST(FwCommandLine, PositionOnlyWithBothCoordinates)
+{
+    const FwCommandLine both = Parse("/Y:20 /X:10");
+    EXPECT_TRUE(both.HasPosition());
+    EXPECT_EQ(both.windowX, 10);
+    EXPECT_EQ(both.windowY, 20);
+    EXPECT_FALSE(Parse("/X:10").HasPosition());
+}
+
+TEST(FwCommandLine, SwitchesAreFoundAnywhereWithTheirCase)
+{
+    EXPECT_TRUE(Parse("x/dy").debug);
+    EXPECT_TRUE(Parse("/4#8130562#2").skipHardwareChecks);
+    EXPECT_TRUE(Parse("a/4#8130562#1").skipHardwareChecks);
+    EXPECT_FALSE(Parse("/4#8130562#3").skipHardwareChecks);
+    EXPECT_TRUE(Parse("/6#5093817#3").skipRevisionCheck);
+    EXPECT_TRUE(Parse("/3#5093817#3").skipRevisionCheck);
+    EXPECT_TRUE(Parse("/Production").production);
+    EXPECT_TRUE(Parse("/production").production);
+    EXPECT_FALSE(Parse("/PRODUCTION").production);
+
+    const FwCommandLine none = Parse("Hallo Welt -x 17");
+    EXPECT_FALSE(none.debug || none.skipHardwareChecks || none.skipRevisionCheck || none.production);
+    EXPECT_EQ(none.commandPort, 0);
+    EXPECT_FALSE(none.HasPosition());
+    EXPECT_TRUE(none.commandFile.empty());
+
+    const char* argv[] = {"fwload", "/COM:4", "/D"};
+    EXPECT_EQ(FwCommandLine::Join(3, argv), "/COM:4 /D");
+}
+
+TEST(FwCliOptions, DevicePathsAreValuesAndSlashArgumentsAreSwitches)
+{
+    FwCliOptions o;
+    std::string error;
+    ASSERT_TRUE(ParseCli({"--cli", "--device", "/dev/ttyUSB0", "--file", "/data/a.hex", "/4#8130562#2", "--yes"}, o,
+                         error))
+        << error;
+    EXPECT_EQ(o.device, "/dev/ttyUSB0");
+    EXPECT_EQ(o.file, "/data/a.hex");
+    EXPECT_TRUE(o.yes);
+    EXPECT_TRUE(o.switches.skipHardwareChecks);
+    EXPECT_FALSE(o.switches.debug);
+
+    FwCliOptions fromSwitches;
+    ASSERT_TRUE(ParseCli({"--cli", "/COM:0", "/FILE:b.hex"}, fromSwitches, error)) << error;
+    EXPECT_EQ(fromSwitches.port, 10);
+    EXPECT_EQ(fromSwitches.file, "b.hex");
+
+    for (std::vector<const char*> bad : {std::vector<const char*>{"--cli"}, {"--cli", "--file"},
+                                         {"--cli", "--file", "a.hex", "--port", "0"},
+                                         {"--cli", "--file", "a.hex", "extra"}}) {
+        FwCliOptions rejected;
+        EXPECT_FALSE(ParseCli(bad, rejected, error)) << bad.size();
+    }
+    const char* help[] = {"fwload", "/D", "--help"};
+    EXPECT_TRUE(IsFwCliInvocation(3, help));
+    EXPECT_FALSE(IsFwCliInvocation(2, help));
+}
+
+TEST(FwSettings, KeysWithTrailingBlanksAreWrittenOnceAndReadBack)
+{
+    TempDir dir;
+    const FwSettings settings(dir.File("neu/fwload.ini")); // the folder does not exist yet
+    EXPECT_EQ(settings.GetInt("Download", "Active ", -1), -1);
+    ASSERT_TRUE(settings.WriteInt("Download", "Active ", 0));
+    ASSERT_TRUE(settings.WriteInt("Download", "Active ", 1));
+    ASSERT_TRUE(settings.WriteInt("Port", "COM ", 3));
+    EXPECT_EQ(settings.GetInt("Download", "Active ", -1), 1);
+    EXPECT_EQ(ReadFileBytes(settings.Path()), "[Download]\r\nActive =1\r\n[Port]\r\nCOM =3\r\n");
+
+    EXPECT_EQ(settings.DeviceForPort(3), "/dev/ttyS2");
+    const std::string longName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    ASSERT_TRUE(settings.SetDeviceForPort(3, longName));
+    EXPECT_EQ(settings.DeviceForPort(3), longName);
+    EXPECT_EQ(settings.GetInt("Port", "COM ", 0), 3);
+}
+
+TEST(SerialDevices, StableNamesFirstThenEachKindByNumber)
+{
+    TempDir dev;
+    std::filesystem::create_directories(dev.File("serial/by-id"));
+    for (const char* name : {"ttyS10", "ttyS2", "ttyACM0", "ttyUSB1", "tty0", "serial/by-id/usb-adapter"})
+        WriteFileBytes(dev.File(name), "");
+    const std::vector<std::string> expected = {dev.File("serial/by-id/usb-adapter"), dev.File("ttyUSB1"),
+                                               dev.File("ttyACM0"), dev.File("ttyS2"), dev.File("ttyS10")};
+    EXPECT_EQ(PresentSerialDevices(dev.Path()), expected);
+}
