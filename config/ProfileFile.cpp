@@ -134,6 +134,9 @@ std::size_t CProfileFile::FindSection(std::string_view name) const
 
 std::size_t CProfileFile::FindKey(const Section& section, std::string_view key)
 {
+    // Names are compared without their surrounding blanks on both sides:
+    // fwload's keys end in a blank ("COM ", "Active ").
+    key = Trim(key);
     const std::size_t hash = NoCaseHash()(key);
     for (const KeyRef& ref : section.keys)
         if (ref.hash == hash && NoCaseEqual()(KeyName(section.lines[ref.line]), key))
