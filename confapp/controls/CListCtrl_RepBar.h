@@ -1,0 +1,33 @@
+#pragma once
+// The report list of the list pages: one row per record, full-row selection,
+// columns sized for the characters they must hold, texts shortened with "...",
+// highlight following the focus.
+#include <QString>
+#include <QTreeWidget>
+
+struct RepBarColumn {
+    QString title;  // column heading
+    int characters; // characters the column must hold
+    bool text;      // letters (sample "W") or digits (sample "#")
+};
+
+class CListCtrl_RepBar : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit CListCtrl_RepBar(QWidget* parent = nullptr);
+
+    // Builds the columns (first call only), makes the list hold exactly rows
+    // rows, sizes and places it at (x, y) of the parent; false without descriptors.
+    bool ColumnInit(int columns, int rows, int visibleRows, const RepBarColumn* descriptors,
+                    bool fitToParent, int x, int y);
+
+    void SetItemText(int row, int column, const QString& text);
+    QString ItemText(int row, int column) const;
+    // The first selected row, or -1.
+    int SelectedRow() const;
+    void SelectRow(int row);
+
+signals:
+    // A double click or Enter in the list; row is -1 when none is selected.
+    void rowActivated(int row);
+};

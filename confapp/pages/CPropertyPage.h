@@ -1,0 +1,32 @@
+#pragma once
+// One tab of the property sheet. The view loads the active page from the
+// document data when it becomes current and stores it back when another tab
+// is chosen; a page whose field checks fail keeps the focus and stores nothing.
+#include <QString>
+#include <QWidget>
+
+class CData_All;
+
+class CPropertyPage : public QWidget {
+public:
+    CPropertyPage(CData_All& documentData, const QString& caption, int dialogId, QWidget* parent = nullptr)
+        : QWidget(parent), m_data(documentData), m_caption(caption), m_dialogId(dialogId)
+    {
+    }
+
+    const QString& Caption() const { return m_caption; }
+    int DialogId() const { return m_dialogId; }
+
+    // Load direction: enabling rules from Derivat().props, then data -> controls.
+    virtual void LoadFromData() = 0;
+    // Store direction: field checks first; on a failure show the message, put
+    // the focus on the field and return false with the data untouched.
+    virtual bool StoreToData() = 0;
+
+protected:
+    CData_All& m_data;
+
+private:
+    QString m_caption;
+    int m_dialogId;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// The one application object of the windowed program: the three data sets,
+// the per-user settings and the four transfer commands. Pages, the view and
+// the transfer window reach it through App::Instance().
+#include "CData_All.h"
+
+#include <string>
+
+class QWidget;
+class CQ410CfDoc;
+
+// What the application needs from the view: keep the active page and the
+// document data in step.
+class IDataView {
+public:
+    virtual ~IDataView() = default;
+    virtual void MoveDataDocToView() = 0;
+    virtual void MoveDataViewToDoc() = 0;
+};
+
+class App {
+public:
+    static App& Instance();
+
+    CData_All data;     // what the pages edit
+    CData_All saved;    // as last loaded or saved; "modified" compares against it
+    CData_All transfer; // what a transfer sends from or receives into
+
+    int comPort = 2;               // "Transfer"/"ComPort", 1..4
+    int x = 20, y = 20, dx = 0, dy = 0; // "Screen"/"X", "Y", "DX", "DY"
+
+    QWidget* mainFrame = nullptr;  // set by the main frame when it is created
+    CQ410CfDoc* document = nullptr;
+    IDataView* view = nullptr;
+
+    // ${XDG_CONFIG_HOME:-~/.config}/mvconf/mvconf.ini unless a test set another.
+    std::string profilePath;
+
+    void ProfileSettingsGet();
+    void ProfileSettingsSet();
+
+    void DoRxCfg();
+    void DoRxDialName();
+    void DoTxCfg();
+    void DoTxDialName();
+
+private:
+    App();
+};

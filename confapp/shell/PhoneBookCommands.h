@@ -1,0 +1,7 @@
+#pragma once
+// The phone-book commands 2510 to 2512: import (dialog), export, test data.
+class QWidget;
+
+void OnPhoneBookImport(QWidget* parent);
+void OnPhoneBookExport(QWidget* parent);
+void OnPhoneBookTestData(QWidget* parent);
