@@ -1,0 +1,46 @@
+#include "MessageBoxes.h"
+
+#include <QApplication>
+
+namespace {
+
+MessageHook& Hook()
+{
+    static MessageHook hook;
+    return hook;
+}
+
+std::function<void()>& BeepHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+} // namespace
+
+QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                        const QString& text, QMessageBox::StandardButtons buttons)
+{
+    if (Hook())
+        return Hook()(icon, caption, text, buttons);
+    QMessageBox box(icon, caption, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void Beep()
+{
+    if (BeepHook())
+        BeepHook()();
+    else
+        QApplication::beep();
+}
+
+void SetMessageHookForTesting(MessageHook hook)
+{
+    Hook() = std::move(hook);
+}
+
+void SetBeepHookForTesting(std::function<void()> hook)
+{
+    BeepHook() = std::move(hook);
+}
