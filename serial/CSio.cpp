@@ -21,6 +21,20 @@ namespace {
 
 // Poll interval while the handed-over output waits to drain (TIOCOUTQ has no wake-up).
 constexpr int kDrainPollMs = 5;
+// How long Close lets written output leave before it discards the rest: an
+// end record or a last answer written just before closing must reach the
+// telephone, but a line held up by flow control must not hold the close.
+constexpr int kCloseDrainMs = 300;
+
+void DrainBriefly(int fd)
+{
+    for (int waited = 0; waited < kCloseDrainMs; waited += 2) {
+        int queued = 0;
+        if (ioctl(fd, TIOCOUTQ, &queued) != 0 || queued <= 0)
+            return;
+        ::usleep(2000);
+    }
+}
 
 bool SpeedForBaud(long baud, speed_t& speed)
 {
@@ -415,8 +429,9 @@ void CSio::Close()
         m_watcher.join();
     }
     if (m_fd >= 0) {
-        // Discard unsent output first: close() of a serial port would otherwise
-        // wait for it to drain.
+        // Then discard what is left: close() of a serial port would otherwise
+        // wait for it without limit.
+        DrainBriefly(m_fd);
         (void)tcflush(m_fd, TCIOFLUSH);
         (void)ioctl(m_fd, TIOCNXCL);
         ::close(m_fd);

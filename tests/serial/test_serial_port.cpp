@@ -265,6 +265,17 @@ TEST_F(SerialPort, CloseNeverHangsAndTheObjectReopens)
     ASSERT_EQ(m_sio.Open(&m_sink), 1);
 }
 
+TEST_F(SerialPort, WhatWasWrittenJustBeforeCloseStillLeaves)
+{
+    // The end record of a cancelled transfer is written and the port closed at once.
+    ASSERT_EQ(m_sio.Open(&m_sink), 1);
+    const std::string last = ":00000001FF\r\n";
+    ASSERT_EQ(m_sio.Write(reinterpret_cast<const unsigned char*>(last.data()), static_cast<int>(last.size())),
+              static_cast<int>(last.size()));
+    m_sio.Close();
+    EXPECT_EQ(MasterRead(last.size()), last);
+}
+
 TEST_F(SerialPort, DeviceGoneGivesOneNoticeWithoutBusyLoop)
 {
     ASSERT_EQ(m_sio.Open(&m_sink), 1);

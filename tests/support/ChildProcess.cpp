@@ -113,9 +113,9 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, int timeoutMs,
     return r;
 }
 
-SimulatedTelephone::SimulatedTelephone(const std::vector<std::string>& options)
+PtyPeer::PtyPeer(const std::string& program, const std::vector<std::string>& options)
 {
-    std::vector<std::string> argv{SimphonePath()};
+    std::vector<std::string> argv{program};
     argv.insert(argv.end(), options.begin(), options.end());
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0)
@@ -129,10 +129,10 @@ SimulatedTelephone::SimulatedTelephone(const std::vector<std::string>& options)
         m_device += c;
     m_outFd = out[0]; // kept open: whatever it prints later must not kill it
     if (m_device.empty())
-        throw std::runtime_error("the simulated telephone did not start");
+        throw std::runtime_error(program + " did not start");
 }
 
-SimulatedTelephone::~SimulatedTelephone()
+PtyPeer::~PtyPeer()
 {
     if (m_pid > 0) {
         ::kill(m_pid, SIGTERM);
@@ -142,13 +142,21 @@ SimulatedTelephone::~SimulatedTelephone()
         ::close(m_outFd);
 }
 
-int SimulatedTelephone::Wait(int timeoutMs)
+int PtyPeer::Wait(int timeoutMs)
 {
     if (m_pid <= 0)
         return -1;
     const int status = WaitChild(m_pid, Clock::now() + std::chrono::milliseconds(timeoutMs));
     m_pid = -1;
     return status;
+}
+
+SimulatedTelephone::SimulatedTelephone(const std::vector<std::string>& options) : PtyPeer(SimphonePath(), options)
+{
+}
+
+SimulatedBootLoader::SimulatedBootLoader(const std::vector<std::string>& options) : PtyPeer(BootsimPath(), options)
+{
 }
 
 std::string MvconfPath()
@@ -159,4 +167,14 @@ std::string MvconfPath()
 std::string SimphonePath()
 {
     return BinDir() + "/tools/simphone/simphone";
+}
+
+std::string FwloadPath()
+{
+    return BinDir() + "/fwload/fwload";
+}
+
+std::string BootsimPath()
+{
+    return BinDir() + "/tools/bootsim/bootsim";
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Programs of the project started by tests: the simulated telephone and mvconf.
+// Programs of the project started by tests: the simulated telephone and boot
+// loader, mvconf and fwload.
 #include <string>
 #include <vector>
 
@@ -14,13 +15,13 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::vector<std::string>& argv, int timeoutMs,
                          const std::vector<std::string>& environment = {}, int interruptAfterMs = -1);
 
-// The simulated telephone on a pseudo-terminal, ended with the object.
-class SimulatedTelephone {
+// A simulated peer on a pseudo-terminal (it prints the device first), ended with the object.
+class PtyPeer {
 public:
-    explicit SimulatedTelephone(const std::vector<std::string>& options);
-    ~SimulatedTelephone();
-    SimulatedTelephone(const SimulatedTelephone&) = delete;
-    SimulatedTelephone& operator=(const SimulatedTelephone&) = delete;
+    PtyPeer(const std::string& program, const std::vector<std::string>& options);
+    ~PtyPeer();
+    PtyPeer(const PtyPeer&) = delete;
+    PtyPeer& operator=(const PtyPeer&) = delete;
 
     const std::string& Device() const { return m_device; }
     // Waits for its end (at most timeoutMs); its exit status or -1.
@@ -32,6 +33,18 @@ private:
     std::string m_device;
 };
 
+class SimulatedTelephone : public PtyPeer {
+public:
+    explicit SimulatedTelephone(const std::vector<std::string>& options);
+};
+
+class SimulatedBootLoader : public PtyPeer {
+public:
+    explicit SimulatedBootLoader(const std::vector<std::string>& options);
+};
+
 // Paths of the built programs.
 std::string MvconfPath();
 std::string SimphonePath();
+std::string FwloadPath();
+std::string BootsimPath();

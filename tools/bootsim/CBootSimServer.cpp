@@ -36,12 +36,6 @@ std::string Printable(std::string_view text)
     return out;
 }
 
-int MsUntil(std::chrono::steady_clock::time_point when)
-{
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(when - std::chrono::steady_clock::now());
-    return static_cast<int>(std::max<long long>(0, left.count()));
-}
-
 // Written under another name first, so that a reader never sees half an image.
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines)
 {
@@ -93,7 +87,7 @@ void CBootSimServer::RunSession()
     bool started = false;
     bool saved = false;
     for (;;) {
-        const CPtyMaster::Events events = m_pty.Wait(m_stopFd, WaitMs(started, startAt));
+        const CPtyMaster::Events events = m_pty.WaitUntil(m_stopFd, WakeAt(started, startAt));
         m_stopped = events.stop;
         if (m_stopped)
             break;
@@ -121,14 +115,15 @@ void CBootSimServer::RunSession()
 }
 
 // Until the greeting is due, then until the loader's next byte is due.
-int CBootSimServer::WaitMs(bool started, Clock::time_point startAt) const
+std::optional<CBootSimServer::Clock::time_point> CBootSimServer::WakeAt(bool started,
+                                                                        Clock::time_point startAt) const
 {
     if (!started)
-        return MsUntil(startAt);
+        return startAt;
     const std::optional<CBootLoader::Time> next = m_loader.NextEvent();
     if (!next)
-        return -1;
-    return MsUntil(m_origin + std::chrono::duration_cast<Clock::duration>(*next));
+        return std::nullopt;
+    return m_origin + std::chrono::duration_cast<Clock::duration>(*next);
 }
 
 // False when the line has gone.

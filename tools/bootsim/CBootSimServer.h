@@ -5,6 +5,7 @@
 #include "CBootLoader.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,7 @@ private:
 
     bool WaitForPc();
     void RunSession();
-    int WaitMs(bool started, Clock::time_point startAt) const;
+    std::optional<Clock::time_point> WakeAt(bool started, Clock::time_point startAt) const;
     bool HandleInput();
     void Send(std::string_view bytes);
     void SaveImage() const;

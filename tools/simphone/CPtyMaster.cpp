@@ -1,5 +1,7 @@
 #include "CPtyMaster.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -84,9 +86,23 @@ bool CPtyMaster::SlaveOpen() const
 
 CPtyMaster::Events CPtyMaster::Wait(int stopFd, int timeoutMs) const
 {
+    if (timeoutMs < 0)
+        return WaitUntil(stopFd, std::nullopt);
+    return WaitUntil(stopFd, std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs));
+}
+
+CPtyMaster::Events CPtyMaster::WaitUntil(int stopFd,
+                                         std::optional<std::chrono::steady_clock::time_point> deadline) const
+{
     pollfd p[2] = {{stopFd, POLLIN, 0}, {m_fd, POLLIN, 0}};
     Events events;
-    if (::poll(p, 2, timeoutMs) <= 0)
+    timespec limit{};
+    if (deadline) {
+        const auto left = std::max(std::chrono::nanoseconds(0), *deadline - std::chrono::steady_clock::now());
+        limit.tv_sec = static_cast<time_t>(left.count() / 1'000'000'000);
+        limit.tv_nsec = static_cast<long>(left.count() % 1'000'000'000);
+    }
+    if (::ppoll(p, 2, deadline ? &limit : nullptr, nullptr) <= 0)
         return events; // time-out, or a signal that the stop descriptor reports next
     events.stop = p[0].revents != 0;
     events.input = (p[1].revents & POLLIN) != 0;

@@ -2,6 +2,8 @@
 // The master side of a pseudo-terminal whose slave plays the telephone's
 // serial port. Whether the PC holds the slave open is read from POLLHUP on
 // the master, which Linux reports while no process has the slave open.
+#include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,9 @@ public:
     bool SlaveOpen() const;
     // Waits up to timeoutMs (-1: no limit) for input, hangup or stopFd.
     Events Wait(int stopFd, int timeoutMs) const;
+    // The same up to a point in time, to the microsecond (none: no limit); a
+    // throttled peer keeps its line timing with it.
+    Events WaitUntil(int stopFd, std::optional<std::chrono::steady_clock::time_point> deadline) const;
     // What the PC sent; false when the line is gone.
     bool Read(std::string& bytes) const;
     // Writes everything, waiting a little when the PC does not read.

@@ -1,0 +1,129 @@
+// A whole firmware download with fwload --cli to the simulated boot loader:
+// once throttled to a 9600 baud 8N2 line (total time against the wire limit,
+// fwload's own CPU time) and once unthrottled (lines per second).
+//   bench_download [--kib N]   image size in KiB of text (default 64; 1024 for the full figure)
+#include "ChildProcess.h"
+#include "TestSupport.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/resource.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double kBitsPerByte = 11; // start, 8 data, 2 stop bits
+constexpr double kBaud = 9600;
+// The boot loader's own pauses: greeting after the port opens, GO after the report.
+constexpr double kGreetingDelayS = 0.2 + 0.1;
+
+std::string Record(unsigned address, unsigned type, const unsigned char* bytes, unsigned count)
+{
+    char text[80];
+    int at = std::snprintf(text, sizeof text, ":%02X%04X%02X", count, address & 0xFFFF, type);
+    unsigned sum = count + (address >> 8 & 0xFF) + (address & 0xFF) + type;
+    for (unsigned i = 0; i < count; ++i) {
+        at += std::snprintf(text + at, sizeof text - static_cast<std::size_t>(at), "%02X", bytes[i]);
+        sum += bytes[i];
+    }
+    std::snprintf(text + at, sizeof text - static_cast<std::size_t>(at), "%02X", (0x100 - (sum & 0xFF)) & 0xFF);
+    return text;
+}
+
+struct Image {
+    std::string hex;     // the file, CR LF lines
+    std::size_t wireBytes = 0; // what goes over the line: every record with LF, the first twice
+    std::size_t lines = 0;
+};
+
+Image MakeImage(std::size_t kib)
+{
+    Image image;
+    const unsigned char revision[] = {'A', 'B'};
+    const unsigned char version[] = {'1', 0, '2', '5', 0, '0'};
+    std::string records = Record(0x2A, 0, revision, 2) + "\n" + Record(0x10, 0, version, 6) + "\n";
+    const std::string first = Record(0x2A, 0, revision, 2) + "\n";
+    unsigned char data[16];
+    for (unsigned address = 0x100; records.size() < kib * 1024; address += 16) {
+        for (unsigned i = 0; i < 16; ++i)
+            data[i] = static_cast<unsigned char>(address * 7 + i);
+        records += Record(address, 0, data, 16) + "\n";
+    }
+    records += ":00000001FF\n";
+    for (const char c : records) {
+        if (c == '\n') {
+            image.hex += "\r\n";
+            ++image.lines;
+        } else {
+            image.hex += c;
+        }
+    }
+    image.wireBytes = records.size() + first.size();
+    return image;
+}
+
+double ChildrenCpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+struct Run {
+    int status = -1;
+    double wallS = 0;
+    double cpuS = 0;
+};
+
+// fwload is waited for before the boot loader, so the children's CPU time
+// that grows across RunProcess is fwload's own.
+Run Download(const TempDir& dir, bool throttled, int timeoutMs)
+{
+    std::vector<std::string> options{"--report", "--hardware", "Q410", "--revision", "AB", "--sessions", "1"};
+    if (throttled)
+        options.push_back("--throttle");
+    SimulatedBootLoader loader(options);
+    const double cpuBefore = ChildrenCpuSeconds();
+    const auto start = Clock::now();
+    const ProcessResult r = RunProcess(
+        {FwloadPath(), "--cli", "--device", loader.Device(), "--file", dir.File("fw.hex")}, timeoutMs,
+        {"XDG_CONFIG_HOME=" + dir.Path()});
+    Run run;
+    run.wallS = std::chrono::duration<double>(Clock::now() - start).count();
+    run.cpuS = ChildrenCpuSeconds() - cpuBefore;
+    run.status = r.status;
+    if (r.status != 0)
+        std::fprintf(stderr, "fwload failed (%d): %s%s\n", r.status, r.out.c_str(), r.err.c_str());
+    loader.Wait(5000);
+    return run;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::size_t kib = 64;
+    if (argc == 3 && std::strcmp(argv[1], "--kib") == 0)
+        kib = static_cast<std::size_t>(std::strtoul(argv[2], nullptr, 10));
+    TempDir dir;
+    const Image image = MakeImage(kib);
+    WriteFileBytes(dir.File("fw.hex"), image.hex);
+
+    const Run fast = Download(dir, false, 600000);
+    std::printf("download unthrottled: %zu lines in %.2f s = %.0f lines/s, fwload CPU %.2f s\n", image.lines,
+                fast.wallS, static_cast<double>(image.lines) / fast.wallS, fast.cpuS);
+
+    // Every line is answered by one ACK byte before the next goes out.
+    const double wireS = static_cast<double>(image.wireBytes) * kBitsPerByte / kBaud;
+    const double answersS = static_cast<double>(image.lines + 2) * kBitsPerByte / kBaud + kGreetingDelayS;
+    const Run slow = Download(dir, true, static_cast<int>((wireS + answersS) * 1000 * 1.5) + 30000);
+    std::printf("download at 9600 8N2: %zu KiB image, %zu bytes on the line\n", kib, image.wireBytes);
+    std::printf("  total %.2f s, wire limit %.2f s + boot loader's answers and pauses %.2f s = %.2f s (%+.2f %%)\n",
+                slow.wallS, wireS, answersS, wireS + answersS, (slow.wallS / (wireS + answersS) - 1) * 100);
+    std::printf("  fwload CPU %.3f s = %.3f %% of the wall time\n", slow.cpuS, slow.cpuS / slow.wallS * 100);
+    return fast.status == 0 && slow.status == 0 ? 0 : 1;
+}
