@@ -2,7 +2,7 @@
 
 #include "FwStrings.h"
 #include "InterruptWatch.h"
-#include "TransferTexts.h"
+#include "PortErrorText.h"
 
 #include <QEventLoop>
 #include <QTimer>

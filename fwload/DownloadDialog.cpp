@@ -4,7 +4,7 @@
 #include "FwStrings.h"
 #include "SerialDevices.h"
 #include "Trace.h"
-#include "TransferTexts.h"
+#include "PortErrorText.h"
 
 #include <QCloseEvent>
 #include <QFile>

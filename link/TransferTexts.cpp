@@ -1,9 +1,5 @@
 #include "TransferTexts.h"
 
-#include "CSio.h"
-
-#include <grp.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -25,15 +21,6 @@ const ModeTexts& TextsOf(int mode)
     return kTexts[mode >= 0 && mode <= 3 ? mode : 4];
 }
 
-std::string GroupOf(const std::string& device)
-{
-    struct stat st {};
-    if (::stat(device.c_str(), &st) != 0)
-        return {};
-    const group* g = ::getgrgid(st.st_gid);
-    return g ? g->gr_name : std::to_string(st.st_gid);
-}
-
 } // namespace
 
 const char* TransferRunningText(int mode)
@@ -44,25 +31,4 @@ const char* TransferRunningText(int mode)
 const char* TransferFailureText(int mode)
 {
     return TextsOf(mode).failure;
-}
-
-std::string PortOpenFailureReason(const CSio& sio)
-{
-    const std::string device = "\"" + sio.DevicePath() + "\"";
-    switch (sio.LastOpenError()) {
-    case CSio::OpenError::NotFound:
-        return "Das Gerät " + device + " ist nicht vorhanden. Bitte Kabel und Anschluss prüfen.";
-    case CSio::OpenError::Busy:
-        return "Ein anderes Programm benutzt " + device + " bereits. Bitte das andere Programm beenden.";
-    case CSio::OpenError::PermissionDenied: {
-        const std::string group = GroupOf(sio.DevicePath());
-        return "Kein Zugriff auf " + device + ". Bitte den Benutzer in die Gruppe \"" + group +
-               "\" aufnehmen und sich danach neu anmelden.";
-    }
-    case CSio::OpenError::BadSettings:
-    case CSio::OpenError::BadPortNumber:
-        return "Die Einstellungen des Anschlusses sind ungültig.";
-    default:
-        return "Das Gerät " + device + " lässt sich nicht als serieller Anschluss öffnen.";
-    }
 }
