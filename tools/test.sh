@@ -15,6 +15,7 @@ ctest --test-dir build/release --output-on-failure -j "$jobs"
 echo "== Benchmarks"
 build/release/tests/bench_document --benchmark_min_time=0.2
 build/release/tests/bench_link_turnaround
+build/release/tests/bench_download --kib 16
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
