@@ -1,4 +1,5 @@
 #include "CliMain.h"
+#include "WindowProgram.h"
 
 #include <iostream>
 
@@ -6,6 +7,5 @@ int main(int argc, char** argv)
 {
     if (IsCliInvocation(argc, argv))
         return RunCli(argc, argv, std::cout, std::cerr);
-    std::cerr << "mvconf: Das Programmfenster gibt es noch nicht; bitte eine Betriebsart angeben (--help).\n";
-    return 2;
+    return RunWindowProgram(argc, argv);
 }

@@ -1,23 +1,197 @@
 #include "CListCtrl_RepBar.h"
 
-// Placeholder until the report list is built.
-CListCtrl_RepBar::CListCtrl_RepBar(QWidget* parent) : QTreeWidget(parent) {}
+#include "Trace.h"
 
-bool CListCtrl_RepBar::ColumnInit(int, int, int, const RepBarColumn* descriptors, bool, int, int)
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+// Height of a dialog frame as the pages' arithmetic counts it; Qt has no
+// metric of that name.
+constexpr int kDialogFrame = 3;
+// Space kept free below the list when it fills its parent.
+constexpr int kBottomMargin = 15;
+
+} // namespace
+
+CListCtrl_RepBar::CListCtrl_RepBar(QWidget* parent) : QTreeWidget(parent)
 {
-    return descriptors != nullptr;
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAllColumnsShowFocus(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideRight);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    UpdateHighlight();
 }
 
-void CListCtrl_RepBar::SetItemText(int, int, const QString&) {}
-
-QString CListCtrl_RepBar::ItemText(int, int) const
+bool CListCtrl_RepBar::ColumnInit(int columns, int rows, int visibleRows, const RepBarColumn* descriptors,
+                                  bool fitToParent, int x, int y)
 {
-    return {};
+    if (descriptors == nullptr) {
+        TraceLine("CListCtrl_RepBar", "ColumnInit() NULL-Pointer");
+        return false;
+    }
+    rows = std::max(0, rows);
+    if (!m_columnsSetUp)
+        BuildColumns(std::max(0, columns), descriptors);
+    SetRowCount(rows);
+
+    const int edge = frameWidth();
+    const int rowHeight = RowHeight();
+    int width = 2 * edge;
+    for (int i = 0; i < columnCount(); ++i)
+        width += header()->sectionSize(i);
+
+    int visible = visibleRows;
+    if (fitToParent && parentWidget() != nullptr) {
+        const int room = parentWidget()->contentsRect().height() - y - kBottomMargin - 2 * edge - kDialogFrame;
+        visible = std::max(1, std::min(rows, room / rowHeight - 1));
+    }
+    if (visible < rows)
+        width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+
+    // The heading takes one row, or more when the style draws it taller.
+    const int headingHeight = std::max(rowHeight, header()->sizeHint().height());
+    const int height = visible * rowHeight + headingHeight + 2 * edge + kDialogFrame;
+    setGeometry(x, y, width, height);
+    m_columnsSetUp = true;
+    return true;
+}
+
+void CListCtrl_RepBar::BuildColumns(int columns, const RepBarColumn* descriptors)
+{
+    const QFontMetrics metrics = fontMetrics();
+    QStringList headings;
+    QList<int> widths;
+    for (int i = 0; i < columns; ++i) {
+        const RepBarColumn& column = descriptors[i];
+        const QString sample =
+            QString(std::max(0, column.characters), column.text ? QChar('W') : QChar('#')) + QStringLiteral("MM");
+        const QString padded = QStringLiteral("  ") + column.title + QStringLiteral("  ");
+        headings.append(column.title);
+        widths.append(std::max(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(padded)));
+    }
+    setColumnCount(columns);
+    setHeaderLabels(headings);
+    for (int i = 0; i < columns; ++i) {
+        headerItem()->setTextAlignment(i, Qt::AlignLeft | Qt::AlignVCenter);
+        setColumnWidth(i, widths[i]);
+    }
+}
+
+void CListCtrl_RepBar::SetRowCount(int rows)
+{
+    while (topLevelItemCount() > rows)
+        delete takeTopLevelItem(topLevelItemCount() - 1);
+    while (topLevelItemCount() < rows) {
+        auto* item = new QTreeWidgetItem(this);
+        item->setText(0, QStringLiteral("Test"));
+    }
+}
+
+int CListCtrl_RepBar::RowHeight() const
+{
+    int height = 0;
+    if (topLevelItemCount() > 0)
+        height = indexRowSizeHint(indexFromItem(topLevelItem(0)));
+    if (height <= 0) // no row to measure: what a one-line row needs
+        height = fontMetrics().height() + 2;
+    return height;
+}
+
+void CListCtrl_RepBar::SetItemText(int row, int column, const QString& text)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row); item != nullptr && column >= 0 && column < columnCount())
+        item->setText(column, text);
+}
+
+QString CListCtrl_RepBar::ItemText(int row, int column) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item != nullptr ? item->text(column) : QString();
 }
 
 int CListCtrl_RepBar::SelectedRow() const
 {
-    return -1;
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    int first = -1;
+    for (QTreeWidgetItem* item : selected) {
+        const int row = indexOfTopLevelItem(item);
+        if (row >= 0 && (first < 0 || row < first))
+            first = row;
+    }
+    return first;
 }
 
-void CListCtrl_RepBar::SelectRow(int) {}
+void CListCtrl_RepBar::SelectRow(int row)
+{
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (item == nullptr) {
+        clearSelection();
+        return;
+    }
+    setCurrentItem(item);
+    item->setSelected(true);
+    scrollToItem(item);
+}
+
+void CListCtrl_RepBar::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit rowActivated(SelectedRow());
+}
+
+void CListCtrl_RepBar::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit rowActivated(SelectedRow());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CListCtrl_RepBar::focusInEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusInEvent(event);
+    UpdateHighlight();
+}
+
+void CListCtrl_RepBar::focusOutEvent(QFocusEvent* event)
+{
+    QTreeWidget::focusOutEvent(event);
+    UpdateHighlight();
+}
+
+// Selected rows are highlighted only while the list has the focus; without it
+// they look like every other row, as the pages' users know it.
+void CListCtrl_RepBar::UpdateHighlight()
+{
+    const QPalette standard = QApplication::palette(this);
+    QPalette pal = palette();
+    const bool focused = hasFocus();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setBrush(group, QPalette::Highlight,
+                     standard.brush(QPalette::Active, focused ? QPalette::Highlight : QPalette::Base));
+        pal.setBrush(group, QPalette::HighlightedText,
+                     standard.brush(QPalette::Active, focused ? QPalette::HighlightedText : QPalette::Text));
+    }
+    setPalette(pal);
+    viewport()->update();
+}

@@ -27,7 +27,21 @@ public:
     int SelectedRow() const;
     void SelectRow(int row);
 
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 signals:
     // A double click or Enter in the list; row is -1 when none is selected.
     void rowActivated(int row);
+
+private:
+    void BuildColumns(int columns, const RepBarColumn* descriptors);
+    void SetRowCount(int rows);
+    int RowHeight() const;
+    void UpdateHighlight();
+
+    bool m_columnsSetUp = false;
 };

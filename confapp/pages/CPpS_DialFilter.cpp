@@ -1,10 +1,42 @@
 #include "CPpS_DialFilter.h"
 
-CPpS_DialFilter::CPpS_DialFilter(CData_All& documentData, QWidget* parent) : CPropertyPage(documentData, QStringLiteral("Wahlkontrolle"), 1900, parent) {}
+#include "CDlgE_DialFilter.h"
+#include "CData_All.h"
+#include "Derivat.h"
+#include "EditDialogRun.h"
 
-void CPpS_DialFilter::LoadFromData() {}
+namespace {
 
-bool CPpS_DialFilter::StoreToData()
+constexpr int kVisibleRows = 10;
+
+std::vector<RepBarColumn> Columns()
 {
-    return true;
+    return {{QStringLiteral("Nutzung"), 9, false}, {QStringLiteral("Rufnummer"), 20, false}};
+}
+
+} // namespace
+
+CPpS_DialFilter::CPpS_DialFilter(CData_All& documentData, QWidget* parent)
+    : CPpS_ListPage(documentData, QStringLiteral("Wahlkontrolle"), 1900, Columns(), CData_AllCfg::kFilters,
+                    kVisibleRows, parent)
+{
+}
+
+bool CPpS_DialFilter::ListShown() const
+{
+    return Derivat().props.PropDialFilter != 0;
+}
+
+QString CPpS_DialFilter::CellText(int row, int column) const
+{
+    return Cell(m_data.cfg.dialFilter.at(static_cast<size_t>(row)).GetColumnText(column));
+}
+
+void CPpS_DialFilter::EditRow(int row)
+{
+    CData_DialFilter& record = m_data.cfg.dialFilter.at(static_cast<size_t>(row));
+    CDlgE_DialFilter dialog(this);
+    dialog.LoadFrom(record);
+    if (RunEditDialog(dialog) == QDialog::Accepted)
+        dialog.StoreTo(record);
 }

@@ -1,10 +1,14 @@
 #pragma once
-// Page "Wahlkontrolle" (placeholder until the page is built).
-#include "CPropertyPage.h"
+// Page "Wahlkontrolle": seven blocked and seven free numbers, each edited in
+// dialog 1910. Empty where the telephone has no dial control.
+#include "CPpS_ListPage.h"
 
-class CPpS_DialFilter : public CPropertyPage {
+class CPpS_DialFilter : public CPpS_ListPage {
 public:
     explicit CPpS_DialFilter(CData_All& documentData, QWidget* parent = nullptr);
-    void LoadFromData() override;
-    bool StoreToData() override;
+
+protected:
+    bool ListShown() const override;
+    QString CellText(int row, int column) const override;
+    void EditRow(int row) override;
 };

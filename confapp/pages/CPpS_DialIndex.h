@@ -1,10 +1,12 @@
 #pragma once
-// Page "Kurzwahl" (placeholder until the page is built).
-#include "CPropertyPage.h"
+// Page "Kurzwahl": the ten speed-dial numbers, each edited in dialog 1260.
+#include "CPpS_ListPage.h"
 
-class CPpS_DialIndex : public CPropertyPage {
+class CPpS_DialIndex : public CPpS_ListPage {
 public:
     explicit CPpS_DialIndex(CData_All& documentData, QWidget* parent = nullptr);
-    void LoadFromData() override;
-    bool StoreToData() override;
+
+protected:
+    QString CellText(int row, int column) const override;
+    void EditRow(int row) override;
 };

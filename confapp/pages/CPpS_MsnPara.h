@@ -1,10 +1,13 @@
 #pragma once
-// Page "Rufnummern" (placeholder until the page is built).
-#include "CPropertyPage.h"
+// Page "Rufnummern": the telephone's own numbers (MSNs) with name, volume and
+// melody, each edited in dialog 1210; explanations and a picture below.
+#include "CPpS_ListPage.h"
 
-class CPpS_MsnPara : public CPropertyPage {
+class CPpS_MsnPara : public CPpS_ListPage {
 public:
     explicit CPpS_MsnPara(CData_All& documentData, QWidget* parent = nullptr);
-    void LoadFromData() override;
-    bool StoreToData() override;
+
+protected:
+    QString CellText(int row, int column) const override;
+    void EditRow(int row) override;
 };

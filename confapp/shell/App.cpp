@@ -1,16 +1,136 @@
 #include "App.h"
 
-// Placeholder until the application is built.
+#include "CDlg_SioTrans.h"
+#include "CQ410CfDoc.h"
+#include "Derivat.h"
+#include "MessageBoxes.h"
+#include "ProfileStore.h"
+#include "Trace.h"
+#include "UserPaths.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const kProgramTitle = "Systemtelefon MV850";
+
+// Shown after the phone book was sent: the telephone needs time to take it in.
+QString PhoneBookNotice()
+{
+    return QString::fromUtf8("Nach der Übertragung des Telefonbuchs kann es bis zu 5 Minuten \n"
+                             "dauern, bis das Telefonbuch im Telefon verwendbar ist.\n"
+                             "Während dieser Zeit sollte das Telefonbuch nicht erneut übertragen \n"
+                             "werden, da es sonst zu Fehlfunktionen kommen kann!");
+}
+
+} // namespace
+
 App& App::Instance()
 {
     static App app;
     return app;
 }
 
-App::App() = default;
-void App::ProfileSettingsGet() {}
-void App::ProfileSettingsSet() {}
-void App::DoRxCfg() {}
-void App::DoRxDialName() {}
-void App::DoTxCfg() {}
-void App::DoTxDialName() {}
+App::App()
+{
+    runTransfer = [this](int mode) {
+        CDlg_SioTrans dialog(mode, transfer, data, comPort, DeviceForPort(ProfilePath(), comPort), mainFrame);
+        dialog.exec();
+    };
+}
+
+std::string App::ProfilePath() const
+{
+    return profilePath.empty() ? UserProfilePath("mvconf") : profilePath;
+}
+
+void App::ProfileSettingsGet()
+{
+    const CProfileFile profile = ProfileStore::Read(ProfilePath());
+    comPort = ProfileStore::GetInt(profile, "Transfer", "ComPort", 2);
+    x = ProfileStore::GetInt(profile, "Screen", "X", 20);
+    y = ProfileStore::GetInt(profile, "Screen", "Y", 20);
+    dx = ProfileStore::GetInt(profile, "Screen", "DX", 0);
+    dy = ProfileStore::GetInt(profile, "Screen", "DY", 0);
+    dx = std::max(dx, Derivat().minWidth);
+    dy = std::max(dy, Derivat().minHeight);
+    // The limit for Y is deliberately the smaller one: a window stored that far
+    // down was most likely left there by a larger screen.
+    if (x >= 3000 || y >= 300)
+        x = y = 20;
+    // Only COM1 to COM4 can be chosen; anything else would name a port the
+    // data-exchange page cannot show.
+    if (comPort < 1 || comPort > 4)
+        comPort = 2;
+}
+
+void App::ProfileSettingsSet()
+{
+    ProfileStore::Update(ProfilePath(), [this](CProfileFile& profile) {
+        ProfileStore::SetInt(profile, "Transfer", "ComPort", comPort);
+        ProfileStore::SetInt(profile, "Screen", "X", x);
+        ProfileStore::SetInt(profile, "Screen", "Y", y);
+        ProfileStore::SetInt(profile, "Screen", "DX", dx);
+        ProfileStore::SetInt(profile, "Screen", "DY", dy);
+    });
+}
+
+void App::MoveViewToDoc()
+{
+    if (view)
+        view->MoveDataViewToDoc();
+}
+
+void App::MoveDocToView()
+{
+    if (view)
+        view->MoveDataDocToView();
+}
+
+void App::RunTransfer(int mode)
+{
+    if (runTransfer)
+        runTransfer(mode);
+}
+
+void App::DoRxCfg()
+{
+    TraceLine("App", "DoRxCfg()");
+    if (document && !document->SaveModified())
+        return;
+    MoveViewToDoc();
+    transfer = data;
+    transfer.ResetCfg();
+    RunTransfer(1);
+    MoveDocToView();
+}
+
+void App::DoRxDialName()
+{
+    TraceLine("App", "DoRxDialName()");
+    if (document && !document->SaveModified())
+        return;
+    MoveViewToDoc();
+    transfer = data;
+    transfer.ResetDialName();
+    RunTransfer(3);
+    MoveDocToView();
+}
+
+void App::DoTxCfg()
+{
+    TraceLine("App", "DoTxCfg()");
+    MoveViewToDoc();
+    transfer = data;
+    RunTransfer(0);
+    MoveDocToView();
+}
+
+void App::DoTxDialName()
+{
+    TraceLine("App", "DoTxDialName()");
+    MoveViewToDoc();
+    transfer = data;
+    RunTransfer(2);
+    ShowMessage(mainFrame, QMessageBox::Information, QString::fromUtf8(kProgramTitle), PhoneBookNotice());
+}

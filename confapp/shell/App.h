@@ -4,6 +4,7 @@
 // the transfer window reach it through App::Instance().
 #include "CData_All.h"
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -39,6 +40,12 @@ public:
     void ProfileSettingsGet();
     void ProfileSettingsSet();
 
+    // Runs the transfer window modally in mode 0..3; tests replace it.
+    std::function<void(int mode)> runTransfer;
+
+    // profilePath, or the per-user profile when none was set.
+    std::string ProfilePath() const;
+
     void DoRxCfg();
     void DoRxDialName();
     void DoTxCfg();
@@ -46,4 +53,7 @@ public:
 
 private:
     App();
+    void MoveViewToDoc();
+    void MoveDocToView();
+    void RunTransfer(int mode);
 };

@@ -1,6 +1,71 @@
 #include "PhoneBookCommands.h"
 
-// Placeholders until the phone-book dialogs exist.
-void OnPhoneBookImport(QWidget*) {}
-void OnPhoneBookExport(QWidget*) {}
-void OnPhoneBookTestData(QWidget*) {}
+#include "App.h"
+#include "CDlgE_Import.h"
+#include "CQ410CfDoc.h"
+#include "MessageBoxes.h"
+#include "PhoneBookImport.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+// The core's file errors are UTF-8 (they carry file names), unlike document text.
+namespace {
+
+const char* const kTextFilter = "Tabulator formatierter Text (*.txt);;Alle Dateien (*.*)";
+
+// Takes over the active page's edits and lets the user keep unsaved changes
+// before the phone book is replaced; false when the user cancelled. The
+// document's question stores the active page itself, so a page whose checks
+// fail complains only once.
+bool MayReplacePhoneBook()
+{
+    App& app = App::Instance();
+    if (app.document)
+        return app.document->SaveModified();
+    if (app.view)
+        app.view->MoveDataViewToDoc();
+    return true;
+}
+
+void ShowDataInView()
+{
+    if (IDataView* view = App::Instance().view)
+        view->MoveDataDocToView();
+}
+
+} // namespace
+
+void OnPhoneBookImport(QWidget* parent)
+{
+    CDlgE_Import dialog(parent);
+    if (dialog.exec() != QDialog::Accepted || !MayReplacePhoneBook())
+        return;
+    std::string error;
+    if (!DoImport(dialog.Settings(), App::Instance().data, error))
+        ShowMessage(parent, QMessageBox::Warning, dialog.windowTitle(), QString::fromStdString(error));
+    ShowDataInView();
+}
+
+void OnPhoneBookExport(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Telefonbuch Export"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setNameFilter(QString::fromUtf8(kTextFilter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const std::string path = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    std::string error;
+    if (!ExportPhoneBook(App::Instance().data, path, error))
+        ShowMessage(parent, QMessageBox::Warning, QStringLiteral("Telefonbuch Export"), QString::fromStdString(error));
+}
+
+void OnPhoneBookTestData(QWidget*)
+{
+    if (!MayReplacePhoneBook())
+        return;
+    FillTestData(App::Instance().data);
+    ShowDataInView();
+}

@@ -1,12 +1,99 @@
-// Placeholder so the windows' test executable exists from the start.
-#include "CPpS_SioTrans.h"
-#include "CData_All.h"
+// Which pages the sheet shows for the derivative switches, and in what order.
+#include "CDocCommands.h"
+#include "CMainFrame.h"
+#include "CPropertyPage.h"
+#include "CPropertySheetView.h"
+#include "CQ410CfView.h"
+#include "Derivat.h"
+#include "ShellTestEnvironment.h"
+
+#include <QMenu>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
-TEST(PageSet, DataExchangePageHasItsCaption)
+namespace {
+
+QStringList Captions(const CMainFrame& frame)
 {
-    CData_All data;
-    CPpS_SioTrans page(data);
-    EXPECT_EQ(page.Caption(), QStringLiteral("Datenaustausch"));
+    QStringList captions;
+    const CPropertySheetView* sheet = frame.View().Sheet();
+    for (int i = 0; i < sheet->count(); ++i)
+        captions << sheet->Page(i)->Caption();
+    return captions;
+}
+
+// The sheet as a new document builds it for the given identity.
+QStringList PagesFor(const Identity& identity)
+{
+    ShellTestEnvironment environment(identity);
+    CMainFrame frame;
+    frame.Docs().NewWithoutQuestion();
+    return Captions(frame);
+}
+
+} // namespace
+
+TEST(PageSet, ShippedIdentityHasSevenConfigurationPagesAndDataExchange)
+{
+    const QStringList expected = {"Allgemein", "Telefonanlage", "Rufnummern", "Kurzwahl",
+                                  "Tasten", "Wahlkontrolle", "Kosten", "Datenaustausch"};
+    EXPECT_EQ(PagesFor({}), expected);
+}
+
+TEST(PageSet, LcrPageStandsBetweenDialControlAndCosts)
+{
+    const QStringList pages = PagesFor({.derivative = "ZEFIR"});
+    ASSERT_EQ(pages.size(), 9);
+    EXPECT_EQ(pages.indexOf("LCR"), pages.indexOf("Wahlkontrolle") + 1);
+    EXPECT_EQ(pages.indexOf("Kosten"), pages.indexOf("LCR") + 1);
+}
+
+TEST(PageSet, PhoneBookStandsDirectlyBeforeDataExchange)
+{
+    const QStringList pages = PagesFor({.phonebookPart = "1"});
+    ASSERT_EQ(pages.size(), 9);
+    EXPECT_EQ(pages.at(7), "Telefonbuch");
+    EXPECT_EQ(pages.at(8), "Datenaustausch");
+}
+
+TEST(PageSet, WithoutConfigurationPartOnlyDataExchangeRemains)
+{
+    EXPECT_EQ(PagesFor({.configPart = "0"}), QStringList{"Datenaustausch"});
+    EXPECT_EQ(PagesFor({.configPart = "0", .phonebookPart = "1"}),
+              (QStringList{"Telefonbuch", "Datenaustausch"}));
+}
+
+TEST(PageSet, EveryPageCarriesItsDialogNumber)
+{
+    ShellTestEnvironment environment({.derivative = "ZEFIR", .phonebookPart = "1"});
+    CMainFrame frame;
+    frame.Docs().NewWithoutQuestion();
+    const CPropertySheetView* sheet = frame.View().Sheet();
+    std::vector<int> ids;
+    for (int i = 0; i < sheet->count(); ++i)
+        ids.push_back(sheet->Page(i)->DialogId());
+    EXPECT_EQ(ids, (std::vector<int>{1001, 1002, 1200, 1250, 1300, 1900, 2100, 2000, 1400, 1500}));
+}
+
+TEST(PageSet, NewDocumentRebuildsTheSheetForTheCurrentIdentity)
+{
+    ShellTestEnvironment environment;
+    CMainFrame frame;
+    frame.Docs().NewWithoutQuestion();
+    ASSERT_EQ(frame.View().Sheet()->count(), 8);
+    EXPECT_FALSE(frame.PhoneBookMenu()->menuAction()->isVisible());
+
+    IdentityScope withPhoneBook({.phonebookPart = "1"});
+    frame.Docs().NewWithoutQuestion();
+    EXPECT_EQ(frame.View().Sheet()->count(), 9);
+    EXPECT_TRUE(frame.PhoneBookMenu()->menuAction()->isVisible());
+}
+
+TEST(PageSet, WindowTitleNamesDocumentAndProgram)
+{
+    ShellTestEnvironment environment;
+    CMainFrame frame;
+    frame.Docs().NewWithoutQuestion();
+    EXPECT_EQ(frame.windowTitle(), "Neu - Systemtelefon MV850");
 }

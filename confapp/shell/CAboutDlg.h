@@ -1,0 +1,9 @@
+#pragma once
+// "?" > "Info über Systemtelefon MV850...": program name and version.
+#include <QDialog>
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};

@@ -1,0 +1,140 @@
+#include "CQ410CfView.h"
+
+#include "CPpE_Basic1.h"
+#include "CPpE_Basic2.h"
+#include "CPpE_Lcr.h"
+#include "CPpS_DialFilter.h"
+#include "CPpS_DialIndex.h"
+#include "CPpS_DialKey.h"
+#include "CPpS_DialName.h"
+#include "CPpS_MsnPara.h"
+#include "CPpS_PayCounter.h"
+#include "CPpS_SioTrans.h"
+#include "CPropertySheetView.h"
+#include "Derivat.h"
+#include "PhoneBookPrint.h"
+#include "Trace.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+CQ410CfView::CQ410CfView(QWidget* parent) : QWidget(parent)
+{
+    TraceLine("View", "Constructor()");
+    setFocusPolicy(Qt::StrongFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+CQ410CfView::~CQ410CfView()
+{
+    TraceLine("View", "Destructor()");
+    DeleteSheet(false);
+}
+
+void CQ410CfView::DeleteSheet(bool later)
+{
+    // The sheet owns the pages; the slots only name them. A rebuild may be
+    // asked for from inside a page's own handler, so the old sheet then goes
+    // once control is back in the event loop.
+    if (m_sheet && later) {
+        m_sheet->hide();
+        layout()->removeWidget(m_sheet);
+        m_sheet->deleteLater();
+    } else {
+        delete m_sheet;
+    }
+    m_sheet = nullptr;
+    m_pages.fill(nullptr);
+}
+
+void CQ410CfView::OnInitialUpdate()
+{
+    TraceLine("View", "OnInitialUpdate()");
+    DeleteSheet(true);
+    CData_All& documentData = App::Instance().data;
+    const CDerivat& derivat = Derivat();
+    std::size_t slot = 0;
+    auto add = [&](CPropertyPage* page) { m_pages.at(slot++) = page; };
+    if (derivat.PropCfg) {
+        add(new CPpE_Basic1(documentData));
+        add(new CPpE_Basic2(documentData));
+        add(new CPpS_MsnPara(documentData));
+        add(new CPpS_DialIndex(documentData));
+        add(new CPpS_DialKey(documentData));
+        add(new CPpS_DialFilter(documentData));
+        if (derivat.props.PropLcrPage)
+            add(new CPpE_Lcr(documentData));
+        add(new CPpS_PayCounter(documentData));
+    }
+    if (derivat.PropDialName)
+        add(new CPpS_DialName(documentData));
+    add(new CPpS_SioTrans(documentData));
+
+    m_sheet = new CPropertySheetView;
+    for (CPropertyPage* page : m_pages)
+        if (page)
+            m_sheet->AddPage(page);
+    layout()->addWidget(m_sheet);
+    m_sheet->setVisible(true);
+}
+
+void CQ410CfView::MoveDataDocToView()
+{
+    TraceLine("View", "MoveDataDocToView()");
+    if (m_sheet)
+        m_sheet->LoadActivePage();
+}
+
+void CQ410CfView::MoveDataViewToDoc()
+{
+    TraceLine("View", "MoveDataViewToDoc()");
+    // A page whose checks fail keeps its tab and leaves the data as it was;
+    // the caller goes on with the data as it stands.
+    if (m_sheet)
+        m_sheet->StoreActivePage();
+}
+
+void CQ410CfView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (m_sheet)
+        m_sheet->setFocus();
+}
+
+void CQ410CfView::OnPrint(QPrinter& printer)
+{
+    TraceLine("View", "OnPrint()");
+    MoveDataViewToDoc();
+    CData_All& documentData = App::Instance().data;
+    if (Derivat().PropDialName)
+        documentData.Sort();
+    QPainter painter;
+    if (painter.begin(&printer)) {
+        PhoneBookPrint::Draw(painter, QRect(0, 0, printer.width(), printer.height()), documentData);
+        painter.end();
+    }
+    MoveDataDocToView();
+}
+
+void CQ410CfView::FilePrint()
+{
+    QPrinter printer;
+    printer.setFromTo(1, 1);
+    QPrintDialog dialog(&printer, window());
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() == QDialog::Accepted)
+        OnPrint(printer);
+}
+
+void CQ410CfView::FilePrintPreview()
+{
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, window());
+    preview.setWindowTitle(QString::fromUtf8("Seitenansicht"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { OnPrint(*target); });
+    preview.exec();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The one view of the main window: it holds the property sheet, builds its
+// page set for every new or opened document and keeps the current page and
+// the document data in step for the rest of the program.
+#include "App.h"
+
+#include <QWidget>
+
+#include <array>
+
+class CPropertyPage;
+class CPropertySheetView;
+class QPrinter;
+
+class CQ410CfView : public QWidget, public IDataView {
+    Q_OBJECT
+public:
+    static constexpr int kMaxPages = 20;
+
+    explicit CQ410CfView(QWidget* parent = nullptr);
+    ~CQ410CfView() override;
+
+    // Rebuilds the sheet with the pages the current switches ask for.
+    void OnInitialUpdate();
+
+    void MoveDataDocToView() override;
+    void MoveDataViewToDoc() override;
+
+    CPropertySheetView* Sheet() const { return m_sheet; }
+
+    // Prints the phone book on one page of the printer.
+    void OnPrint(QPrinter& printer);
+    void FilePrint();
+    void FilePrintPreview();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void DeleteSheet(bool later);
+
+    CPropertySheetView* m_sheet = nullptr;
+    std::array<CPropertyPage*, kMaxPages> m_pages{};
+};

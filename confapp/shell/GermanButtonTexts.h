@@ -1,0 +1,7 @@
+#pragma once
+// German texts for the buttons and menus Qt draws itself (message boxes,
+// button boxes, file and print dialogs), since no translation files ship
+// with the program.
+class QCoreApplication;
+
+void InstallGermanButtonTexts(QCoreApplication& application);

@@ -1,0 +1,56 @@
+// Start-up of the window program, its about box and its help.
+#include "CAboutDlg.h"
+#include "CHelpWindow.h"
+#include "ChildProcess.h"
+#include "GermanButtonTexts.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+TEST(StartUp, DocumentThatCannotBeOpenedEndsTheProgram)
+{
+    TempDir dir;
+    const ProcessResult result =
+        RunProcess({MvconfPath(), dir.File("fehlt.mv8")}, 20000,
+                   {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.Path()});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("kann nicht ge\xC3\xB6" "ffnet werden"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("fehlt.mv8"), std::string::npos);
+    // A program that never ran leaves the user's settings alone.
+    EXPECT_FALSE(FileExists(dir.File("mvconf/mvconf.ini")));
+}
+
+TEST(StartUp, MessageBoxButtonsSpeakGerman)
+{
+    InstallGermanButtonTexts(*qApp);
+    QMessageBox box(QMessageBox::Question, "Titel", "Text",
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Nein");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
+}
+
+TEST(StartUp, AboutBoxNamesProgramAndVersion)
+{
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), QString::fromUtf8("Info über Systemtelefon MV850"));
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("Konfigurationsprogramm"));
+    EXPECT_TRUE(texts.contains("Systemtelefon MV850, Version 1.00"));
+}
+
+TEST(StartUp, HelpOpensAtTheOverviewTopic)
+{
+    CHelpWindow help;
+    help.GoToTopic(1000);
+    EXPECT_EQ(help.Browser()->source().fragment(), "1000");
+    EXPECT_TRUE(help.Browser()->toPlainText().contains("Datenaustausch"));
+}

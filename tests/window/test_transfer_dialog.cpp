@@ -1,0 +1,276 @@
+// The transfer window against the simulated telephone, and against a bare
+// pseudo-terminal where the test must see exactly what the PC put on the line.
+#include "CDlg_SioTrans.h"
+#include "CData_All.h"
+#include "CQ410CfDoc.h"
+#include "CSio.h"
+#include "ChildProcess.h"
+#include "LinkFakes.h"
+#include "MessageBoxes.h"
+#include "ProfileFile.h"
+#include "TestSupport.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kGuardMs = 30000;
+
+// The far end of a pseudo-terminal: a telephone that never answers and
+// shows what it was sent.
+class SilentLine {
+public:
+    SilentLine()
+    {
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ::grantpt(m_master);
+        ::unlockpt(m_master);
+        m_device = ::ptsname(m_master);
+    }
+    ~SilentLine() { ::close(m_master); }
+    const std::string& Device() const { return m_device; }
+    std::string Received(int firstByteMs = 1000)
+    {
+        std::string bytes;
+        pollfd fd{m_master, POLLIN, 0};
+        for (int wait = firstByteMs; ::poll(&fd, 1, wait) > 0; wait = 50) {
+            char buf[256];
+            const ssize_t n = ::read(m_master, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            bytes.append(buf, static_cast<std::size_t>(n));
+        }
+        return bytes;
+    }
+
+private:
+    int m_master = -1;
+    std::string m_device;
+};
+
+class TransferDialog : public ::testing::Test {
+protected:
+    TransferDialog()
+    {
+        SetBeepHookForTesting([this] { ++beeps; });
+        document.cfg.basic.LoudBox = 2;
+        document.cfg.msnPara[0].Msn = "111";
+        transfer = document;
+    }
+    ~TransferDialog() override { SetBeepHookForTesting({}); }
+
+    // Runs the window modally; a guard ends it should the telephone not finish.
+    static int Exec(CDlg_SioTrans& dlg)
+    {
+        QTimer::singleShot(kGuardMs, &dlg, &QDialog::reject);
+        return dlg.exec();
+    }
+
+    // A document file for the telephone to start with.
+    std::string PhoneDocument()
+    {
+        CData_All phoneData, saved;
+        CQ410CfDoc doc(phoneData, saved);
+        doc.OnNewDocument();
+        phoneData.cfg.basic.LoudBox = 5;
+        phoneData.cfg.msnPara[0].Msn = "3012345";
+        std::string error;
+        const std::string path = dir.File("telefon.mv8");
+        EXPECT_TRUE(doc.OnSaveDocument(path, error)) << error;
+        return path;
+    }
+
+    // The telephone gives up waiting for the ready frame at once.
+    static void FailReadyWait(CDlg_SioTrans& dlg)
+    {
+        dlg.OnTimer(CTrans::M_TRANS_WAITRDY_TIMER);
+        dlg.OnTimer(CTransferRunner::kPollTimer);
+    }
+
+    IdentityScope identity;
+    TempDir dir;
+    CData_All document;
+    CData_All transfer;
+    int beeps = 0;
+};
+
+TEST_F(TransferDialog, AReadConfigurationReplacesTheDocumentData)
+{
+    SimulatedTelephone phone({"--load", PhoneDocument(), "--sessions", "1", "--firmware", "V3.04"});
+    transfer.ResetCfg();
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, phone.Device());
+    ASSERT_EQ(Exec(dlg), QDialog::Accepted);
+    EXPECT_EQ(document.cfg.basic.LoudBox, 5);
+    EXPECT_EQ(document.cfg.msnPara[0].Msn, "3012345");
+    EXPECT_EQ(document.cfg.basic.SwVers, "V3.04");
+    EXPECT_EQ(dlg.ProgressValue(), 100);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_FALSE(dlg.Runner().Port().IsOpen());
+}
+
+TEST_F(TransferDialog, AWrittenConfigurationComesBackWithTheTelephonesVersion)
+{
+    const std::string onPhone = dir.File("geschrieben.mv8");
+    SimulatedTelephone phone({"--save", onPhone, "--sessions", "1", "--firmware", "V3.04"});
+    transfer.cfg.basic.LoudBox = 6; // the document itself still says 2
+    CDlg_SioTrans dlg(MODE_WRITE_CFG, transfer, document, 2, phone.Device());
+    ASSERT_EQ(Exec(dlg), QDialog::Accepted);
+    EXPECT_EQ(document.cfg.basic.LoudBox, 6);
+    EXPECT_EQ(document.cfg.basic.SwVers, "V3.04");
+    ASSERT_EQ(phone.Wait(5000), 0);
+    CProfileFile saved;
+    std::string error;
+    saved.Load(onPhone, error);
+    EXPECT_EQ(saved.GetString("Basic", "LoudBox"), "6");
+}
+
+TEST_F(TransferDialog, AFailureOffersARepeatAndKeepsTheDocument)
+{
+    SimulatedTelephone phone({"--silent"});
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, phone.Device());
+    dlg.show();
+    EXPECT_EQ(dlg.StatusText(), QStringLiteral("Lese Konfiguration, bitte warten."));
+    EXPECT_FALSE(dlg.RepeatOffered());
+    EXPECT_TRUE(dlg.Runner().Port().IsOpen());
+
+    FailReadyWait(dlg);
+    EXPECT_EQ(dlg.StatusText(), QStringLiteral("Fehler beim Lesen der Konfiguration!"));
+    EXPECT_TRUE(dlg.RepeatOffered());
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(beeps, 1);
+    EXPECT_FALSE(dlg.Runner().Port().IsOpen());
+    EXPECT_EQ(document.cfg.basic.LoudBox, 2);
+
+    QTest::mouseClick(dlg.RepeatButton(), Qt::LeftButton);
+    EXPECT_EQ(dlg.Runner().GetStatus(), CTransferRunner::Status::Running);
+    EXPECT_EQ(dlg.StatusText(), QStringLiteral("Lese Konfiguration, bitte warten."));
+    EXPECT_FALSE(dlg.RepeatOffered());
+    EXPECT_EQ(dlg.ProgressValue(), 0);
+    EXPECT_TRUE(dlg.Runner().Port().IsOpen());
+
+    FailReadyWait(dlg);
+    EXPECT_EQ(beeps, 2);
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(document.cfg.basic.LoudBox, 2);
+}
+
+TEST_F(TransferDialog, EachModeTellsWhatItDoesAndWhatFailed)
+{
+    const struct {
+        int mode;
+        const char* running;
+        const char* failed;
+    } modes[] = {
+        {MODE_WRITE_CFG, "Sende Konfiguration, bitte warten.", "Fehler beim Senden der Konfiguration!"},
+        {MODE_WRITE_DIALNAME, "Sende Telefonbuch, bitte warten.", "Fehler beim Senden des Telefonbuchs!"},
+        {MODE_READ_DIALNAME, "Lese Telefonbuch, bitte warten.", "Fehler beim Lesen des Telefonbuchs!"},
+    };
+    SilentLine line;
+    for (const auto& m : modes) {
+        CDlg_SioTrans dlg(m.mode, transfer, document, 2, line.Device());
+        dlg.show();
+        EXPECT_EQ(dlg.StatusText(), QString::fromUtf8(m.running));
+        FailReadyWait(dlg);
+        EXPECT_EQ(dlg.StatusText(), QString::fromUtf8(m.failed));
+    }
+}
+
+TEST_F(TransferDialog, CancelSendsTheEndRecordOnlyWhileTheLinkRuns)
+{
+    SilentLine line;
+    {
+        CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, line.Device());
+        dlg.show();
+        QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+        EXPECT_EQ(line.Received(), TelephoneFrame(":00000001"));
+        EXPECT_FALSE(dlg.isVisible());
+        EXPECT_EQ(dlg.result(), QDialog::Rejected);
+        EXPECT_FALSE(dlg.Runner().Port().IsOpen());
+    }
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, line.Device());
+    dlg.show();
+    FailReadyWait(dlg);
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+    EXPECT_EQ(line.Received(200), "");
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(document.cfg.basic.LoudBox, 2);
+}
+
+// Escape ends the window without a word to the telephone, and what the link
+// does until the window is gone must not reach the document.
+TEST_F(TransferDialog, EscapeEndsTheWindowWithoutTakingDataOver)
+{
+    SilentLine line;
+    CDlg_SioTrans dlg(MODE_WRITE_CFG, transfer, document, 2, line.Device());
+    dlg.show();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    QTest::qWait(3 * CTransferRunner::kPollMs);
+    EXPECT_EQ(line.Received(100), "");
+    EXPECT_TRUE(dlg.PatternText().isEmpty()); // no poll ran after the window ended
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(TransferDialog, APortThatCannotBeOpenedSaysWhyAndOffersNoRepeat)
+{
+    const std::string missing = dir.File("kein-geraet");
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 3, missing);
+    dlg.show();
+    EXPECT_EQ(dlg.Runner().Mode(), MODE_PORT_FAILED);
+    EXPECT_EQ(dlg.StatusText(), QStringLiteral("Com Port konnte nicht geöffnet werden!"));
+    EXPECT_TRUE(dlg.ReasonText().contains(QStringLiteral("nicht vorhanden")));
+    EXPECT_TRUE(dlg.ReasonText().contains(QString::fromStdString(missing)));
+    EXPECT_FALSE(dlg.RepeatOffered());
+    EXPECT_EQ(beeps, 1);
+    QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+
+    SimulatedTelephone phone({"--silent"});
+    struct Ignore : ISioNotify {
+        void PostCommNotify(int) override {}
+    } owner;
+    CSio holder;
+    holder.SetParams("9600,8N1");
+    holder.SetPortNumber(1);
+    holder.SetDevicePath(phone.Device());
+    ASSERT_EQ(holder.Open(&owner), 1);
+    CDlg_SioTrans busy(MODE_READ_CFG, transfer, document, 2, phone.Device());
+    busy.show();
+    EXPECT_TRUE(busy.ReasonText().contains(QStringLiteral("anderes Programm"))) << busy.ReasonText().toStdString();
+}
+
+// The pattern runs forward while the telephone sends and backward while the
+// PC sends, and keeps its place from one window to the next.
+TEST_F(TransferDialog, ThePatternRunsInTheDirectionOfTheData)
+{
+    const QString pattern = QString::fromLatin1(CDlg_SioTrans::Pattern());
+    ASSERT_EQ(pattern.size(), 64);
+    SilentLine line;
+    CDlg_SioTrans::SetPatternOffset(0);
+    {
+        CDlg_SioTrans reading(MODE_READ_CFG, transfer, document, 2, line.Device());
+        reading.show();
+        for (int poll = 0; poll < 4; ++poll)
+            reading.OnTimer(CTransferRunner::kPollTimer);
+        EXPECT_EQ(reading.PatternText(), pattern.mid(3) + pattern.left(3));
+    }
+    EXPECT_EQ(CDlg_SioTrans::PatternOffset(), 4);
+    CDlg_SioTrans::SetPatternOffset(0);
+    CDlg_SioTrans writing(MODE_WRITE_CFG, transfer, document, 2, line.Device());
+    writing.show();
+    writing.OnTimer(CTransferRunner::kPollTimer);
+    writing.OnTimer(CTransferRunner::kPollTimer);
+    EXPECT_EQ(writing.PatternText(), pattern.right(1) + pattern.left(63));
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+// screenshots OUTDIR: draws the main window with each page current and the
+// program's dialogs into PNG files, without a display.
+#include "App.h"
+#include "CAboutDlg.h"
+#include "CDlg_SioTrans.h"
+#include "CDocCommands.h"
+#include "CHelpWindow.h"
+#include "CMainFrame.h"
+#include "CPropertyPage.h"
+#include "CPropertySheetView.h"
+#include "CQ410CfView.h"
+#include "Derivat.h"
+#include "GermanButtonTexts.h"
+#include "MessageBoxes.h"
+#include "WindowProgram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// One dialog to draw: the file name (without ".png") and how to make it.
+struct DialogShot {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(QWidget* parent)> make;
+};
+
+// New dialogs are added here.
+std::vector<DialogShot> Dialogs()
+{
+    App& app = App::Instance();
+    return {
+        {"dialog_about", [](QWidget* parent) { return std::make_unique<CAboutDlg>(parent); }},
+        {"dialog_help",
+         [](QWidget* parent) {
+             auto help = std::make_unique<CHelpWindow>(parent);
+             help->GoToTopic(1000);
+             return help;
+         }},
+        {"dialog_transfer",
+         [&app](QWidget* parent) {
+             return std::make_unique<CDlg_SioTrans>(1, app.transfer, app.data, app.comPort, "/dev/null", parent);
+         }},
+    };
+}
+
+// File names stay plain ASCII whatever the captions hold.
+QString FileName(const QString& stem)
+{
+    QString name;
+    for (QChar c : stem)
+        name += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QLatin1Char('_');
+    return name + QStringLiteral(".png");
+}
+
+bool Save(QWidget& widget, const QDir& outDir, const QString& stem)
+{
+    QApplication::processEvents();
+    const QString path = outDir.filePath(FileName(stem));
+    if (!widget.grab().save(path)) {
+        std::cerr << "screenshots: " << path.toStdString() << " kann nicht geschrieben werden.\n";
+        return false;
+    }
+    std::cout << path.toStdString() << '\n';
+    return true;
+}
+
+// Every switch on, so that every page exists.
+void SwitchEverythingOn()
+{
+    Derivat().PropCfg = true;
+    Derivat().PropDialName = true;
+    Derivat().props.PropLcrPage = 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::cerr << "Aufruf: screenshots AUSGABEORDNER\n";
+        return 2;
+    }
+    const QDir outDir(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(outDir.path())) {
+        std::cerr << "screenshots: Ordner " << argv[1] << " kann nicht angelegt werden.\n";
+        return 2;
+    }
+    InstallGermanButtonTexts(application);
+    // Boxes a dialog might raise while drawing are answered at once.
+    SetMessageHookForTesting([](auto, auto, auto, auto) { return QMessageBox::Ok; });
+
+    // The user's own profile stays untouched.
+    QTemporaryDir profileDir;
+    App& app = App::Instance();
+    app.profilePath = profileDir.filePath(QStringLiteral("mvconf.ini")).toStdString();
+    LoadIdentityAndSettings();
+
+    CMainFrame frame;
+    frame.Docs().NewWithoutQuestion();
+    SwitchEverythingOn();
+    frame.View().OnInitialUpdate();
+    frame.OnDocumentChanged();
+    frame.show();
+
+    bool ok = true;
+    CPropertySheetView* sheet = frame.View().Sheet();
+    for (int i = 0; i < sheet->count(); ++i) {
+        sheet->setCurrentIndex(i);
+        ok = Save(frame, outDir, QStringLiteral("page_") + sheet->Page(i)->Caption()) && ok;
+    }
+    for (const DialogShot& shot : Dialogs()) {
+        std::unique_ptr<QWidget> dialog = shot.make(&frame);
+        dialog->show();
+        ok = Save(*dialog, outDir, QString::fromLatin1(shot.name)) && ok;
+        dialog->hide();
+    }
+    return ok ? 0 : 1;
+}
