@@ -7,7 +7,8 @@
 # The window runs with a profile of its own under build/tryit/, so trying it
 # out never touches the user's settings. Its COM2 is the simulated
 # telephone, which keeps what it was sent in build/tryit/telefon.mv8 for the
-# next run. Set QT_QPA_PLATFORM (e.g. offscreen) to run without a display.
+# next run. Without a display it reads the simulated telephone's
+# configuration on the command line instead.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/app"
@@ -59,16 +60,13 @@ set_profile_key() {
     mv "$file.tmp" "$file"
 }
 
-if ! command_line_mode "$@"; then
-    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-        echo "run.sh: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window of mvconf" >&2
-        echo "cannot open. Start it from a graphical session, or use a command-line mode such as" >&2
-        echo "  tools/run.sh --new Neu.mv8      (tools/run.sh --help lists them all)" >&2
-        exit 1
-    fi
-else
+if command_line_mode "$@"; then
     build_targets mvconf
     exec "$build/confapp/mvconf" "$@"
+fi
+headless=""
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    headless=1
 fi
 
 build_targets mvconf simphone
@@ -116,5 +114,18 @@ echo "Simulated telephone on $device as COM2; start a transfer on the page \"Dat
 echo "Profile of this run: $profile"
 
 status=0
+if [ -n "$headless" ]; then
+    # Without a display the window cannot open; show the same transfer on the
+    # command line instead.
+    echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot open."
+    echo "Reading the configuration of the simulated telephone on the command line instead:"
+    out="$tryit/ausgelesen.mv8"
+    XDG_CONFIG_HOME="$tryit/config" XDG_STATE_HOME="$tryit/state" \
+        "$build/confapp/mvconf" --port 2 --read-config "$out" || status=$?
+    if [ "$status" -eq 0 ]; then
+        echo "Saved as $out. Open it in the window from a graphical session with: tools/run.sh $out"
+    fi
+    exit "$status"
+fi
 XDG_CONFIG_HOME="$tryit/config" XDG_STATE_HOME="$tryit/state" "$build/confapp/mvconf" "$@" || status=$?
 exit "$status"
