@@ -4,6 +4,7 @@
 #include "CSio.h"
 #include "ChildProcess.h"
 #include "ProfileFile.h"
+#include "PtyLine.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -159,14 +160,8 @@ TEST_F(CliTransfer, PortErrorsSayWhatIsWrong)
     EXPECT_NE(r.err.find("nicht vorhanden"), std::string::npos) << r.err;
 
     SimulatedTelephone phone({"--silent"});
-    struct Ignore : ISioNotify {
-        void PostCommNotify(int) override {}
-    } owner;
-    CSio holder;
-    holder.SetParams("9600,8N1");
-    holder.SetPortNumber(1);
-    holder.SetDevicePath(phone.Device());
-    ASSERT_EQ(holder.Open(&owner), 1);
+    const PortHolder holder(phone.Device());
+    ASSERT_TRUE(holder.IsOpen());
     r = Mvconf({"--device", phone.Device(), "--write-config", path});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("anderes Programm"), std::string::npos) << r.err;

@@ -3,6 +3,7 @@
 #include "DownloadDialog.h"
 #include "FwSettings.h"
 #include "FwStrings.h"
+#include "PtyLine.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -73,20 +74,10 @@ std::string HexImage(int dataRecords)
     return hex;
 }
 
-// The telephone's end of a pseudo-terminal; the dialog opens the other end.
-class PtyTelephone {
+// The telephone's end of the line; the dialog opens the other end.
+class PtyTelephone : public PtyLine {
 public:
-    PtyTelephone() : m_master(::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK))
-    {
-        if (m_master >= 0 && ::grantpt(m_master) == 0 && ::unlockpt(m_master) == 0)
-            m_device = ::ptsname(m_master);
-    }
-    ~PtyTelephone() { ::close(m_master); }
-    const std::string& Device() const { return m_device; }
-    void Send(std::string_view bytes)
-    {
-        ASSERT_EQ(::write(m_master, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    }
+    void Send(std::string_view bytes) { Write(bytes); }
     // The next line from the dialog; the dialog's events run meanwhile.
     std::string ReadLine(int timeoutMs = 3000)
     {
@@ -96,15 +87,11 @@ public:
         char c = 0;
         while (!line.ends_with('\n') && clock.elapsed() < timeoutMs) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            while (!line.ends_with('\n') && ::read(m_master, &c, 1) == 1)
+            while (!line.ends_with('\n') && ReadByte(c))
                 line += c;
         }
         return line;
     }
-
-private:
-    int m_master;
-    std::string m_device;
 };
 
 class Dialog : public ::testing::Test {

@@ -2,6 +2,7 @@
 // test plays as the telephone) with a virtual clock.
 #include "CData_All.h"
 #include "LinkFakes.h"
+#include "PtyLine.h"
 #include "TestSupport.h"
 #include "TransferRunner.h"
 
@@ -16,37 +17,10 @@
 
 namespace {
 
-class Telephone {
+// The telephone's end of the line.
+class Telephone : public PtyLine {
 public:
-    Telephone()
-    {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ::grantpt(m_master);
-        ::unlockpt(m_master);
-        m_device = ::ptsname(m_master);
-    }
-    ~Telephone() { ::close(m_master); }
-    const std::string& Device() const { return m_device; }
     void Send(const std::string& text) { Write(TelephoneFrame(text)); }
-    void Write(const std::string& bytes) { ASSERT_EQ(::write(m_master, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
-    // What the PC wrote, waiting up to a second for the first byte.
-    std::string Received()
-    {
-        std::string bytes;
-        pollfd fd{m_master, POLLIN, 0};
-        for (int wait = 1000; ::poll(&fd, 1, wait) > 0; wait = 50) {
-            char buf[256];
-            const ssize_t n = ::read(m_master, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            bytes.append(buf, static_cast<std::size_t>(n));
-        }
-        return bytes;
-    }
-
-private:
-    int m_master = -1;
-    std::string m_device;
 };
 
 class Runner : public ::testing::Test {

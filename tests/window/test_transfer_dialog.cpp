@@ -8,6 +8,7 @@
 #include "LinkFakes.h"
 #include "MessageBoxes.h"
 #include "ProfileFile.h"
+#include "PtyLine.h"
 #include "TestSupport.h"
 
 #include <QPushButton>
@@ -24,38 +25,6 @@
 namespace {
 
 constexpr int kGuardMs = 30000;
-
-// The far end of a pseudo-terminal: a telephone that never answers and
-// shows what it was sent.
-class SilentLine {
-public:
-    SilentLine()
-    {
-        m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ::grantpt(m_master);
-        ::unlockpt(m_master);
-        m_device = ::ptsname(m_master);
-    }
-    ~SilentLine() { ::close(m_master); }
-    const std::string& Device() const { return m_device; }
-    std::string Received(int firstByteMs = 1000)
-    {
-        std::string bytes;
-        pollfd fd{m_master, POLLIN, 0};
-        for (int wait = firstByteMs; ::poll(&fd, 1, wait) > 0; wait = 50) {
-            char buf[256];
-            const ssize_t n = ::read(m_master, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            bytes.append(buf, static_cast<std::size_t>(n));
-        }
-        return bytes;
-    }
-
-private:
-    int m_master = -1;
-    std::string m_device;
-};
 
 class TransferDialog : public ::testing::Test {
 protected:
@@ -175,7 +144,7 @@ TEST_F(TransferDialog, EachModeTellsWhatItDoesAndWhatFailed)
         {MODE_WRITE_DIALNAME, "Sende Telefonbuch, bitte warten.", "Fehler beim Senden des Telefonbuchs!"},
         {MODE_READ_DIALNAME, "Lese Telefonbuch, bitte warten.", "Fehler beim Lesen des Telefonbuchs!"},
     };
-    SilentLine line;
+    PtyLine line;
     for (const auto& m : modes) {
         CDlg_SioTrans dlg(m.mode, transfer, document, 2, line.Device());
         dlg.show();
@@ -187,7 +156,7 @@ TEST_F(TransferDialog, EachModeTellsWhatItDoesAndWhatFailed)
 
 TEST_F(TransferDialog, CancelSendsTheEndRecordOnlyWhileTheLinkRuns)
 {
-    SilentLine line;
+    PtyLine line;
     {
         CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, line.Device());
         dlg.show();
@@ -210,7 +179,7 @@ TEST_F(TransferDialog, CancelSendsTheEndRecordOnlyWhileTheLinkRuns)
 // does until the window is gone must not reach the document.
 TEST_F(TransferDialog, EscapeEndsTheWindowWithoutTakingDataOver)
 {
-    SilentLine line;
+    PtyLine line;
     CDlg_SioTrans dlg(MODE_WRITE_CFG, transfer, document, 2, line.Device());
     dlg.show();
     QTest::keyClick(&dlg, Qt::Key_Escape);
@@ -236,14 +205,8 @@ TEST_F(TransferDialog, APortThatCannotBeOpenedSaysWhyAndOffersNoRepeat)
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
 
     SimulatedTelephone phone({"--silent"});
-    struct Ignore : ISioNotify {
-        void PostCommNotify(int) override {}
-    } owner;
-    CSio holder;
-    holder.SetParams("9600,8N1");
-    holder.SetPortNumber(1);
-    holder.SetDevicePath(phone.Device());
-    ASSERT_EQ(holder.Open(&owner), 1);
+    const PortHolder holder(phone.Device());
+    ASSERT_TRUE(holder.IsOpen());
     CDlg_SioTrans busy(MODE_READ_CFG, transfer, document, 2, phone.Device());
     busy.show();
     EXPECT_TRUE(busy.ReasonText().contains(QStringLiteral("anderes Programm"))) << busy.ReasonText().toStdString();
@@ -255,7 +218,7 @@ TEST_F(TransferDialog, ThePatternRunsInTheDirectionOfTheData)
 {
     const QString pattern = QString::fromLatin1(CDlg_SioTrans::Pattern());
     ASSERT_EQ(pattern.size(), 64);
-    SilentLine line;
+    PtyLine line;
     CDlg_SioTrans::SetPatternOffset(0);
     {
         CDlg_SioTrans reading(MODE_READ_CFG, transfer, document, 2, line.Device());
