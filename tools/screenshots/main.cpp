@@ -2,6 +2,13 @@
 // program's dialogs into PNG files, without a display.
 #include "App.h"
 #include "CAboutDlg.h"
+#include "CDlgE_DialFilter.h"
+#include "CDlgE_DialIndex.h"
+#include "CDlgE_DialKey.h"
+#include "CDlgE_DialName.h"
+#include "CDlgE_Import.h"
+#include "CDlgE_MsnPara.h"
+#include "CDlg_PortDevice.h"
 #include "CDlg_SioTrans.h"
 #include "CDocCommands.h"
 #include "CHelpWindow.h"
@@ -47,6 +54,35 @@ std::vector<DialogShot> Dialogs()
         {"dialog_transfer",
          [&app](QWidget* parent) {
              return std::make_unique<CDlg_SioTrans>(1, app.transfer, app.data, app.comPort, "/dev/null", parent);
+         }},
+        {"dialog_1210_rufnummer",
+         [&app](QWidget* parent) {
+             auto dialog = std::make_unique<CDlgE_MsnPara>(parent);
+             dialog->LoadFrom(app.data.cfg.msnPara[0]);
+             return dialog;
+         }},
+        {"dialog_1260_kurzwahl",
+         [&app](QWidget* parent) {
+             auto dialog = std::make_unique<CDlgE_DialIndex>(parent);
+             dialog->LoadFrom(app.data.cfg.dialIndex[0]);
+             return dialog;
+         }},
+        {"dialog_1910_wahlkontrolle",
+         [&app](QWidget* parent) {
+             auto dialog = std::make_unique<CDlgE_DialFilter>(parent);
+             dialog->LoadFrom(app.data.cfg.dialFilter[0]);
+             return dialog;
+         }},
+        {"dialog_1700_taste",
+         [&app](QWidget* parent) { return std::make_unique<CDlgE_DialKey>(app.data.cfg.dialKey[0], parent); }},
+        {"dialog_1410_telefonbuch",
+         [&app](QWidget* parent) { return std::make_unique<CDlgE_DialName>(app.data.dialName.entry[0], parent); }},
+        {"dialog_1600_import", [](QWidget* parent) { return std::make_unique<CDlgE_Import>(parent); }},
+        {"dialog_geraet_waehlen",
+         [](QWidget* parent) {
+             const std::vector<std::string> present{"/dev/serial/by-id/usb-Adapter_A1-if00-port0", "/dev/ttyUSB0",
+                                                    "/dev/ttyS0", "/dev/ttyS1"};
+             return std::make_unique<CDlg_PortDevice>(2, QStringLiteral("/dev/ttyUSB0"), present, parent);
          }},
     };
 }
