@@ -50,7 +50,10 @@ bool IsControlText(const QString& text)
 
 CFilteredEdit::CFilteredEdit(QWidget* parent) : QLineEdit(parent)
 {
-    connect(this, &QLineEdit::textChanged, this, &CFilteredEdit::OnTextChanged);
+    // Only what the user types or pastes is filtered: a stored value set by the
+    // program is shown as it is, so that opening a record and pressing OK never
+    // changes it behind the user's back.
+    connect(this, &QLineEdit::textEdited, this, &CFilteredEdit::OnTextChanged);
 }
 
 void CFilteredEdit::keyPressEvent(QKeyEvent* event)

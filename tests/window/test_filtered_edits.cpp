@@ -73,6 +73,21 @@ TEST_F(FilteredEdits, PastedTextIsNormalisedWithABeep)
     EXPECT_EQ(beeps, 2);
 }
 
+TEST_F(FilteredEdits, AStoredValueIsShownAsItIsUntilTheUserEditsIt)
+{
+    // A number field showing a stored number with "*" and "#": opening the
+    // record and pressing OK must give the same number back.
+    CEdit_Num number;
+    number.setText(QStringLiteral("*31#0"));
+    EXPECT_EQ(number.text(), QStringLiteral("*31#0"));
+    EXPECT_EQ(beeps, 0);
+    number.setFocus();
+    number.end(false);
+    QTest::keyClicks(&number, "5");
+    EXPECT_EQ(number.text(), QStringLiteral("3105"));
+    EXPECT_EQ(beeps, 1);
+}
+
 TEST_F(FilteredEdits, EditingKeysAlwaysWork)
 {
     CEdit_Msn edit;
