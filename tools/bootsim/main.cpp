@@ -4,12 +4,10 @@
 #include "CBootLoader.h"
 #include "CBootSimServer.h"
 #include "CPtyMaster.h"
+#include "StopSignals.h"
 
-#include <cerrno>
 #include <charconv>
 #include <chrono>
-#include <csignal>
-#include <fcntl.h>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -47,29 +45,6 @@ struct Options {
     CBootSimServer::Settings server;
     bool help = false;
 };
-
-int g_stopPipe[2] = {-1, -1};
-
-void OnStopSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_stopPipe[1], &byte, 1);
-    errno = saved;
-}
-
-bool InstallStopSignals()
-{
-    if (::pipe(g_stopPipe) != 0)
-        return false;
-    for (int fd : g_stopPipe)
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    ::fcntl(g_stopPipe[1], F_SETFL, O_NONBLOCK);
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    return ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGINT, &action, nullptr) == 0;
-}
 
 template <typename Number>
 bool ParseCount(std::string_view text, Number& value)
@@ -210,8 +185,9 @@ int main(int argc, char** argv)
     CPtyMaster pty;
     if (!pty.Open(error))
         return Fail(error, 1);
-    if (!InstallStopSignals())
+    const int stopFd = InstallStopSignals();
+    if (stopFd < 0)
         return Fail("cannot install signal handlers", 1);
     std::cout << pty.SlavePath() << std::endl;
-    return CBootSimServer(pty, loader, o.server, g_stopPipe[0]).Run();
+    return CBootSimServer(pty, loader, o.server, stopFd).Run();
 }

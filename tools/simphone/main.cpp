@@ -1,14 +1,12 @@
 // simphone: a telephone on a pseudo-terminal, for trying mvconf and for the
 // end-to-end tests. The first line on stdout is the device to open.
 #include "CPtyMaster.h"
+#include "StopSignals.h"
 #include "CSimPhone.h"
 #include "CSimPhoneServer.h"
 
-#include <cerrno>
 #include <charconv>
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -43,29 +41,6 @@ struct Options {
     CSimPhoneServer::Settings server;
     bool help = false;
 };
-
-int g_stopPipe[2] = {-1, -1};
-
-void OnStopSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_stopPipe[1], &byte, 1);
-    errno = saved;
-}
-
-bool InstallStopSignals()
-{
-    if (::pipe(g_stopPipe) != 0)
-        return false;
-    for (int fd : g_stopPipe)
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    ::fcntl(g_stopPipe[1], F_SETFL, O_NONBLOCK);
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    return ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGINT, &action, nullptr) == 0;
-}
 
 bool ParseCount(std::string_view text, int& value)
 {
@@ -198,10 +173,11 @@ int main(int argc, char** argv)
     CPtyMaster pty;
     if (!pty.Open(error))
         return Fail(error, 1);
-    if (!InstallStopSignals())
+    const int stopFd = InstallStopSignals();
+    if (stopFd < 0)
         return Fail("cannot install signal handlers", 1);
     std::cout << pty.SlavePath() << std::endl;
     if (!o.pathFile.empty() && !WritePathFile(o.pathFile, pty.SlavePath()))
         return Fail("cannot write " + o.pathFile, 1);
-    return CSimPhoneServer(pty, phone, o.server, g_stopPipe[0]).Run();
+    return CSimPhoneServer(pty, phone, o.server, stopFd).Run();
 }
