@@ -9,6 +9,8 @@
 
 const char* const kCliUsage =
     "Aufruf:\n"
+    "  mvconf [DATEI.mv8]                      Programmfenster (mit Anzeige)\n"
+    "  mvconf --help | --version\n"
     "  mvconf --new OUT.mv8\n"
     "  mvconf --convert IN.mv8 OUT.mv8\n"
     "  mvconf --import-phonebook TEXT FILE.mv8 [--start-line N] [--entries N] [--column-repeat N]\n"

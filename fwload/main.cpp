@@ -15,6 +15,8 @@ int main(int argc, char** argv)
         return RunFwCli(argc, argv, std::cout, std::cerr);
     const FwCommandLine commandLine = FwCommandLine::Parse(FwCommandLine::Join(argc, argv));
     QApplication app(argc, argv);
+    // Ties the window to its menu entry and icon on the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fwload"));
     DownloadDialog dialog(commandLine);
     dialog.OnInitDialog();
     dialog.exec();

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when missing.
-# Usage: tools/install-packages.sh [build|test]
+# Usage: tools/install-packages.sh [build|test|package]
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build qt6-base-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev)
+# dpkg-shlibdeps finds the package's dependencies; desktop-file-validate checks the menu entries.
+package_packages=(dpkg-dev desktop-file-utils)
 
 wanted=("${build_packages[@]}")
-if [ "${1:-build}" = test ]; then
-    wanted+=("${test_packages[@]}")
-fi
+case "${1:-build}" in
+    test) wanted+=("${test_packages[@]}") ;;
+    package) wanted+=("${package_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${wanted[@]}"; do

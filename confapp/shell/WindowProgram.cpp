@@ -33,6 +33,8 @@ void LoadIdentityAndSettings()
 int RunWindowProgram(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Ties the window to its menu entry and icon on the desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mvconf"));
     QApplication::setApplicationName(QStringLiteral("mvconf"));
     InstallGermanButtonTexts(application);
 
