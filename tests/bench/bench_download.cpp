@@ -19,6 +19,9 @@ constexpr double kBitsPerByte = 11; // start, 8 data, 2 stop bits
 constexpr double kBaud = 9600;
 // The boot loader's own pauses: greeting after the port opens, GO after the report.
 constexpr double kGreetingDelayS = 0.2 + 0.1;
+// Unthrottled, the greeting comes sooner; its pauses are left out of the line rate.
+constexpr int kFastStartDelayMs = 50;
+constexpr double kFastGreetingDelayS = kFastStartDelayMs / 1000.0 + 0.1;
 
 std::string Record(unsigned address, unsigned type, const unsigned char* bytes, unsigned count)
 {
@@ -86,6 +89,8 @@ Run Download(const TempDir& dir, bool throttled, int timeoutMs)
     std::vector<std::string> options{"--report", "--hardware", "Q410", "--revision", "AB", "--sessions", "1"};
     if (throttled)
         options.push_back("--throttle");
+    else
+        options.insert(options.end(), {"--start-delay", std::to_string(kFastStartDelayMs)});
     SimulatedBootLoader loader(options);
     const double cpuBefore = ChildrenCpuSeconds();
     const auto start = Clock::now();
@@ -114,8 +119,10 @@ int main(int argc, char** argv)
     WriteFileBytes(dir.File("fw.hex"), image.hex);
 
     const Run fast = Download(dir, false, 600000);
-    std::printf("download unthrottled: %zu lines in %.2f s = %.0f lines/s, fwload CPU %.2f s\n", image.lines,
-                fast.wallS, static_cast<double>(image.lines) / fast.wallS, fast.cpuS);
+    std::printf("download unthrottled: %zu lines in %.2f s = %.0f lines/s without the greeting pauses, "
+                "fwload CPU %.2f s\n",
+                image.lines, fast.wallS, static_cast<double>(image.lines) / (fast.wallS - kFastGreetingDelayS),
+                fast.cpuS);
 
     // Every line is answered by one ACK byte before the next goes out.
     const double wireS = static_cast<double>(image.wireBytes) * kBitsPerByte / kBaud;
