@@ -26,7 +26,9 @@ std::string PortOpenFailureReason(const CSio& sio)
     case CSio::OpenError::NotFound:
         return "Das Gerät " + device + " ist nicht vorhanden. Bitte Kabel und Anschluss prüfen.";
     case CSio::OpenError::Busy:
-        return "Ein anderes Programm benutzt " + device + " bereits. Bitte das andere Programm beenden.";
+        return "Ein anderes Programm benutzt " + device +
+               " bereits. Bitte das andere Programm beenden (direkt nach dem Einstecken eines USB-Adapters "
+               "kann das ein Modem-Dienst sein, der den Adapter prüft).";
     case CSio::OpenError::PermissionDenied: {
         const std::string group = GroupOf(sio.DevicePath());
         return "Kein Zugriff auf " + device + ". Bitte den Benutzer in die Gruppe \"" + group +
