@@ -141,8 +141,9 @@ bool CData::StrToNameStr(std::string& target, std::string_view text)
     return FilterByTable(target, text, table, "StrToNameStr() Invalid char!");
 }
 
-// Digits and one comma; the comma never as the text's first character, at
-// most four digits in all.
+// Digits and one comma; the comma never as the result's first character
+// (also not once what stood before it was dropped, or the value would read
+// back differently), at most four digits in all.
 bool CData::StrToPayMultStr(std::string& target, std::string_view text)
 {
     target.clear();
@@ -152,7 +153,7 @@ bool CData::StrToPayMultStr(std::string& target, std::string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const bool isComma = c == ',';
-        const bool keep = isComma ? (i > 0 && !comma) : (Accepts(kDigits, c) && digits < 4);
+        const bool keep = isComma ? (!target.empty() && !comma) : (Accepts(kDigits, c) && digits < 4);
         if (!keep) {
             dropped = true;
             continue;

@@ -33,6 +33,10 @@ bool CData_DialKey::MoveFile(CProfileFile& file, bool write)
     if (write) {
         m.Word("DialKeyUse", DialKeyUse, StrToDialKeyUse, DialKeyUseToStr);
         m.Str("DialKeyMsn", DialKeyMsn, StrToMsnExt);
+        // Saving keeps the older keys; an emptied number would come back
+        // from "Msn" the next time the file is read.
+        if (DialKeyMsn.empty())
+            m.ClearOldKey("Msn");
     } else {
         std::string text;
         MoveWithOldKey(m, "DialKeyUse", "Use", text);

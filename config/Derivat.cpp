@@ -2,9 +2,15 @@
 
 #include "StringResources.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
+
+// The largest integer part whose version number (times 1000, plus three
+// fraction digits) is still an int.
+constexpr int kMaxVersionInteger = (std::numeric_limits<int>::max() - 999) / 1000;
 
 bool IsDigit(char c)
 {
@@ -65,8 +71,10 @@ int ParseVersion(std::string_view text)
     std::size_t i = 0;
     while (i < text.size() && !IsDigit(text[i]))
         ++i;
+    // The text comes from the telephone: a run of digits longer than any
+    // version stops growing where the result would no longer fit.
     while (i < text.size() && IsDigit(text[i]))
-        integer = integer * 10 + (text[i++] - '0');
+        integer = std::min(integer * 10 + (text[i++] - '0'), kMaxVersionInteger);
     if (i < text.size())
         ++i; // the separator after the integer part
     while (i < text.size() && IsDigit(text[i]) && fractionDigits < 3) {

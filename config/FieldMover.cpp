@@ -13,6 +13,12 @@ void FieldMover::Put(const char* key, const std::string& text)
     m_file.WriteString(m_section, key, text);
 }
 
+void FieldMover::ClearOldKey(const char* key)
+{
+    if (m_write && !Text(key).empty())
+        Put(key, "");
+}
+
 void FieldMover::Str(const char* key, std::string& field, StrReader reader)
 {
     if (m_write)

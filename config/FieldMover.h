@@ -30,6 +30,9 @@ public:
 
     // The raw text of a key (at most 29 bytes), for fallbacks to older keys.
     std::string Text(const char* key) const;
+    // When writing: empties an older key that still holds a value, so that a
+    // field written empty does not fall back to it when read again.
+    void ClearOldKey(const char* key);
     bool Writing() const { return m_write; }
 
 private:

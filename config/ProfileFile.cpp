@@ -126,6 +126,13 @@ std::string CProfileFile::Serialize() const
     return bytes;
 }
 
+// A new key line is found again by the name without its blanks, as every
+// lookup and every key line read from a file is ("COM " is "COM").
+std::size_t CProfileFile::KeyHash(std::string_view key)
+{
+    return NoCaseHash()(Trim(key));
+}
+
 std::size_t CProfileFile::FindSection(std::string_view name) const
 {
     const auto found = m_sectionIndex.find(name);
@@ -137,7 +144,7 @@ std::size_t CProfileFile::FindKey(const Section& section, std::string_view key)
     // Names are compared without their surrounding blanks on both sides:
     // fwload's keys end in a blank ("COM ", "Active ").
     key = Trim(key);
-    const std::size_t hash = NoCaseHash()(key);
+    const std::size_t hash = KeyHash(key);
     for (const KeyRef& ref : section.keys)
         if (ref.hash == hash && NoCaseEqual()(KeyName(section.lines[ref.line]), key))
             return ref.line;
@@ -178,7 +185,7 @@ void CProfileFile::WriteString(std::string_view section, std::string_view key, s
     }
     // Blank lines that end the section stay in front of the next one. They are
     // never key lines, so no key's line number moves.
-    s.keys.push_back({NoCaseHash()(key), s.end});
+    s.keys.push_back({KeyHash(key), s.end});
     s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(s.end), KeyLine(key, value));
     ++s.end;
 }
@@ -189,7 +196,7 @@ void CProfileFile::AppendSection(std::string_view section, std::string_view key,
     Section& s = m_sections.emplace_back();
     s.lines.push_back("[" + std::string(section) + "]");
     s.lines.push_back(KeyLine(key, value));
-    s.keys.push_back({NoCaseHash()(key), 1});
+    s.keys.push_back({KeyHash(key), 1});
     s.end = 2;
 }
 

@@ -65,6 +65,7 @@ private:
     std::size_t FindSection(std::string_view name) const;
     // Index into section.lines, or npos.
     static std::size_t FindKey(const Section& section, std::string_view key);
+    static std::size_t KeyHash(std::string_view key);
 
     std::vector<std::string> m_preamble; // lines before the first section
     std::vector<Section> m_sections;

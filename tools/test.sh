@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything, runs the test suite, prints the benchmark figures, then
 # builds and runs the test suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, and fuzzes every parser of outside input for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +24,6 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_T
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+echo "== Fuzzing every parser of outside input (30 s each)"
+tools/fuzz.sh 30

@@ -112,6 +112,20 @@ TEST_F(Codecs, TariffFilter)
     EXPECT_EQ(trace.Lines().size(), 4u);
 }
 
+// A comma that follows only dropped characters would start the value, and
+// the value would change when read again (as when a document is saved and
+// opened).
+TEST_F(Codecs, TariffCommaNeverLeadsAfterDroppedCharacters)
+{
+    EXPECT_EQ(S(&CData::StrToPayMult, "x,12"), SR("12", false));
+    EXPECT_EQ(S(&CData::StrToPayMult, " 0,5"), SR("0,5", false));
+    EXPECT_EQ(S(&CData::StrToPayMult, "DM,0,12"), SR("0,12", false));
+    for (const char* text : {"x,12", "a,,1", " ,1,2", "-,9"}) {
+        const auto once = S(&CData::StrToPayMult, text);
+        EXPECT_EQ(S(&CData::StrToPayMult, once.first), SR(once.first, true)) << text;
+    }
+}
+
 TEST_F(Codecs, BoundedIntegers)
 {
     EXPECT_EQ(I(&CData::StrToLoud, " \t\n+6x"), IR(6, true));

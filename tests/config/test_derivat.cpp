@@ -16,6 +16,15 @@ TEST(VersionParse, ReadsIntegerAndUpToThreeFractionDigits)
     EXPECT_EQ(ParseVersion(""), 0);
 }
 
+// The telephone's ready text ends in its version word, whatever its length.
+TEST(VersionParse, OverlongNumberStopsAtTheLargestVersionInsteadOfOverflowing)
+{
+    EXPECT_EQ(ParseVersion("V2147482.999"), 2147482999);
+    EXPECT_EQ(ParseVersion("V99999999999.5"), 2147482500);
+    EXPECT_EQ(ParseVersion("V0000000000000003.20"), 3200);
+    EXPECT_GT(ParseVersion("V1000000000000000000000"), ParseVersion("V3.20"));
+}
+
 TEST(DerivatLoad, TakesTheShippedResources)
 {
     IdentityScope scope;

@@ -73,6 +73,35 @@ TEST_F(DocumentFile, SavingKeepsWhatTheProgramDoesNotWrite)
     EXPECT_TRUE(HasLines(text, "[DialName_1]\r\nName=Anna\r\nMsn=111\r\n[Basic]\r\n"));
 }
 
+// The older key stays in the file; a number emptied since (by the user or by
+// the filter) must not be read from it again after saving.
+TEST_F(DocumentFile, EmptiedKeyNumberDoesNotComeBackFromTheOlderKey)
+{
+    IdentityScope scope;
+    const std::string path = dir.File("alt.mv8");
+    WriteFileBytes(path, "[DialKey_1]\r\nUse=DTMF\r\nMsn=0301234\r\n"
+                         "[DialKey_2]\r\nDialKeyMsn=)\r\nMsn=2\r\n[DialKey_3]\r\nMsn=333\r\n");
+    ASSERT_TRUE(doc.OnOpenDocument(path, error)) << error;
+    EXPECT_EQ(data.cfg.dialKey[0].DialKeyMsn, "0301234");
+    EXPECT_EQ(data.cfg.dialKey[1].DialKeyMsn, "");
+    data.cfg.dialKey[0].DialKeyMsn.clear();
+    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
+    const std::string text = ReadFileBytes(path);
+    EXPECT_TRUE(text.starts_with("[DialKey_1]\r\nUse=DTMF\r\nMsn=\r\nKeyUse=DIAL\r\nDialKeyUse=DTMF\r\n"
+                                 "DialKeyMsn=\r\n"));
+    EXPECT_TRUE(HasLines(text, "[DialKey_3]\r\nMsn=333\r\nKeyUse=DIAL\r\nDialKeyUse=MSN\r\nDialKeyMsn=333\r\n"));
+
+    CData_All reread;
+    CData_All rereadSaved;
+    CQ410CfDoc again(reread, rereadSaved);
+    ASSERT_TRUE(again.OnOpenDocument(path, error)) << error;
+    EXPECT_EQ(reread.cfg.dialKey[0].DialKeyMsn, "");
+    EXPECT_EQ(reread.cfg.dialKey[0].DialKeyUse, 1);
+    EXPECT_EQ(reread.cfg.dialKey[1].DialKeyMsn, "");
+    EXPECT_EQ(reread.cfg.dialKey[2].DialKeyMsn, "333");
+    EXPECT_TRUE(reread == data);
+}
+
 TEST_F(DocumentFile, OpeningRepairsMissingValuesAndTraces)
 {
     IdentityScope scope;

@@ -108,6 +108,21 @@ TEST(ProfileFileWrite, MissingSectionGoesToTheEndWithoutBlankLine)
     EXPECT_EQ(file.Serialize(), "[A]\r\nk=1\r\n[B]\r\nk=2\r\nm=3\r\n");
 }
 
+// fwload's names end in a blank ("COM "): a key added under such a name is
+// the same key for the next lookup and the next write, not a second line.
+TEST(ProfileFileWrite, AddedKeyWithBlanksIsFoundAndReplacedAgain)
+{
+    CProfileFile file = Parsed("[Download]\r\nActive =1\r\n");
+    file.WriteString("Download", "COM ", "2");
+    file.WriteString("New", " Q38 ", "x");
+    EXPECT_EQ(file.GetFullString("Download", "COM "), "2");
+    EXPECT_EQ(file.GetFullString("download", "com"), "2");
+    EXPECT_EQ(file.GetFullString("New", "Q38"), "x");
+    file.WriteString("Download", "COM", "3");
+    file.WriteString("New", "Q38 ", "y");
+    EXPECT_EQ(file.Serialize(), "[Download]\r\nActive =1\r\nCOM =3\r\n[New]\r\n Q38 =y\r\n");
+}
+
 TEST(ProfileFileWrite, WholeDocumentWrittenKeyByKeyReadsBackAndRewritesIdentically)
 {
     const auto fill = [](CProfileFile& file, int round) {

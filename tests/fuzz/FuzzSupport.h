@@ -1,0 +1,42 @@
+#pragma once
+// Shared pieces of the fuzz targets: reading choices out of the input, the
+// program identity the input asks for, and a private scratch folder for the
+// files a target writes (so nothing is written anywhere else).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Takes values from the front of the input; an exhausted input gives zeros
+// and empty texts.
+class FuzzInput {
+public:
+    FuzzInput(const std::uint8_t* data, std::size_t size)
+        : m_rest(reinterpret_cast<const char*>(data), size) {}
+
+    bool Empty() const { return m_rest.empty(); }
+    std::size_t Size() const { return m_rest.size(); }
+    std::uint8_t Byte();
+    bool Bool() { return (Byte() & 1) != 0; }
+    // A value in [min, max], from as many bytes as the range needs.
+    int IntIn(int min, int max);
+    // Up to max bytes, the count taken from the input first.
+    std::string_view Text(std::size_t max);
+    // Text up to the next NUL byte (which is dropped), or the rest.
+    std::string_view Field();
+    std::string_view Rest();
+
+private:
+    std::string_view m_rest;
+};
+
+// Sets the derivative (brand, firmware version, which halves exist, phone
+// type) from a selector byte and recomputes the switches.
+void FuzzIdentity(std::uint8_t selector);
+
+// The scratch folder; created on first use (which also switches the trace
+// off for the process, or onto stderr with MV_FUZZ_TRACE set), removed when
+// the process exits normally.
+const std::string& FuzzScratchDir();
+std::string FuzzScratchFile(std::string_view name);
+void FuzzWriteFile(const std::string& path, std::string_view bytes);

@@ -1,0 +1,97 @@
+// The private-profile reader on arbitrary bytes: parsing, writing back,
+// lookups, and replacing or adding keys.
+//
+// Input: the file's bytes up to the first NUL byte; after it, operations,
+// each a NUL-ended section, key and value (a missing value: lookup only).
+#include "FuzzSupport.h"
+#include "ProfileFile.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void Fail(const char* what, std::string_view section, std::string_view key)
+{
+    std::fprintf(stderr, "%s: [%.*s] %.*s\n", what, static_cast<int>(section.size()), section.data(),
+                 static_cast<int>(key.size()), key.data());
+    std::abort();
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool HasEdgeBlank(std::string_view text)
+{
+    return !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()));
+}
+
+// Names a program would use: one line, no blanks around the section name, no
+// "=" in the key, and no key that reads as a section header.
+bool CleanSection(std::string_view s)
+{
+    return !s.empty() && s.find_first_of("]\r\n") == std::string_view::npos && !HasEdgeBlank(s);
+}
+
+bool CleanKey(std::string_view k)
+{
+    if (k.find_first_of("=\r\n") != std::string_view::npos)
+        return false;
+    const std::size_t first = k.find_first_not_of(" \t");
+    return first == std::string_view::npos || k[first] != '[';
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzScratchDir();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput in(data, size);
+    const std::string_view bytes = in.Field();
+
+    CProfileFile file;
+    file.Parse(bytes);
+    const std::string written = file.Serialize();
+    {
+        // Reading what was written gives the same file again.
+        CProfileFile again;
+        again.Parse(written);
+        if (again.Serialize() != written)
+            Fail("write-read-write differs", {}, {});
+    }
+
+    bool clean = true;
+    while (!in.Empty()) {
+        const std::string_view section = in.Field();
+        const std::string_view key = in.Field();
+        const bool write = !in.Empty();
+        const std::string_view value = in.Field();
+
+        const std::string full = file.GetFullString(section, key);
+        if (file.GetString(section, key) != full.substr(0, 29))
+            Fail("GetString is not the cut GetFullString", section, key);
+        if (!write)
+            continue;
+        file.WriteString(section, key, value);
+        // A line break written into a name or value makes lines of its own in
+        // the file; no caller writes one, and what follows is then no longer
+        // comparable.
+        clean = clean && CleanSection(section) && CleanKey(key) && value.find('\n') == std::string_view::npos;
+        if (!clean)
+            continue;
+        if (file.GetFullString(section, key) != value)
+            Fail("written value not found", section, key);
+        CProfileFile reread;
+        reread.Parse(file.Serialize());
+        if (reread.GetFullString(section, key) != value)
+            Fail("written value lost in the file", section, key);
+    }
+    return 0;
+}
