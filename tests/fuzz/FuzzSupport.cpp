@@ -138,3 +138,16 @@ void FuzzWriteFile(const std::string& path, std::string_view bytes)
         std::abort();
     }
 }
+
+void FuzzFail(const std::string& what, const std::string& detail)
+{
+    std::fprintf(stderr, "%s%s%s\n", what.c_str(), detail.empty() ? "" : ": ", detail.c_str());
+    std::abort();
+}
+
+// Every target starts by making its scratch folder, before the first input.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzScratchDir();
+    return 0;
+}

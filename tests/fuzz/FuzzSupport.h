@@ -40,3 +40,7 @@ void FuzzIdentity(std::uint8_t selector);
 const std::string& FuzzScratchDir();
 std::string FuzzScratchFile(std::string_view name);
 void FuzzWriteFile(const std::string& path, std::string_view bytes);
+
+// Reports a broken promise of the code under test and stops, so that
+// libFuzzer keeps the input.
+[[noreturn]] void FuzzFail(const std::string& what, const std::string& detail = {});

@@ -12,19 +12,7 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what, const std::string& error)
-{
-    std::fprintf(stderr, "%s: %s\n", what, error.c_str());
-    std::abort();
-}
-
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzScratchDir();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -38,19 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CQ410CfDoc doc(opened, openedSaved);
     std::string error;
     if (!doc.OnOpenDocument(path, error))
-        Fail("open failed", error);
+        FuzzFail("open failed", error);
     if (doc.IsModified() || opened != openedSaved)
-        Fail("a freshly opened document counts as changed", path);
+        FuzzFail("a freshly opened document counts as changed", path);
     // Saving goes over the same file, as "Save" does: foreign keys stay.
     if (!doc.OnSaveDocument(path, error))
-        Fail("save failed", error);
+        FuzzFail("save failed", error);
 
     CData_All reopened;
     CData_All reopenedSaved;
     CQ410CfDoc again(reopened, reopenedSaved);
     if (!again.OnOpenDocument(path, error))
-        Fail("second open failed", error);
+        FuzzFail("second open failed", error);
     if (reopened != opened)
-        Fail("the saved document reads back differently", path);
+        FuzzFail("the saved document reads back differently", path);
     return 0;
 }

@@ -14,12 +14,6 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
-
 // Asks for the lines as the download does (0, 1, 2, ... one per ACK), and
 // for some of them the last one again.
 void Download(CChangeToIntel& image, std::string_view hex, std::uint8_t repeats)
@@ -32,27 +26,21 @@ void Download(CChangeToIntel& image, std::string_view hex, std::uint8_t repeats)
         if (line.empty())
             break;
         if (n > breaks + 2)
-            Fail("more lines handed out than the text has");
+            FuzzFail("more lines handed out than the text has");
         if (line.size() > image.LongestLine() || line.find_first_of("\r ") != std::string::npos)
-            Fail("a handed-out line is longer than the longest or not stripped");
+            FuzzFail("a handed-out line is longer than the longest or not stripped");
         const std::size_t lf = line.find('\n');
         if (lf != std::string::npos && lf != line.size() - 1)
-            Fail("a handed-out line holds a line break inside");
+            FuzzFail("a handed-out line holds a line break inside");
         // Only record lines are repeated: lines beyond the count of records
         // (text without ":") are handed out once.
         if (((repeats >> (n % 8)) & 1) && image.CurrentLine() <= image.LineCount() &&
             image.GetLine(image.CurrentLine()) != line)
-            Fail("the repeat of a line differs");
+            FuzzFail("the repeat of a line differs");
     }
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzScratchDir();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -65,10 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int checkHardware = choices & 1;
     const int found = image.Convert(hex, checkHardware);
     if (found != 0 && found != 1)
-        Fail("Convert answers neither 0 nor 1");
+        FuzzFail("Convert answers neither 0 nor 1");
     if (found == 1 && checkHardware == 1 &&
         (image.Revision().empty() || image.Version().empty() || image.HardwareType().empty()))
-        Fail("identification reported found but missing");
+        FuzzFail("identification reported found but missing");
     Download(image, hex, static_cast<std::uint8_t>(choices >> 1));
     image.Rewind();
     Download(image, hex, 0);
@@ -76,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FirmwareIdentity identity;
     const FirmwareLoadResult checked = CheckVersionFile(versionText, identity);
     if (checked.ok && identity.fileVersionText.size() > 5)
-        Fail("version text longer than shown");
+        FuzzFail("version text longer than shown");
 
     // The load from files, with and without a version file next to the image.
     static const std::string hexPath = FuzzScratchFile("image.hex");
@@ -90,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FirmwareIdentity loadedIdentity;
     const FirmwareLoadResult result = LoadFirmware(hexPath, loaded, loadedIdentity);
     if (!result.ok && (loaded.LineCount() != 0 || !loaded.GetLine(0).empty()))
-        Fail("a failed load leaves an image");
+        FuzzFail("a failed load leaves an image");
     if (result.ok && loaded.LongestLine() > CChangeToIntel::kMaxLineLength)
-        Fail("a loaded image has a line too long for the download");
+        FuzzFail("a loaded image has a line too long for the download");
     return 0;
 }

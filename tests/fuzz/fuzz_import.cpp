@@ -13,12 +13,6 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what, int pos)
-{
-    std::fprintf(stderr, "%s (entry %d)\n", what, pos + 1);
-    std::abort();
-}
-
 // Columns and tokens as the user counts them, less one: -1 leaves a piece out.
 int ColumnOrToken(FuzzInput& in)
 {
@@ -26,12 +20,6 @@ int ColumnOrToken(FuzzInput& in)
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzScratchDir();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -55,18 +43,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     book.SetDialNameName(199, "vorher");
     std::string error;
     if (!DoImport(s, book, error))
-        Fail("the import file could not be read", 0);
+        FuzzFail("the import file could not be read");
     const int limit = std::max(0, std::min(s.entries, 200));
     int named = 0;
     for (int pos = 0; pos < 200; ++pos) {
         const bool hasName = !book.GetDialNameName(pos).empty();
         if (hasName != !book.GetDialNameMsn(pos).empty())
-            Fail("an entry with a name but no number or the other way round", pos);
+            FuzzFail("an entry with a name but no number or the other way round", "entry " + std::to_string(pos + 1));
         if (hasName && pos > 0 && book.GetDialNameName(pos - 1).empty())
-            Fail("a named entry after an empty one", pos);
+            FuzzFail("a named entry after an empty one", "entry " + std::to_string(pos + 1));
         named += hasName;
     }
     if (named > limit)
-        Fail("more entries than asked for", named);
+        FuzzFail("more entries than asked for", "entry " + std::to_string(named + 1));
     return 0;
 }

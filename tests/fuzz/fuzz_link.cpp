@@ -77,12 +77,6 @@ void UseTheData(CData_All& data)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzScratchDir();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size)
 {
     FuzzInput in(input, size);

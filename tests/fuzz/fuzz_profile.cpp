@@ -11,11 +11,9 @@
 
 namespace {
 
-void Fail(const char* what, std::string_view section, std::string_view key)
+std::string Where(std::string_view section, std::string_view key)
 {
-    std::fprintf(stderr, "%s: [%.*s] %.*s\n", what, static_cast<int>(section.size()), section.data(),
-                 static_cast<int>(key.size()), key.data());
-    std::abort();
+    return "[" + std::string(section) + "] " + std::string(key);
 }
 
 bool IsBlank(char c)
@@ -45,12 +43,6 @@ bool CleanKey(std::string_view k)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzScratchDir();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInput in(data, size);
@@ -64,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CProfileFile again;
         again.Parse(written);
         if (again.Serialize() != written)
-            Fail("write-read-write differs", {}, {});
+            FuzzFail("write-read-write differs");
     }
 
     bool clean = true;
@@ -76,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         const std::string full = file.GetFullString(section, key);
         if (file.GetString(section, key) != full.substr(0, 29))
-            Fail("GetString is not the cut GetFullString", section, key);
+            FuzzFail("GetString is not the cut GetFullString", Where(section, key));
         if (!write)
             continue;
         file.WriteString(section, key, value);
@@ -87,11 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!clean)
             continue;
         if (file.GetFullString(section, key) != value)
-            Fail("written value not found", section, key);
+            FuzzFail("written value not found", Where(section, key));
         CProfileFile reread;
         reread.Parse(file.Serialize());
         if (reread.GetFullString(section, key) != value)
-            Fail("written value lost in the file", section, key);
+            FuzzFail("written value lost in the file", Where(section, key));
     }
     return 0;
 }
