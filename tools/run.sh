@@ -110,8 +110,7 @@ device="$(head -n 1 "$path_file")"
 profile="$tryit/config/mvconf/mvconf.ini"
 set_profile_key "$profile" Ports COM2 "$device"
 set_profile_key "$profile" Transfer ComPort 2
-echo "Simulated telephone on $device as COM2; start a transfer on the page \"Datenaustausch\"."
-echo "Profile of this run: $profile"
+echo "Simulated telephone on $device as COM2."
 
 status=0
 if [ -n "$headless" ]; then
@@ -127,5 +126,6 @@ if [ -n "$headless" ]; then
     fi
     exit "$status"
 fi
+echo "Start a transfer on the page \"Datenaustausch\". Profile of this run: $profile"
 XDG_CONFIG_HOME="$tryit/config" XDG_STATE_HOME="$tryit/state" "$build/confapp/mvconf" "$@" || status=$?
 exit "$status"
