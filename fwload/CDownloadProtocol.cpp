@@ -357,13 +357,7 @@ int CDownloadProtocol::End(const std::string& text)
     StopTimer();
     m_view.SetDownloadActive(0);
     m_view.DownloadEnded();
-    m_state = WAIT_REPORT;
-    m_lineIndex = 0;
-    m_timeoutCount = 0;
-    m_nakCount = 0;
-    m_percent = 0;
-    m_sentLine.clear();
-    m_pendingOutput.clear();
+    ClearTransfer();
     // The same file can go to the next telephone without loading it again.
     m_image.Rewind();
     m_view.RefreshFields();
@@ -380,16 +374,22 @@ void CDownloadProtocol::Reset()
         m_view.StopTimer(kReplyPauseTimer);
     m_versionCheck = VersionCheck::Idle;
     m_rxText.clear();
-    m_sentLine.clear();
-    m_pendingOutput.clear();
+    ClearTransfer();
+    m_phoneHardware.clear();
+    m_phoneVersionText.clear();
+    m_phoneVersion = 0;
+}
+
+// Back to waiting for a telephone, with no line on its way.
+void CDownloadProtocol::ClearTransfer()
+{
     m_state = WAIT_REPORT;
     m_lineIndex = 0;
     m_timeoutCount = 0;
     m_nakCount = 0;
     m_percent = 0;
-    m_phoneHardware.clear();
-    m_phoneVersionText.clear();
-    m_phoneVersion = 0;
+    m_sentLine.clear();
+    m_pendingOutput.clear();
 }
 
 void CDownloadProtocol::StartTimer()

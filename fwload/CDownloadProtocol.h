@@ -101,6 +101,7 @@ private:
     void FinishSoftwareCheck();
     bool UserAcceptsVersion();
     int End(const std::string& text);
+    void ClearTransfer();
     void StartTimer();
     void StopTimer();
 

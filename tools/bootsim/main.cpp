@@ -4,6 +4,7 @@
 #include "CBootLoader.h"
 #include "CBootSimServer.h"
 #include "CPtyMaster.h"
+#include "OptionWalk.h"
 #include "StopSignals.h"
 
 #include <charconv>
@@ -141,24 +142,13 @@ bool TakeValue(std::string_view name, std::string_view value, Options& o, std::s
 
 bool ParseOptions(int argc, char** argv, Options& o, std::string& error)
 {
-    for (int i = 1; i < argc; ++i) {
-        std::string_view name = argv[i];
-        if (TakeFlag(name, o))
-            continue;
-        const auto eq = name.find('=');
-        std::string_view value = eq == std::string_view::npos ? std::string_view() : name.substr(eq + 1);
-        name = name.substr(0, eq);
-        if (!IsValueOption(name)) {
-            error = "unknown option: " + std::string(name);
-            return false;
-        }
-        if (eq == std::string_view::npos && i + 1 == argc) {
-            error = "missing value for " + std::string(name);
-            return false;
-        }
-        if (!TakeValue(name, eq == std::string_view::npos ? argv[++i] : value, o, error))
-            return false;
-    }
+    const OptionHandlers handlers{
+        [&o](std::string_view name) { return TakeFlag(name, o); },
+        IsValueOption,
+        [&o](std::string_view name, std::string_view value, std::string& e) { return TakeValue(name, value, o, e); },
+    };
+    if (!WalkOptions(argc, argv, handlers, error))
+        return false;
     error = CBootLoader::Check(o.loader);
     return error.empty();
 }

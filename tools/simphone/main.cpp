@@ -1,6 +1,7 @@
 // simphone: a telephone on a pseudo-terminal, for trying mvconf and for the
 // end-to-end tests. The first line on stdout is the device to open.
 #include "CPtyMaster.h"
+#include "OptionWalk.h"
 #include "StopSignals.h"
 #include "CSimPhone.h"
 #include "CSimPhoneServer.h"
@@ -116,24 +117,13 @@ bool IsValueOption(std::string_view name)
 
 bool ParseOptions(int argc, char** argv, Options& o, std::string& error)
 {
-    for (int i = 1; i < argc; ++i) {
-        std::string_view name = argv[i];
-        if (TakeFlag(name, o))
-            continue;
-        const auto eq = name.find('=');
-        std::string_view value = eq == std::string_view::npos ? std::string_view() : name.substr(eq + 1);
-        name = name.substr(0, eq);
-        if (!IsValueOption(name)) {
-            error = "unknown option: " + std::string(name);
-            return false;
-        }
-        if (eq == std::string_view::npos && i + 1 == argc) {
-            error = "missing value for " + std::string(name);
-            return false;
-        }
-        if (!TakeValue(name, eq == std::string_view::npos ? argv[++i] : value, o, error))
-            return false;
-    }
+    const OptionHandlers handlers{
+        [&o](std::string_view name) { return TakeFlag(name, o); },
+        IsValueOption,
+        [&o](std::string_view name, std::string_view value, std::string& e) { return TakeValue(name, value, o, e); },
+    };
+    if (!WalkOptions(argc, argv, handlers, error))
+        return false;
     return true;
 }
 
