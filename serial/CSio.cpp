@@ -26,14 +26,16 @@ constexpr int kDrainPollMs = 5;
 // telephone, but a line held up by flow control must not hold the close.
 constexpr int kCloseDrainMs = 300;
 
-void DrainBriefly(int fd)
+// True when nothing is left in the driver's output queue.
+bool DrainBriefly(int fd)
 {
     for (int waited = 0; waited < kCloseDrainMs; waited += 2) {
         int queued = 0;
         if (ioctl(fd, TIOCOUTQ, &queued) != 0 || queued <= 0)
-            return;
+            return true;
         ::usleep(2000);
     }
+    return false;
 }
 
 bool SpeedForBaud(long baud, speed_t& speed)
@@ -429,10 +431,12 @@ void CSio::Close()
         m_watcher.join();
     }
     if (m_fd >= 0) {
-        // Then discard what is left: close() of a serial port would otherwise
-        // wait for it without limit.
-        DrainBriefly(m_fd);
-        (void)tcflush(m_fd, TCIOFLUSH);
+        // Output still queued after the drain is discarded: close() of a serial
+        // port would otherwise wait for it without limit. A drained queue is not
+        // flushed, because on a pseudo-terminal that flush throws away what the
+        // far end has not read yet.
+        const bool drained = DrainBriefly(m_fd);
+        (void)tcflush(m_fd, drained ? TCIFLUSH : TCIOFLUSH);
         (void)ioctl(m_fd, TIOCNXCL);
         ::close(m_fd);
         m_fd = -1;
