@@ -90,22 +90,28 @@ void CDownloadProtocol::OnReceive()
     Dispatch();
 }
 
+// Every complete message is handled in the order it came, however the bytes
+// were split into reads: an ACK read together with the first letters of the
+// end message, or a report read together with "GO", must not take the rest
+// with it. What is not yet complete waits for the next read.
 void CDownloadProtocol::Dispatch()
 {
-    const std::size_t pos = m_rxText.find_first_of("\x15\r\x06");
-    if (pos == std::string::npos)
-        return;
-    const char terminator = m_rxText[pos];
-    if (terminator != '\r') {
-        m_rxText.clear();
-        MessageHandler(std::string(1, terminator));
-        return;
+    while (m_versionCheck == VersionCheck::Idle) {
+        const std::size_t pos = m_rxText.find_first_of("\x15\r\x06");
+        if (pos == std::string::npos)
+            return;
+        const char terminator = m_rxText[pos];
+        // Whatever stands before an ACK or NAK is noise.
+        const std::string message = terminator == '\r' ? m_rxText.substr(0, pos) : std::string(1, terminator);
+        m_rxText.erase(0, pos + 1);
+        if (terminator != '\r') {
+            MessageHandler(message);
+            continue;
+        }
+        Trace("MESSAGE ist zu bearbeiten...");
+        MessageHandler(message);
+        Trace("MESSAGE ist bearbeitet.");
     }
-    Trace("MESSAGE ist zu bearbeiten...");
-    const std::string message = m_rxText.substr(0, pos);
-    m_rxText.clear();
-    MessageHandler(message);
-    Trace("MESSAGE ist bearbeitet.");
 }
 
 void CDownloadProtocol::OnTimer(int id)
@@ -358,6 +364,8 @@ int CDownloadProtocol::End(const std::string& text)
     m_view.SetDownloadActive(0);
     m_view.DownloadEnded();
     ClearTransfer();
+    // What came after the end belongs to no download.
+    m_rxText.clear();
     // The same file can go to the next telephone without loading it again.
     m_image.Rewind();
     m_view.RefreshFields();

@@ -112,6 +112,32 @@ TEST_F(Download, GoFirstSendsTheFirstLineTwiceAndTheEndRewindsForAnotherRun)
         EXPECT_TRUE(trace.Contains(std::string("DownloadDialog: ") + line)) << line;
 }
 
+TEST_F(Download, MessagesSplitOrJoinedByTheReadsAreAllHandled)
+{
+    // The end after the last line's ACK, cut wherever a read may cut it.
+    for (const std::vector<std::string>& reads : {std::vector<std::string>{"\x06", "\x06" "EN", "D\r"},
+                                                 {"\x06" "E", "ND\r"},
+                                                 {"\x06\x06" "E", "N", "D\r"}}) {
+        Receive("GO\r");
+        Play("AAAA");
+        for (const std::string& bytes : reads)
+            Receive(bytes);
+        EXPECT_EQ(State(), 0) << reads.back();
+        EXPECT_EQ(view.events, (Lines{"ended", "msg 114/115 I"}));
+        view.events.clear();
+        port.TakeNewLines();
+    }
+    // A report and GO in one read start the download.
+    Receive("Q410 01\rGO\r");
+    EXPECT_EQ(State(), 2);
+    EXPECT_EQ(port.TakeNewLines(), (Lines{L0}));
+    // Noise before an ACK is dropped, and after a NAK the line goes again.
+    Receive("xy\x06");
+    Receive("\x15" "GO\r");
+    EXPECT_EQ(port.TakeNewLines(), (Lines{L0, L0}));
+    EXPECT_EQ(State(), 3);
+}
+
 TEST_F(Download, HardwareReports)
 {
     const struct { const char* report; DownloadOptions options; bool revisionInImage; int state; Lines events; } cases[] = {
