@@ -19,12 +19,21 @@
 
 namespace {
 
-// Poll interval while the handed-over output waits to drain (TIOCOUTQ has no wake-up).
-constexpr int kDrainPollMs = 5;
+// Bounds of the wait for handed-over output to drain (TIOCOUTQ has no
+// wake-up): a look at least every 100 ms while flow control holds the line.
+constexpr int kDrainWaitMinMs = 1;
+constexpr int kDrainWaitMaxMs = 100;
 // How long Close lets written output leave before it discards the rest: an
 // end record or a last answer written just before closing must reach the
 // telephone, but a line held up by flow control must not hold the close.
 constexpr int kCloseDrainMs = 300;
+
+// Bytes still in the driver's output queue; 0 when it cannot say.
+int QueuedOutput(int fd)
+{
+    int queued = 0;
+    return ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : 0;
+}
 
 // True when nothing is left in the driver's output queue.
 bool DrainBriefly(int fd)
@@ -130,6 +139,8 @@ int CSio::SetParams(std::string_view settings)
     m_dataBits = dataBits - '0';
     m_parity = parity;
     m_stopBits = stopBits - '0';
+    const long bitsPerChar = 1 + m_dataBits + (m_parity == 'N' ? 0 : 1) + m_stopBits;
+    m_charMicros = static_cast<int>(bitsPerChar * 1'000'000 / baud);
     if (IsOpen())
         m_settingsOk = ApplyTermios(m_rtsCts) == 0 ? 1 : 0;
     else
@@ -303,6 +314,13 @@ int CSio::Open(ISioNotify* owner)
     return 1;
 }
 
+// About as long as the queued characters take on the line.
+int CSio::DrainWaitMs(int queued) const
+{
+    const long long micros = static_cast<long long>(queued) * m_charMicros.load();
+    return static_cast<int>(std::clamp<long long>((micros + 999) / 1000, kDrainWaitMinMs, kDrainWaitMaxMs));
+}
+
 void CSio::Wake() const
 {
     const std::uint64_t one = 1;
@@ -325,6 +343,7 @@ int CSio::Write(const unsigned char* bytes, int len)
     if (!IsOpen() || len <= 0 || bytes == nullptr)
         return 0;
     std::size_t n = 0;
+    bool drainedNow = false;
     {
         std::lock_guard lock(m_txMutex);
         if (m_txDone < m_txLen)
@@ -339,9 +358,15 @@ int CSio::Write(const unsigned char* bytes, int len)
         }
         m_txLen = n;
         m_txDone = written > 0 ? static_cast<std::size_t>(written) : 0;
-        m_txAwaitDrain = true;
+        // A driver that passed everything on at once (a pseudo-terminal, a
+        // fast adapter) has drained already: no need to wake the watcher.
+        drainedNow = m_txDone == m_txLen && QueuedOutput(m_fd) <= 0;
+        m_txAwaitDrain = !drainedNow;
     }
-    Wake(); // the watcher completes the write and reports the drain
+    if (drainedNow)
+        m_owner->PostCommNotify(CN_TRANSMIT);
+    else
+        Wake(); // the watcher completes the write and reports the drain
     return static_cast<int>(n);
 }
 
@@ -361,12 +386,12 @@ void CSio::WatchLoop()
             }
             wantOut = m_txDone < m_txLen;
             if (m_txAwaitDrain && !wantOut) {
-                int queued = 0;
-                if (ioctl(m_fd, TIOCOUTQ, &queued) != 0 || queued <= 0) {
+                const int queued = QueuedOutput(m_fd);
+                if (queued <= 0) {
                     m_txAwaitDrain = false;
                     drained = true;
                 } else {
-                    timeout = kDrainPollMs;
+                    timeout = DrainWaitMs(queued);
                 }
             }
         }

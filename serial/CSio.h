@@ -54,6 +54,7 @@ private:
     int ApplyTermios(bool withFlow) const;
     void SetModemLine(int line, bool on) const;
     void Wake() const;
+    int DrainWaitMs(int queued) const;
     void WatchLoop();
     void FailOpen(OpenError error, int err);
 
@@ -74,6 +75,8 @@ private:
     int m_stopBits = 1;
     bool m_rtsCts = false;
     bool m_dtr = false;
+    // One character on the line, for the watcher's drain waits.
+    std::atomic<int> m_charMicros{1042};
 
     // Set before the watcher starts, cleared after it has been joined.
     ISioNotify* m_owner = nullptr;
