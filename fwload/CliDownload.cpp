@@ -16,9 +16,6 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitError = 2;
-// Closing the port discards what the driver has not sent yet; the last
-// reply ("XNN") is given this long to reach the telephone.
-constexpr int kDrainMs = 200;
 constexpr int kPercentStepWithoutTerminal = 10;
 
 // The telephone's control bytes (ACK, NAK, CR) made visible.
@@ -101,8 +98,10 @@ void CliDownload::Finish(int status)
     if (m_status >= 0)
         return;
     m_status = status;
+    // Queued, so the handler that finished returns first; the last reply
+    // ("XNN") still leaves, because closing the port lets written output drain.
     if (m_loop)
-        QTimer::singleShot(kDrainMs, m_loop, &QEventLoop::quit);
+        QTimer::singleShot(0, m_loop, &QEventLoop::quit);
 }
 
 // The flag "Download"/"Active " stays as it is: the dialog offers to

@@ -87,7 +87,8 @@ void CBootSimServer::RunSession()
     bool started = false;
     bool saved = false;
     for (;;) {
-        const CPtyMaster::Events events = m_pty.WaitUntil(m_stopFd, WakeAt(started, startAt));
+        const std::optional<Clock::time_point> due = WakeAt(started, startAt);
+        const CPtyMaster::Events events = m_pty.WaitUntil(m_stopFd, due);
         m_stopped = events.stop;
         if (m_stopped)
             break;
@@ -97,7 +98,10 @@ void CBootSimServer::RunSession()
         }
         if (events.input && !HandleInput())
             break;
-        Send(m_loader.Poll(Now()));
+        const std::string answer = m_loader.Poll(Now());
+        if (!answer.empty() && started && due)
+            m_timing.Wrote(*due, Clock::now());
+        Send(answer);
         if (m_loader.WantsToVanish())
             return;
         if (m_loader.Over() && !std::exchange(saved, true))
@@ -110,6 +114,7 @@ void CBootSimServer::RunSession()
     if (started) {
         ++m_sessions;
         SaveImage();
+        WriteTiming();
     }
     Note("port closed");
 }
@@ -133,6 +138,7 @@ bool CBootSimServer::HandleInput()
     while (m_pty.Read(bytes)) {
         if (bytes.empty())
             return true;
+        m_timing.Heard(Clock::now());
         Send(m_loader.Receive(bytes, Now()));
         if (m_loader.WantsToVanish())
             return true;
@@ -142,8 +148,18 @@ bool CBootSimServer::HandleInput()
 
 void CBootSimServer::Send(std::string_view bytes)
 {
-    if (!bytes.empty() && !m_pty.Write(bytes))
+    if (bytes.empty())
+        return;
+    if (m_pty.Write(bytes))
+        m_timing.Answered(Clock::now());
+    else
         Note("the PC does not take what is sent");
+}
+
+void CBootSimServer::WriteTiming() const
+{
+    if (!m_settings.timingPath.empty() && !m_timing.WriteReport(m_settings.timingPath))
+        std::cerr << "bootsim: cannot write " << m_settings.timingPath << std::endl;
 }
 
 void CBootSimServer::SaveImage() const

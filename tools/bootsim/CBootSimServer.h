@@ -3,6 +3,7 @@
 // slave by the PC is one session, started a little later as if the user
 // pressed the keys on the telephone only then.
 #include "CBootLoader.h"
+#include "CLineTiming.h"
 
 #include <chrono>
 #include <optional>
@@ -18,6 +19,7 @@ public:
         int sessions = 0;       // exit after this many sessions; 0: never
         std::string savePath;   // the received lines, written when a session ends
         bool log = false;       // one line per line, answer and fault on stderr
+        std::string timingPath; // the line's punctuality, written when a session ends
     };
 
     // stopFd becomes readable when the program is to end.
@@ -34,6 +36,7 @@ private:
     std::optional<Clock::time_point> WakeAt(bool started, Clock::time_point startAt) const;
     bool HandleInput();
     void Send(std::string_view bytes);
+    void WriteTiming() const;
     void SaveImage() const;
     int Vanish();
     CBootLoader::Time Now() const;
@@ -47,4 +50,5 @@ private:
     Clock::time_point m_origin = Clock::now(); // of the loader's virtual time
     bool m_stopped = false;
     int m_sessions = 0;
+    CLineTiming m_timing;
 };

@@ -32,6 +32,8 @@ constexpr const char* kUsage =
     "  --sessions N         exit after N sessions (default: never)\n"
     "  --save-image FILE    write the received lines when a session ends\n"
     "  --log                one line per line, answer and fault on stderr\n"
+    "  --timing FILE        when a session ends, write how late the simulator was and\n"
+    "                       how long the PC took to react to its answers\n"
     "Faults (lines count as positions in the image, from 1):\n"
     "  --nak-every N        refuse every Nth line once\n"
     "  --nak-line N         refuse line N (--nak-times K times, default 1)\n"
@@ -93,6 +95,7 @@ bool TakeText(std::string_view name, std::string_view value, Options& o)
                               : name == "--revision"   ? &o.loader.revision
                               : name == "--version"    ? &o.loader.version
                               : name == "--save-image" ? &o.server.savePath
+                              : name == "--timing"     ? &o.server.timingPath
                                                        : nullptr;
     if (text)
         text->assign(value);
@@ -115,7 +118,7 @@ int* CountOption(std::string_view name, Options& o)
 
 bool IsValueOption(std::string_view name)
 {
-    for (std::string_view known : {"--hardware", "--revision", "--version", "--save-image", "--line-delay-us",
+    for (std::string_view known : {"--hardware", "--revision", "--version", "--save-image", "--timing", "--line-delay-us",
                                    "--go-delay-ms", "--start-delay", "--sessions", "--nak-every", "--nak-line",
                                    "--nak-times", "--drop-ack-once", "--silent-after", "--vanish-after"})
         if (name == known)

@@ -1,0 +1,30 @@
+#pragma once
+// How punctual the simulated line was: how late the simulator wrote what was
+// due, and how long the PC took from the simulator's last answer to its next
+// bytes. A benchmark reads these figures to tell the simulator's own delays
+// from the PC's.
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CLineTiming {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // Something due at `due` was written at `now`.
+    void Wrote(Clock::time_point due, Clock::time_point now);
+    // Something was written; the PC's reaction is timed from the last write.
+    void Answered(Clock::time_point now);
+    // Bytes from the PC were read.
+    void Heard(Clock::time_point now);
+
+    // "name value" lines; false when the file cannot be written.
+    bool WriteReport(const std::string& path) const;
+
+private:
+    double m_lateS = 0;
+    long m_lateWrites = 0;
+    std::optional<Clock::time_point> m_lastWrite;
+    std::vector<double> m_reactionsS;
+};
