@@ -10,7 +10,7 @@
 
 #include <fcntl.h>
 #include <linux/serial.h>
-#include <poll.h>
+#include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -33,6 +33,12 @@ int QueuedOutput(int fd)
 {
     int queued = 0;
     return ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : 0;
+}
+
+bool InputWaiting(int fd)
+{
+    int waiting = 0;
+    return ioctl(fd, FIONREAD, &waiting) == 0 && waiting > 0;
 }
 
 // True when nothing is left in the driver's output queue.
@@ -210,10 +216,7 @@ void CSio::FailOpen(OpenError error, int err)
 {
     m_openError = error;
     m_openErrno = err;
-    if (m_wakeFd >= 0) {
-        ::close(m_wakeFd);
-        m_wakeFd = -1;
-    }
+    CloseWatchFds();
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
@@ -289,7 +292,15 @@ int CSio::Open(ISioNotify* owner)
     (void)tcflush(m_fd, TCIOFLUSH);
 
     m_wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    if (m_wakeFd < 0) {
+    m_epollFd = epoll_create1(EPOLL_CLOEXEC);
+    if (m_wakeFd < 0 || m_epollFd < 0) {
+        failExclusive(OpenError::Other, errno);
+        return 0;
+    }
+    epoll_event wake{};
+    wake.events = EPOLLIN;
+    wake.data.fd = m_wakeFd;
+    if (epoll_ctl(m_epollFd, EPOLL_CTL_ADD, m_wakeFd, &wake) != 0 || !WatchPort(EPOLL_CTL_ADD, false)) {
         failExclusive(OpenError::Other, errno);
         return 0;
     }
@@ -321,6 +332,15 @@ int CSio::DrainWaitMs(int queued) const
     return static_cast<int>(std::clamp<long long>((micros + 999) / 1000, kDrainWaitMinMs, kDrainWaitMaxMs));
 }
 
+void CSio::CloseWatchFds()
+{
+    for (int* fd : {&m_epollFd, &m_wakeFd}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+}
+
 void CSio::Wake() const
 {
     const std::uint64_t one = 1;
@@ -331,9 +351,12 @@ int CSio::Read(unsigned char* buffer, int max)
 {
     if (!IsOpen() || max <= 0 || buffer == nullptr)
         return 0;
-    if (m_rxNotified.exchange(false))
-        Wake(); // the watcher watches for input again
+    // Cleared before reading: input arriving from here on brings a new notice.
+    const bool wasNotified = m_rxNotified.exchange(false);
     const ssize_t n = ::read(m_fd, buffer, static_cast<std::size_t>(max));
+    // A full buffer may have left bytes behind that no new input will announce.
+    if (wasNotified && n == max)
+        Wake();
     // EAGAIN: nothing queued; any other error (device gone): nothing to read either.
     return n > 0 ? static_cast<int>(n) : 0;
 }
@@ -370,9 +393,13 @@ int CSio::Write(const unsigned char* bytes, int len)
     return static_cast<int>(n);
 }
 
+// The port is watched edge-triggered: new input wakes the watcher once, and
+// bytes left unread do not wake it again, so a read needs no hand-back to
+// the watcher unless it left bytes behind.
 void CSio::WatchLoop()
 {
     bool fdDead = false;
+    bool outWatched = false;
     while (!m_stopRequested.load()) {
         bool wantOut = false;
         bool drained = false;
@@ -397,54 +424,68 @@ void CSio::WatchLoop()
         }
         if (drained)
             m_owner->PostCommNotify(CN_TRANSMIT);
+        if (!fdDead && wantOut != outWatched)
+            outWatched = WatchPort(EPOLL_CTL_MOD, wantOut) ? wantOut : outWatched;
 
-        pollfd fds[2] = {{m_wakeFd, POLLIN, 0}, {m_fd, 0, 0}};
-        nfds_t count = 1;
-        if (!fdDead) {
-            // While a receive notice is outstanding, input is not watched (no spinning
-            // on unread bytes); Read wakes us when it clears the flag.
-            if (!m_rxNotified.load())
-                fds[1].events |= POLLIN;
-            if (wantOut)
-                fds[1].events |= POLLOUT;
-            count = 2; // even with no events: hang-up and errors are reported
-        }
-        if (poll(fds, count, timeout) < 0) {
+        epoll_event events[2];
+        const int count = epoll_wait(m_epollFd, events, 2, timeout);
+        if (count < 0) {
             if (errno == EINTR)
                 continue;
             break;
         }
-        if (fds[0].revents & POLLIN) {
-            std::uint64_t value = 0;
-            (void)!::read(m_wakeFd, &value, sizeof value);
+        bool woken = false;
+        std::uint32_t portEvents = 0;
+        for (int i = 0; i < count; ++i) {
+            if (events[i].data.fd == m_wakeFd) {
+                std::uint64_t value = 0;
+                (void)!::read(m_wakeFd, &value, sizeof value);
+                woken = true;
+            } else {
+                portEvents |= events[i].events;
+            }
         }
         if (m_stopRequested.load())
             break;
-        if (count < 2)
+        if (fdDead)
             continue;
-        const short events = fds[1].revents;
-        if (events & POLLOUT) {
-            std::lock_guard lock(m_txMutex);
-            if (m_txDone < m_txLen) {
-                const ssize_t written = ::write(m_fd, m_txBuffer.data() + m_txDone, m_txLen - m_txDone);
-                if (written > 0) {
-                    m_txDone += static_cast<std::size_t>(written);
-                } else if (written < 0 && !WouldBlock(errno)) {
-                    m_txLen = 0;
-                    m_txDone = 0;
-                    m_txAwaitDrain = false;
-                }
-            }
-        }
-        bool postReceive = (events & POLLIN) && !m_rxNotified.exchange(true);
-        if (events & (POLLHUP | POLLERR | POLLNVAL)) {
+        if (portEvents & EPOLLOUT)
+            ContinueWrite();
+        // A wake-up from Read means it may have left bytes behind.
+        const bool input = (portEvents & EPOLLIN) || (woken && InputWaiting(m_fd));
+        bool postReceive = input && !m_rxNotified.exchange(true);
+        if (portEvents & (EPOLLHUP | EPOLLERR)) {
             // Device gone: tell the owner once (its Read finds nothing) and stop watching it.
             fdDead = true;
+            (void)epoll_ctl(m_epollFd, EPOLL_CTL_DEL, m_fd, nullptr);
             m_rxNotified = true;
             postReceive = true;
         }
         if (postReceive)
             m_owner->PostCommNotify(CN_RECEIVE);
+    }
+}
+
+bool CSio::WatchPort(int operation, bool withOutput) const
+{
+    epoll_event event{};
+    event.events = EPOLLIN | EPOLLET | (withOutput ? EPOLLOUT : 0u);
+    event.data.fd = m_fd;
+    return epoll_ctl(m_epollFd, operation, m_fd, &event) == 0;
+}
+
+void CSio::ContinueWrite()
+{
+    std::lock_guard lock(m_txMutex);
+    if (m_txDone >= m_txLen)
+        return;
+    const ssize_t written = ::write(m_fd, m_txBuffer.data() + m_txDone, m_txLen - m_txDone);
+    if (written > 0) {
+        m_txDone += static_cast<std::size_t>(written);
+    } else if (written < 0 && !WouldBlock(errno)) {
+        m_txLen = 0;
+        m_txDone = 0;
+        m_txAwaitDrain = false;
     }
 }
 
@@ -466,10 +507,7 @@ void CSio::Close()
         ::close(m_fd);
         m_fd = -1;
     }
-    if (m_wakeFd >= 0) {
-        ::close(m_wakeFd);
-        m_wakeFd = -1;
-    }
+    CloseWatchFds();
     {
         std::lock_guard lock(m_txMutex);
         m_txBuffer = {};

@@ -1,5 +1,5 @@
 #pragma once
-// One serial port on POSIX termios. A watcher thread polls the port and
+// One serial port on POSIX termios. A watcher thread watches the port and
 // posts receive and transmit notices to the owner; Read and Write never
 // block the owner's thread.
 //
@@ -54,6 +54,9 @@ private:
     int ApplyTermios(bool withFlow) const;
     void SetModemLine(int line, bool on) const;
     void Wake() const;
+    void CloseWatchFds();
+    bool WatchPort(int operation, bool withOutput) const;
+    void ContinueWrite();
     int DrainWaitMs(int queued) const;
     void WatchLoop();
     void FailOpen(OpenError error, int err);
@@ -81,6 +84,7 @@ private:
     // Set before the watcher starts, cleared after it has been joined.
     ISioNotify* m_owner = nullptr;
     int m_wakeFd = -1;     // eventfd that wakes the watcher
+    int m_epollFd = -1;    // what the watcher waits on: the wake-up and the port
     std::thread m_watcher;
     std::atomic<bool> m_stopRequested{false};
     std::atomic<bool> m_rxNotified{false};
