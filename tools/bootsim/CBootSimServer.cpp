@@ -150,8 +150,10 @@ void CBootSimServer::Send(std::string_view bytes)
 {
     if (bytes.empty())
         return;
+    // Timed from before the write: the PC may see the bytes before it returns.
+    const Clock::time_point writing = Clock::now();
     if (m_pty.Write(bytes))
-        m_timing.Answered(Clock::now());
+        m_timing.Answered(writing);
     else
         Note("the PC does not take what is sent");
 }
