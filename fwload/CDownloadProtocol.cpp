@@ -104,13 +104,13 @@ void CDownloadProtocol::Dispatch()
         // Whatever stands before an ACK or NAK is noise.
         const std::string message = terminator == '\r' ? m_rxText.substr(0, pos) : std::string(1, terminator);
         m_rxText.erase(0, pos + 1);
-        if (terminator != '\r') {
+        if (terminator == '\r') {
+            Trace("MESSAGE ist zu bearbeiten...");
             MessageHandler(message);
-            continue;
+            Trace("MESSAGE ist bearbeitet.");
+        } else {
+            MessageHandler(message);
         }
-        Trace("MESSAGE ist zu bearbeiten...");
-        MessageHandler(message);
-        Trace("MESSAGE ist bearbeitet.");
     }
 }
 

@@ -45,8 +45,7 @@ bool InputWaiting(int fd)
 bool DrainBriefly(int fd)
 {
     for (int waited = 0; waited < kCloseDrainMs; waited += 2) {
-        int queued = 0;
-        if (ioctl(fd, TIOCOUTQ, &queued) != 0 || queued <= 0)
+        if (QueuedOutput(fd) <= 0)
             return true;
         ::usleep(2000);
     }

@@ -122,9 +122,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error)
         IsValueOption,
         [&o](std::string_view name, std::string_view value, std::string& e) { return TakeValue(name, value, o, e); },
     };
-    if (!WalkOptions(argc, argv, handlers, error))
-        return false;
-    return true;
+    return WalkOptions(argc, argv, handlers, error);
 }
 
 // Written under another name first, so that a reader never sees half a path.
