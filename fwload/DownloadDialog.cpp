@@ -1,18 +1,12 @@
 #include "DownloadDialog.h"
 
-#include "AboutBox.h"
-#include "FwStrings.h"
-#include "SerialDevices.h"
-#include "Trace.h"
-#include "PortErrorText.h"
+#include "DialogText.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -25,41 +19,11 @@
 #include <algorithm>
 #include <utility>
 
+using namespace dialogtext;
+
 namespace {
 
-constexpr const char* kClass = "DownloadDialog";
 constexpr int kLinesPerStep = 1024;
-
-void Trace(const char* operation)
-{
-    TraceLine(kClass, operation);
-}
-
-QString Utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-QString Text(int id)
-{
-    return Utf8(FwString(id));
-}
-
-// The telephone's bytes may be anything; Latin-1 shows each one as one character.
-QString Bytes(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString PathText(const std::string& path)
-{
-    return QFile::decodeName(path.c_str());
-}
-
-std::string PathBytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 QLabel* SunkenLabel(int minWidth, int minHeight)
 {
@@ -207,31 +171,6 @@ QGroupBox* DownloadDialog::BuildDebugArea()
     return group;
 }
 
-QMenuBar* DownloadDialog::BuildMenu()
-{
-    auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu(Utf8("&Datei"));
-    connect(file->addAction(Utf8("&Öffnen...")), &QAction::triggered, this, [this] { LoadSoftware(); });
-    // The production lines have ten stations; the menu title is the one they know.
-    const int ports = m_commandLine.production ? 10 : 4;
-    QMenu* portMenu = bar->addMenu(Utf8(m_commandLine.production ? "&Prot" : "&Port"));
-    portMenu->setObjectName("portMenu");
-    for (int n = 1; n <= ports; ++n) {
-        QAction* command = portMenu->addAction(QString());
-        command->setCheckable(true);
-        connect(command, &QAction::triggered, this, [this, n] { OnPortCom(n); });
-        m_portCommands.push_back(command);
-    }
-    portMenu->addSeparator();
-    m_deviceCommand = portMenu->addAction(QString());
-    m_deviceCommand->setObjectName("deviceCommand");
-    connect(m_deviceCommand, &QAction::triggered, this, [this] { OnChooseDevice(); });
-    QMenu* help = bar->addMenu(Utf8("?"));
-    connect(help->addAction(Utf8("&Info zum Programm...")), &QAction::triggered, this,
-            [this] { AboutBox(windowIcon(), this).exec(); });
-    return bar;
-}
-
 // ---------------------------------------------------------------- start-up
 
 void DownloadDialog::OnInitDialog()
@@ -287,81 +226,6 @@ void DownloadDialog::PlaceWindow()
     m_debugArea->hide();
     if (m_commandLine.HasPosition())
         move(m_commandLine.windowX, m_commandLine.windowY);
-}
-
-// ---------------------------------------------------------------- port
-
-void DownloadDialog::OnPortCom(int n)
-{
-    Trace(("OnPortCom" + std::to_string(n) + "()").c_str());
-    m_port = n;
-    InitPort();
-    m_settings.WriteInt("Port", "COM ", n);
-}
-
-void DownloadDialog::OnChooseDevice()
-{
-    Trace("OnChooseDevice()");
-    QStringList devices;
-    for (const std::string& device : PresentSerialDevices())
-        devices << PathText(device);
-    const QString chosen = AskDevice(devices, PathText(m_settings.DeviceForPort(m_port)));
-    if (chosen.isEmpty())
-        return;
-    std::string error;
-    if (!m_settings.SetDeviceForPort(m_port, PathBytes(chosen), &error))
-        Ask(QMessageBox::Critical, windowTitle(), Utf8(error.c_str()), QMessageBox::Ok);
-    InitPort();
-}
-
-void DownloadDialog::InitPort()
-{
-    Trace("InitPort()-Funktion");
-    QString title = windowTitle();
-    if (const qsizetype com = title.indexOf(QLatin1String("COM")); com >= 0)
-        title.truncate(com);
-    while (title.endsWith(QLatin1Char(' ')))
-        title.chop(1);
-    setWindowTitle(title + " COM " + QString::number(m_port));
-    m_link.SetPort(m_port, m_settings.DeviceForPort(m_port));
-    UpdatePortMenu();
-}
-
-// Each command names the device behind it: on this system "COM 3" means
-// nothing until it is bound to a device.
-void DownloadDialog::UpdatePortMenu()
-{
-    for (std::size_t i = 0; i < m_portCommands.size(); ++i) {
-        const int n = static_cast<int>(i) + 1;
-        const QString device = PathText(m_settings.DeviceForPort(n));
-        m_portCommands[i]->setText(QString("Com &%1  (%2)").arg(n).arg(device));
-        m_portCommands[i]->setChecked(n == m_port);
-    }
-    m_deviceCommand->setText(Utf8("&Gerät für COM %1 wählen...").arg(m_port));
-}
-
-void DownloadDialog::SetPortCommandsEnabled(bool enabled)
-{
-    for (QAction* command : m_portCommands)
-        command->setEnabled(enabled);
-    m_deviceCommand->setEnabled(enabled);
-}
-
-bool DownloadDialog::OpenPort()
-{
-    Trace("OpenPort()-Funktion");
-    if (m_link.OpenPort())
-        return true;
-    const QString reason = Utf8(PortOpenFailureReason(m_link.Port()).c_str());
-    Ask(QMessageBox::Critical, Text(IDS_FW_CAPTION_BAD_PORT), Text(IDS_FW_TEXT_BAD_PORT) + "\n\n" + reason,
-        QMessageBox::Ok);
-    return false;
-}
-
-void DownloadDialog::ClosePort()
-{
-    Trace("ClosePort()-Funktion");
-    m_link.ClosePort();
 }
 
 // ---------------------------------------------------------------- START, abort, safe recovery
@@ -488,83 +352,6 @@ void DownloadDialog::ShowLoaded()
     m_start->setEnabled(true);
 }
 
-// ---------------------------------------------------------------- IDownloadView
-
-void DownloadDialog::ShowMessage(int textId, int captionId, Icon icon)
-{
-    const QMessageBox::Icon boxIcon = icon == Icon::Error     ? QMessageBox::Critical
-                                      : icon == Icon::Warning ? QMessageBox::Warning
-                                                              : QMessageBox::Information;
-    Ask(boxIcon, Text(captionId), Text(textId), QMessageBox::Ok);
-}
-
-bool DownloadDialog::AskYesNo(int textId, int captionId)
-{
-    return Ask(QMessageBox::Question, Text(captionId), Text(textId), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
-}
-
-void DownloadDialog::ResetDialog()
-{
-    ResetValuesAndDialog();
-}
-
-void DownloadDialog::RefreshFields()
-{
-    const CDownloadProtocol& protocol = m_link.Protocol();
-    m_timeouts->setText(QString::number(protocol.TimeoutCount()));
-    m_naks->setText(QString::number(protocol.NakCount()));
-    m_percent->setText(QString::number(protocol.Percent()));
-}
-
-void DownloadDialog::StepProgress()
-{
-    m_progress->setValue(m_progress->value() + 1);
-}
-
-void DownloadDialog::ShowReceived(const std::string& text)
-{
-    m_received->setText(Bytes(text));
-}
-
-void DownloadDialog::ShowSent(const std::string& text)
-{
-    m_sent->setText(Bytes(text));
-}
-
-void DownloadDialog::ShowPhoneVersion(const std::string& text)
-{
-    m_phoneVersion->setText(Bytes(text));
-}
-
-void DownloadDialog::SetDownloadActive(int active)
-{
-    m_settings.WriteInt("Download", "Active ", active);
-}
-
-void DownloadDialog::DisablePortCommands()
-{
-    SetPortCommandsEnabled(false);
-}
-
-void DownloadDialog::DownloadEnded()
-{
-    m_start->setText(Text(IDS_FW_TEXT_START));
-    m_start->setEnabled(true);
-    m_progress->setValue(0);
-    ClosePort();
-}
-
-void DownloadDialog::StartTimer(int id, int periodMs)
-{
-    m_link.StartTimer(id, periodMs);
-}
-
-void DownloadDialog::StopTimer(int id)
-{
-    m_link.StopTimer(id);
-}
-
 // ---------------------------------------------------------------- boxes and closing
 
 QMessageBox::StandardButton DownloadDialog::Ask(QMessageBox::Icon icon, const QString& caption, const QString& text,
@@ -577,18 +364,6 @@ QMessageBox::StandardButton DownloadDialog::Ask(QMessageBox::Icon icon, const QS
 QString DownloadDialog::AskHexFile(const QString& folder)
 {
     return QFileDialog::getOpenFileName(this, QString(), folder, Utf8("Intel-Hex (*.hex)"));
-}
-
-QString DownloadDialog::AskDevice(const QStringList& devices, const QString& current)
-{
-    QStringList choices = devices;
-    if (!choices.contains(current))
-        choices.prepend(current);
-    bool ok = false;
-    const QString chosen =
-        QInputDialog::getItem(this, windowTitle(), Utf8("Gerät für COM %1:").arg(m_port), choices,
-                              static_cast<int>(choices.indexOf(current)), true, &ok);
-    return ok ? chosen.trimmed() : QString();
 }
 
 void DownloadDialog::reject()

@@ -1,0 +1,88 @@
+// What the download protocol shows and asks through the dialog.
+#include "DownloadDialog.h"
+
+#include "DialogText.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QLabel>
+
+using namespace dialogtext;
+
+// ---------------------------------------------------------------- IDownloadView
+
+void DownloadDialog::ShowMessage(int textId, int captionId, Icon icon)
+{
+    const QMessageBox::Icon boxIcon = icon == Icon::Error     ? QMessageBox::Critical
+                                      : icon == Icon::Warning ? QMessageBox::Warning
+                                                              : QMessageBox::Information;
+    Ask(boxIcon, Text(captionId), Text(textId), QMessageBox::Ok);
+}
+
+bool DownloadDialog::AskYesNo(int textId, int captionId)
+{
+    return Ask(QMessageBox::Question, Text(captionId), Text(textId), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void DownloadDialog::ResetDialog()
+{
+    ResetValuesAndDialog();
+}
+
+void DownloadDialog::RefreshFields()
+{
+    const CDownloadProtocol& protocol = m_link.Protocol();
+    m_timeouts->setText(QString::number(protocol.TimeoutCount()));
+    m_naks->setText(QString::number(protocol.NakCount()));
+    m_percent->setText(QString::number(protocol.Percent()));
+}
+
+void DownloadDialog::StepProgress()
+{
+    m_progress->setValue(m_progress->value() + 1);
+}
+
+void DownloadDialog::ShowReceived(const std::string& text)
+{
+    m_received->setText(Bytes(text));
+}
+
+void DownloadDialog::ShowSent(const std::string& text)
+{
+    m_sent->setText(Bytes(text));
+}
+
+void DownloadDialog::ShowPhoneVersion(const std::string& text)
+{
+    m_phoneVersion->setText(Bytes(text));
+}
+
+void DownloadDialog::SetDownloadActive(int active)
+{
+    m_settings.WriteInt("Download", "Active ", active);
+}
+
+void DownloadDialog::DisablePortCommands()
+{
+    SetPortCommandsEnabled(false);
+}
+
+void DownloadDialog::DownloadEnded()
+{
+    m_start->setText(Text(IDS_FW_TEXT_START));
+    m_start->setEnabled(true);
+    m_progress->setValue(0);
+    ClosePort();
+}
+
+void DownloadDialog::StartTimer(int id, int periodMs)
+{
+    m_link.StartTimer(id, periodMs);
+}
+
+void DownloadDialog::StopTimer(int id)
+{
+    m_link.StopTimer(id);
+}
