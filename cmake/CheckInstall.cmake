@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks that the desktop finds what
 # it needs: the programs run, every menu entry names an installed program and
 # icon, the document type has its icon and the program that opens it, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line modes of mvconf: they need no display.
 #include <iosfwd>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parsing of the mvconf command line into one mode and its settings.
 #include "PhoneBookImport.h"

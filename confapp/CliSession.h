@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one command-line run works on: the application's data sets and its document.
 #include "CData_All.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line modes that read from or write to the telephone.
 #include <iosfwd>

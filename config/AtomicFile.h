@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file reads and atomic whole-file writes.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every record and container, and the family of value codecs that
 // turn text into field values and back. Text is Windows-1252 bytes.

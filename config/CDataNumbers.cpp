@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounded integers and keyword kinds of CData.
 #include "CData.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One configuration document: the telephone's configuration and its phone
 // book. Which half takes part in file movement, sorting and repair is

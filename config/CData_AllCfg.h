@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole configuration of the telephone: general settings, function keys,
 // speed dial, dial control and own numbers, in a fixed count each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phone book: 200 entries whose position is their place in the book.
 #include "CData_DialName.h"

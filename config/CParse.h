@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line parser of the phone-book import: splits tab-separated text into
 // columns and each column into tokens of name and number characters.

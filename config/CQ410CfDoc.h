@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration document without its windows: new, open, save and the
 // question whether unsaved changes are to be kept. The windowed program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The derivative identity of the running program and its computed switches.
 #include "DerivatProperties.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The switches that decide which settings exist for a derivative, a country,
 // a firmware version and a phone type. Flags are on when not 0.

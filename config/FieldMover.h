@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moves one record's fields to or from its section of the document file,
 // each field through its codec, so that every record's MoveFile is a plain

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages about failed file operations, worded for users in German. Unlike
 // the document's text they are UTF-8: they carry file names, which are UTF-8

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Filling the phone book from tab-separated text, writing it out as such
 // text, and the test data that fills every entry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private-profile (".ini" style) file held in memory: read it once, look up
 // and replace keys, write it back once. Bytes are kept as they are

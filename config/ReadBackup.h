@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A copy of every document read from a telephone, so that a reading that
 // was overwritten by mistake can be recovered.

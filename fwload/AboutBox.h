@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "?" > "&Info zum Programm...": the program's name and version.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A firmware image in Intel-HEX text: the file stripped to the exact line
 // text that goes on the wire, its identification records, and the lines

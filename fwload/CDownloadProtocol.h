@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The download conversation with the telephone: its report or load request,
 // the version check with the user's decision, the lines sent one at a time

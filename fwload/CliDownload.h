@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A download without a window, for production lines and tests: the same
 // protocol as the dialog, with the dialog's messages printed and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text conversions the download dialog's files share: the program's own
 // texts are UTF-8, the telephone's bytes and file paths are not.

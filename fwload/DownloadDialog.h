@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of fwload: choosing the port and the firmware file, START,
 // progress, abort, and the restart of a download that did not finish. The

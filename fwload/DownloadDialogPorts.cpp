@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog's menus and the choice of its port and device.
 #include "DownloadDialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the download protocol shows and asks through the dialog.
 #include "DownloadDialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the dialog and the command line share around the download protocol:
 // the serial port with its notices brought onto the owner's thread, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading a firmware file for a download: the hex file, its optional
 // version file ("<name>.ver") and the identification they give.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // fwload without a window: --help, --version and the download of --cli.
 #include <iosfwd>

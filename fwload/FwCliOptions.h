@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of fwload's mode without a window:
 //   fwload --cli [--device PATH | --port N] --file FILE.hex [--yes] [/switches]

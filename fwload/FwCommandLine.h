@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The switches of the fwload command line. Each is found by a case-sensitive
 // search anywhere in the command line joined with blanks, so "x/Dy" counts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's profile: every value is read from the file when asked for and
 // every change is written through at once, as a private-profile file behaves,

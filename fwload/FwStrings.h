@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the download tool, by their string-table numbers (UTF-8).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns Ctrl+C (SIGINT) and SIGTERM into a call on the event loop's thread
 // while it lives, so that a running transfer can end the way "Abbrechen"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One transfer with the telephone: the stop-and-wait link (framing,
 // checksum, character conversion, repeats, link timers) and the chains of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Timers of the window that runs a transfer. The owner calls the link's
 // OnTimer(id) on its own thread every period until the timer is killed.

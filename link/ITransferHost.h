@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a running transfer needs of its window (or of the command line's
 // event loop): timers, and a way onto the owner's thread.

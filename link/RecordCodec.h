@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record frames of the configuration and the phone book: the texts the
 // PC sends in a write, and the decoding of what the telephone sends in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs one transfer as the transfer window does, without drawing: opens the
 // port, starts the mode's chain, polls it every 100 ms, takes the result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the transfer window and the command line tell the user (UTF-8).
 #include "PortErrorText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's identity texts. Their shipped values live in StringResources.cpp;
 // the command line may replace any of them before the derivative is loaded.

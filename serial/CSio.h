@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One serial port on POSIX termios. A watcher thread watches the port and
 // posts receive and transmit notices to the owner; Read and Write never

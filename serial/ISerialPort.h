@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the link protocol needs of a serial port: non-blocking reads of what
 // is queued and writes that take what they can.

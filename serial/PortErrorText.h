@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a serial port could not be opened and what the user can do about it (UTF-8).
 #include <string>

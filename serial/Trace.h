@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Service trace. Off unless the marker file "##Trace.###" is in the working
 // directory at the first trace call; the decision holds for the whole process.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets (tests/fuzz) with clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer in build/fuzz and runs each for a while on a
 # copy of its seed corpus. Exits non-zero on any crash, leak, timeout,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds mvconf and fwload for release in build/package and makes the Debian
 # package of both; prints the path of the .deb.
 #

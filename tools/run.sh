@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds mvconf and runs it.
 #
 #   tools/run.sh [FILE.mv8]     the window, with a simulated telephone on COM2

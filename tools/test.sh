@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything, runs the test suite, prints the benchmark figures, then
 # builds and runs the test suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and fuzzes every parser of outside input for a

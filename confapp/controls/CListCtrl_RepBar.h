@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report list of the list pages: one row per record, full-row selection,
 // columns sized for the characters they must hold, texts shortened with "...",

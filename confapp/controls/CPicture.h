@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture of the pages (the telephone, the PBX, the explanations), drawn by
 // the program itself with a transparent background, by its bitmap number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Document text is Windows-1252 bytes; the windows show Unicode. These two
 // convert at that boundary and nowhere else.

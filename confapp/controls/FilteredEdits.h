@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Single-line entry fields that accept only the characters their field may
 // hold: others are dropped with a beep, pasted text is normalised (beep when

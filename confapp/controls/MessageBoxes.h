@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box and beep of the windows goes through here, so tests can
 // answer the boxes from a script and count the beeps without a person.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawings behind the pictures of the pages, one per bitmap number. They
 // paint on a transparent background from the top-left corner of their size.

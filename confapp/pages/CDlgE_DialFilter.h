@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog 1910: edits one blocked or free number of the "Wahlkontrolle" page.
 #include "CDlgE_Number.h"

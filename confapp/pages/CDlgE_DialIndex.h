@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog 1260: edits one speed-dial entry of the "Kurzwahl" page.
 #include "CDlgE_Number.h"

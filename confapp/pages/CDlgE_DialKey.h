@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key editor: one function key at a time. The kind buttons on the left
 // decide which group of fields is shown beside them; the fields of the other

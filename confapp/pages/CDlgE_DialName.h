@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editor of one phone-book entry: name, number, and where the telephone
 // supports them, the entry's ring volume and melody.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phone-book import dialog: which file, from which line, how many
 // entries, and in which column and at which token position of a line the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog 1210: edits one own number (MSN) of the "Rufnummern" page.
 #include <QDialog>

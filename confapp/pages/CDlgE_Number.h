@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small edit dialog of the speed-dial and dial-control pages: which entry
 // (read only) and its number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chooses the device behind one COM port: one of the serial devices present,
 // or a path the user types (an adapter that is not plugged in yet).

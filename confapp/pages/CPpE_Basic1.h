@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Allgemein": volumes, tariff, park code, dial control, confirmation
 // tones, do-not-disturb, options and the phone type of the Basic record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building of the page "Allgemein": two columns, the volumes, charges, park
 // code, phone type and software version on the left, the choices and
 // options on the right.

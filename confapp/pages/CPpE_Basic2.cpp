@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPpE_Basic2.h"
 
 #include "CData_All.h"

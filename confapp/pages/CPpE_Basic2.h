@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Telefonanlage": the settings for operation behind a private branch
 // exchange, from the Basic record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "LCR": least-cost routing on or off, what to do when the cheapest
 // carrier is busy, and how often to try it.

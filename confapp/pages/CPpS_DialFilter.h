@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Wahlkontrolle": seven blocked and seven free numbers, each edited in
 // dialog 1910. Empty where the telephone has no dial control.

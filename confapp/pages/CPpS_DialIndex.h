@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Kurzwahl": the ten speed-dial numbers, each edited in dialog 1260.
 #include "CPpS_ListPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Tasten": the 14 function keys in a list; a double click opens the
 // key editor, and OK there changes that key in the document data at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Telefonbuch": the 200 phone-book entries in a list; a double click
 // opens the entry's editor. OK there changes that entry in the document data

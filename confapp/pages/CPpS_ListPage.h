@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Common part of the list pages: one report list at (20, 20) with one row per
 // record, refilled from the document data on activation and after each edit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Rufnummern": the telephone's own numbers (MSNs) with name, volume and
 // melody, each edited in dialog 1210; explanations and a picture below.

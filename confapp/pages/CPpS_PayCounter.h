@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Kosten": the cost counters of the own numbers, shown as money with the
 // tariff factor and currency of the general settings. Read only; empty where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page "Datenaustausch": starts the four transfers and chooses the COM port
 // they use, and the device behind each port.

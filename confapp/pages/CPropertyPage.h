@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One tab of the property sheet. The view loads the active page from the
 // document data when it becomes current and stores it back when another tab

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list pages open their edit dialogs modally through here. Tests set a
 // hook that fills and closes the dialog in place of the user, so no modal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drop-down choices of the key editor. Each list starts with an empty
 // item, so a key can also be left without a number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small building blocks shared by the pages of single fields: their radio
 // groups, the length check of the store step and the lookup of a control by

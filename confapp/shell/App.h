@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one application object of the windowed program: the three data sets,
 // the per-user settings and the four transfer commands. Pages, the view and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's icon and the tool-bar pictures, drawn at run time so that no
 // picture files have to be shipped.

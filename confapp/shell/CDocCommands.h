@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file commands of the main window around the window-free document: new,
 // open, save, save as and the question whether to keep unsaved changes. It

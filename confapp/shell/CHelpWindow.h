@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's help, a German page shipped inside the program and shown at
 // a topic number (the overview is topic 1000).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menus, tool bar and status bar around the one view. It
 // owns the view and the file commands, keeps the window rectangle, the bar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tabbed sheet of pages inside the view. Only the current page is kept in
 // step with the document data: leaving a tab stores it (a page whose checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CQ410CfView.h"
 
 #include "CPpE_Basic1.h"

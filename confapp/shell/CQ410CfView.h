@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one view of the main window: it holds the property sheet, builds its
 // page set for every new or opened document and keeps the current page and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: menus, tool bar, status bar and keys.
 #include "AppIcons.h"
 #include "CMainFrame.h"

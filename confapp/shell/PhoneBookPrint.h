@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printout of the phone book: one page, two columns of 100 entries, each
 // with name and number, in a small typewriter font.

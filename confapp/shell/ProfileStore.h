@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own settings in its per-user profile file: whole values (not
 // cut like document values), integers, and read-modify-write updates that

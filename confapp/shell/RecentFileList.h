@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The most recently used document files, newest first, kept in the profile
 // under "Recent File List" as "File1" to "File4".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windowed program: start-up, the message loop and the end.
 // Exit status 0, or 2 when the document named on the command line cannot be opened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modal transfer window: runs one transfer with the telephone and shows
 // its progress; on success the transfer copy becomes the document data.

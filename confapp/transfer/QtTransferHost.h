@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer host on a Qt event loop: window-style repeating timers by
 // id, queued calls onto the owner's thread, and the handshake pauses.

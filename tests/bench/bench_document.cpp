@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open plus save of a complete document (configuration and a full phone book).
 #include "CData_All.h"
 #include "CQ410CfDoc.h"

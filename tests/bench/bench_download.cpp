@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole firmware download with fwload --cli to the simulated boot loader:
 // once throttled to a 9600 baud 8N2 line (total time against the wire limit,
 // fwload's own CPU time) and once unthrottled (lines per second).

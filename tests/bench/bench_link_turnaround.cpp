@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the PC answers on the line: from the moment the telephone's ACK or
 // frame arrives at the port to the moment the PC's next line is written,
 // for configuration writes and reads against the simulated telephone. The

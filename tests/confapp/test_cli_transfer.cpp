@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mvconf's transfer modes against the simulated telephone on a pseudo-terminal.
 #include "CData_All.h"
 #include "CQ410CfDoc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value codecs of CData.
 #include "CData.h"
 #include "TestSupport.h"

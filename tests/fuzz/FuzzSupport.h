@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the fuzz targets: reading choices out of the input, the
 // program identity the input asks for, and a private scratch folder for the

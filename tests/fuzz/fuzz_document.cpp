@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a document file (*.mv8) of arbitrary content, saving it and
 // opening it again: what the second open reads must be what the first one
 // held after saving.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A firmware file of arbitrary content: the image built from the hex text,
 // its lines handed out as a download takes them, the version file's check,
 // and the whole load from files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone-book import on an arbitrary text file with arbitrary settings
 // (within what the dialog and the command line let through).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link's receive path fed whatever the line may carry, in every state of
 // a transfer, with the link timers firing in between.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The private-profile reader on arbitrary bytes: parsing, writing back,
 // lookups, and replacing or adding keys.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fwload --cli end to end: the program against the simulated boot loader on a
 // pseudo-terminal, with the image the boot loader kept compared line by line.
 #include "ChildProcess.h"

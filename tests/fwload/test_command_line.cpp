@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fwload's switches, its command line without a window, its profile and the device list.
 #include "FwCliOptions.h"
 #include "FwCommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download dialog offscreen: title and port menu, the profile at start-up,
 // the restart question, START, and a whole download through a pseudo-terminal.
 #include "DownloadDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CChangeToIntel.h"
 #include "FirmwareFile.h"
 #include "FwStrings.h"

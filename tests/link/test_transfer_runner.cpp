@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer runner on a real port (a pseudo-terminal whose other end the
 // test plays as the telephone) with a virtual clock.
 #include "CData_All.h"

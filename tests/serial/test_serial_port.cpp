@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSio on pseudo-terminals: the test holds the master, CSio opens the slave.
 #include "CSio.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Programs of the project started by tests: the simulated telephone and boot
 // loader, mvconf and fwload.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the serial port and the window timers, so that link tests
 // run without a device and without waiting.

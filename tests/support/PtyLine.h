@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The far end of a pseudo-terminal, played by a test as the telephone: the
 // code under test opens Device() as its serial port.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the widget tests: one QApplication on the offscreen platform, so
 // they run without a display.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Code under test runs its dialogs with exec(), which blocks the test. This
 // lets a test act on such a dialog from inside its event loop: act runs once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of the main window share: a private profile, scripted
 // message boxes and a transfer that records its mode instead of opening a port.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-exchange page: which transfer buttons exist, the port choice in
 // the page protocol, and the device behind each port in the user's profile.
 #include "App.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filtered entry fields: rejected keys beep and change nothing, pasted
 // text is normalised with a beep, editing keys always work.
 #include "Derivat.h"

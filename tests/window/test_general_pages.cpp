@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages "Allgemein" and "Telefonanlage": enabling rules for versions and
 // derivatives, the phone-type choice, load/store round trips and the field
 // checks of the store step; and the pictures they show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone-book import dialog and the three phone-book commands.
 #include "App.h"
 #include "CDlgE_Import.h"

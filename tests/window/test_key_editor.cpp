@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Tasten" page and its key editor: which kinds a key may have, the
 // choice lists, kind switching and what OK writes into the document.
 #include "CData_All.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least-cost-routing page: which controls the derivative and the chosen
 // mode enable, and that loading and storing carry the three settings.
 #include "CData_All.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list pages "Rufnummern", "Kurzwahl", "Wahlkontrolle" and "Kosten": what
 // their rows show, editing one record through its dialog, and which lists the
 // firmware version lets the user see.

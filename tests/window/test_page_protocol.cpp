@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaving a tab stores its page, entering one loads it; a page whose checks
 // fail keeps its tab.
 #include "CData_All.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which pages the sheet shows for the derivative switches, and in what order.
 #include "CDocCommands.h"
 #include "CMainFrame.h"

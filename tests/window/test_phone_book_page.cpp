@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Telefonbuch" page and its entry editor: name and number belong
 // together, OK changes one entry at once and sorts the phone book.
 #include "CData_All.h"

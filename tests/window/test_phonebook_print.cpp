@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone-book printout: two columns of 100 entries on one page.
 #include "CData_All.h"
 #include "PhoneBookPrint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings: window rectangle, COM port, recent files and bars.
 #include "CMainFrame.h"
 #include "ProfileFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report list of the list pages: column sizing, row count, placement and
 // activation of rows.
 #include "CListCtrl_RepBar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the program asks whether to keep unsaved changes, and what the
 // transfer commands do with the answer.
 #include "CDocCommands.h"

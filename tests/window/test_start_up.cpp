@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window program, its about box and its help.
 #include "CAboutDlg.h"
 #include "CHelpWindow.h"

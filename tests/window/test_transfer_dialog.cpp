@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer window against the simulated telephone, and against a bare
 // pseudo-terminal where the test must see exactly what the PC put on the line.
 #include "CDlg_SioTrans.h"

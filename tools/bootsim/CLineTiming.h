@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How punctual the simulated line was: how late the simulator wrote what was
 // due, and how long the PC took from the simulator's last answer to its next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Characters on their way over a serial line. A character occupies the line
 // for one character time and the next cannot start before it has left, so

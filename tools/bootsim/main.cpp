@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bootsim: a telephone's boot loader on a pseudo-terminal, for trying
 // fwload and for the end-to-end tests. The first line on stdout is the
 // device to open.

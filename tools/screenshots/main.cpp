@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // screenshots OUTDIR: draws the main window with each page current and the
 // program's dialogs into PNG files, without a display.
 #include "App.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The master side of a pseudo-terminal whose slave plays the telephone's
 // serial port. Whether the PC holds the slave open is read from POLLHUP on

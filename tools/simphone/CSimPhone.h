@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The telephone's side of the configuration link: bytes from the PC in,
 // bytes for the PC out. It knows no port and no clock; its owner decides

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the simulated telephone on a pseudo-terminal: every opening of the
 // slave by the PC is one session, answered by the protocol engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionWalk.h"
 
 bool WalkOptions(int argc, char** argv, const OptionHandlers& handlers, std::string& error)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of the simulators: switches without a value, and options
 // written "--name value" or "--name=value".

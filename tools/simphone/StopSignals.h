@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGTERM and SIGINT turned into a readable descriptor, so that a simulator's
 // wait on its pseudo-terminal also wakes up to stop and ends cleanly.

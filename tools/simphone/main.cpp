@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // simphone: a telephone on a pseudo-terminal, for trying mvconf and for the
 // end-to-end tests. The first line on stdout is the device to open.
 #include "CPtyMaster.h"
