@@ -84,7 +84,7 @@ int RunExport(Session& s, const CliOptions& o, std::ostream& err)
 bool IsCliInvocation(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]).substr(0, 2) == "--")
+        if (const std::string_view arg = argv[i]; arg.starts_with("--") || arg == "-h" || arg == "-v")
             return true;
     return false;
 }
@@ -94,17 +94,19 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     CliOptions o;
     std::string error;
     if (!ParseCliOptions(argc, argv, o, error)) {
-        err << "mvconf: " << error << "\n" << kCliUsage;
+        err << "mvconf: " << error << "\n" << CliUsage();
         return kExitError;
     }
     if (o.mode == CliMode::Help) {
-        out << kCliUsage;
+        out << CliUsage();
         return kExitOk;
     }
     if (o.mode == CliMode::Version) {
         out << "mvconf " << MVCONF_VERSION << "\n";
         return kExitOk;
     }
+    for (const std::string& warning : IdentityWarnings(o))
+        err << "mvconf: Warnung: " << warning << "\n";
     if (!ApplyIdentity(o, error))
         return Fail(err, error);
     Session s;

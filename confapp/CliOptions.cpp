@@ -1,28 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliOptions.h"
 
+#include "CTrans.h"
+#include "Derivat.h"
 #include "StringResources.h"
+#include "TransferTexts.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string_view>
-
-const char* const kCliUsage =
-    "Aufruf:\n"
-    "  mvconf [DATEI.mv8]                      Programmfenster (mit Anzeige)\n"
-    "  mvconf --help | --version\n"
-    "  mvconf --new OUT.mv8\n"
-    "  mvconf --convert IN.mv8 OUT.mv8\n"
-    "  mvconf --import-phonebook TEXT FILE.mv8 [--start-line N] [--entries N] [--column-repeat N]\n"
-    "         [--name-columns a,b,c,d] [--name-tokens a,b,c,d] [--number-column N] [--number-token N]\n"
-    "         [--prefix P]\n"
-    "  mvconf --export-phonebook FILE.mv8 TEXT\n"
-    "  mvconf [--device PATH | --port N] --read-config FILE.mv8 | --write-config FILE.mv8\n"
-    "         | --read-phonebook FILE.mv8 | --write-phonebook FILE.mv8\n"
-    "Kennung (in jeder Betriebsart): --derivative NAME --country NAME --firmware Vx.yy\n"
-    "         --config-part 0|1 --phonebook-part 0|1 --min-width N --min-height N\n"
-    "Spalten, Zeichenketten und Zeilen zählen ab 1 wie im Importdialog.\n";
 
 namespace {
 
@@ -34,7 +23,9 @@ struct ModeSpec {
 
 constexpr ModeSpec kModes[] = {
     {"--help", CliMode::Help, 0},
+    {"-h", CliMode::Help, 0},
     {"--version", CliMode::Version, 0},
+    {"-v", CliMode::Version, 0},
     {"--new", CliMode::New, 1},
     {"--convert", CliMode::Convert, 2},
     {"--import-phonebook", CliMode::ImportPhoneBook, 2},
@@ -260,4 +251,92 @@ bool IsPhoneBookMode(CliMode mode)
 {
     return mode == CliMode::ImportPhoneBook || mode == CliMode::ExportPhoneBook || mode == CliMode::ReadPhoneBook ||
            mode == CliMode::WritePhoneBook;
+}
+
+namespace {
+
+// 3200 -> "V3.20", 3040 -> "V3.04", 3205 -> "V3.205".
+std::string VersionText(int version)
+{
+    std::string fraction = std::to_string(version % 1000 + 1000).substr(1);
+    if (fraction.back() == '0')
+        fraction.pop_back();
+    return "V" + std::to_string(version / 1000) + "." + fraction;
+}
+
+template <std::size_t N>
+std::string NameList(const std::string_view (&names)[N])
+{
+    std::string list;
+    for (std::size_t i = 0; i < N; ++i)
+        list += (i == 0 ? "" : i + 1 == N ? " oder " : ", ") + std::string(names[i]);
+    return list;
+}
+
+template <std::size_t N>
+bool Known(const std::string_view (&names)[N], const std::string& name)
+{
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+} // namespace
+
+std::vector<std::string> IdentityWarnings(const CliOptions& o)
+{
+    std::vector<std::string> warnings;
+    for (const auto& [id, value] : o.identity) {
+        if (id == IDS_DERIVAT_NAME && !Known(kDerivatNames, value))
+            warnings.push_back("--derivative \"" + value + "\" ist keine bekannte Ableitung (bekannt: " +
+                               NameList(kDerivatNames) +
+                               ", genau so geschrieben); es gelten nur die Regeln für Version und Land.");
+        if (id == IDS_COUNTRY && !Known(kCountryNames, value))
+            warnings.push_back("--country \"" + value + "\" ist kein bekanntes Land (bekannt: " + NameList(kCountryNames) +
+                               "); ein neues Dokument bekommt keine Voreinstellungen eines Landes.");
+        if (id == IDS_FIRMWARE_VERSION && !IsPlainVersionText(value)) {
+            warnings.push_back("--firmware \"" + value + "\" ist keine Versionsnummer wie V3.20; sie wird als " +
+                               VersionText(ParseVersion(value)) + " gelesen.");
+        }
+    }
+    return warnings;
+}
+
+std::string CliUsage()
+{
+    return "Aufruf:\n"
+           "  mvconf [DATEI.mv8]          öffnet das Programmfenster (braucht eine grafische Anzeige)\n"
+           "  mvconf -h | --help          diese Hilfe\n"
+           "  mvconf -v | --version       die Version des Programms\n"
+           "\n"
+           "Betriebsarten ohne Fenster:\n"
+           "  mvconf --new DATEI.mv8                     legt ein neues Dokument an\n"
+           "  mvconf --convert QUELLE.mv8 ZIEL.mv8       öffnet QUELLE und speichert es als ZIEL\n"
+           "  mvconf --import-phonebook TEXTDATEI DATEI.mv8 [Importeinstellungen]\n"
+           "                                             liest das Telefonbuch aus einer Textdatei\n"
+           "  mvconf --export-phonebook DATEI.mv8 TEXTDATEI\n"
+           "                                             schreibt das Telefonbuch als Zeilen Name TAB Nummer\n"
+           "  mvconf [--device PFAD | --port N] --read-config DATEI.mv8\n"
+           "  mvconf [--device PFAD | --port N] --write-config DATEI.mv8\n"
+           "  mvconf [--device PFAD | --port N] --read-phonebook DATEI.mv8\n"
+           "  mvconf [--device PFAD | --port N] --write-phonebook DATEI.mv8\n"
+           "                                             liest vom oder schreibt zum Telefon\n"
+           "\n"
+           "Importeinstellungen (zählen ab 1 wie im Importdialog; 0 schaltet einen Teil ab):\n"
+           "  --start-line N  --entries N  --column-repeat N  --name-columns A,B,C,D\n"
+           "  --name-tokens A,B,C,D  --number-column N  --number-token N  --prefix TEXT\n"
+           "Die Textdatei: Spalten durch Tabulatoren getrennt, jede Zeile endet mit CR,\n"
+           "Zeichen in Windows-1252.\n"
+           "\n"
+           "Beim Lesen und Schreiben nennt --device PFAD das Gerät; --port N nimmt das Gerät\n"
+           "von COM N aus dem Profil (Abschnitt [Ports]), ohne beide gilt [Transfer] ComPort.\n"
+           "Dann am Telefon " + std::string(kTransferKeys) + " drücken: es muss sich innerhalb\n"
+           "von " + std::to_string(CTrans::kWaitRdyMs / 1000) + " Sekunden melden.\n"
+           "\n"
+           "Kennung des Programms (in jeder Betriebsart):\n"
+           "  --derivative NAME      " + NameList(kDerivatNames) + " (genau so geschrieben)\n"
+           "  --country NAME         " + NameList(kCountryNames) + "\n"
+           "  --firmware VERSION     zum Beispiel V3.20\n"
+           "  --config-part 0|1  --phonebook-part 0|1  --min-width N  --min-height N\n"
+           "\n"
+           "Exit-Status: 0 erfolgreich, 1 Übertragung mit dem Telefon fehlgeschlagen,\n"
+           "2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht auf stderr).\n";
 }

@@ -32,4 +32,8 @@ struct CliOptions {
 // Fills options; false with a message in error for a bad command line.
 bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error);
 
-extern const char* const kCliUsage;
+// Warnings for identity values no rule knows; the values still apply.
+std::vector<std::string> IdentityWarnings(const CliOptions& options);
+
+// The German help of the command line.
+std::string CliUsage();

@@ -67,20 +67,23 @@ void PrepareTransferCopy(Session& s, int mode)
         s.transfer.ResetDialName();
 }
 
+// The percent line on a terminal; it is ended before anything else is printed.
 class ProgressPrinter {
 public:
     explicit ProgressPrinter(std::ostream& out) : m_out(out), m_enabled(::isatty(STDOUT_FILENO)) {}
-    ~ProgressPrinter()
-    {
-        if (m_shown >= 0)
-            m_out << "\n";
-    }
+    ~ProgressPrinter() { End(); }
     void Show(int percent)
     {
         if (!m_enabled || percent == m_shown)
             return;
         m_shown = percent;
         m_out << "\r" << percent << " %" << std::flush;
+    }
+    void End()
+    {
+        if (m_shown >= 0)
+            m_out << "\n" << std::flush;
+        m_shown = -1;
     }
 
 private:
@@ -89,12 +92,38 @@ private:
     int m_shown = -1;
 };
 
+// What the transfer window shows while it waits for the telephone.
+void PrintInstructions(std::ostream& out, int mode, const std::string& where)
+{
+    out << kTransferInstruction << "\n"
+        << kTransferKeys << "\n"
+        << "Das Telefon muss sich innerhalb von " << CTrans::kWaitRdyMs / 1000 << " Sekunden melden ("
+        << where << "; Abbruch mit Strg+C).\n"
+        << TransferRunningText(mode) << "\n"
+        << std::flush;
+}
+
+struct Outcome {
+    CTransferRunner::Status status;
+    bool readyTimedOut; // the telephone never reported ready
+};
+
 // Runs the transfer on an event loop until it has succeeded or failed.
-CTransferRunner::Status Run(CTransferRunner& runner, QtTransferHost& host, ProgressPrinter& progress)
+Outcome Run(CTransferRunner& runner, QtTransferHost& host, std::ostream& out, const std::string& where)
 {
     QEventLoop loop;
-    host.onTimer = [&runner](int id) { runner.OnTimer(id); };
+    ProgressPrinter progress(out);
+    bool readyTimedOut = false;
+    host.onTimer = [&runner, &readyTimedOut](int id) {
+        readyTimedOut = readyTimedOut || id == CTrans::M_TRANS_WAITRDY_TIMER;
+        runner.OnTimer(id);
+    };
+    bool announced = false;
     runner.onChange = [&] {
+        if (!announced && runner.GetStatus() == CTransferRunner::Status::Running) {
+            announced = true;
+            PrintInstructions(out, runner.Mode(), where);
+        }
         progress.Show(runner.Progress());
         if (runner.GetStatus() != CTransferRunner::Status::Running)
             loop.quit();
@@ -102,7 +131,24 @@ CTransferRunner::Status Run(CTransferRunner& runner, QtTransferHost& host, Progr
     InterruptWatch interrupt([&runner] { runner.Cancel(); });
     if (runner.Start())
         loop.exec();
-    return runner.GetStatus();
+    return {runner.GetStatus(), readyTimedOut};
+}
+
+std::string FailureText(int mode, const Outcome& outcome, const std::string& where)
+{
+    std::string text = TransferFailureText(mode);
+    if (outcome.readyTimedOut)
+        return text + " Das Telefon hat sich nicht innerhalb von " + std::to_string(CTrans::kWaitRdyMs / 1000) +
+               " Sekunden gemeldet: Es wurde nicht mit " + kTransferKeys +
+               " in den Datenmodus gebracht, oder Kabel oder Anschluss stimmen nicht (" + where + ").";
+    return text + " (" + where + ")";
+}
+
+// How the user names the device of a port on the command line.
+std::string HowToNameDevice(const std::string& profile, int port)
+{
+    return "bitte das Gerät mit --device PFAD angeben oder in " + profile + " im Abschnitt [Ports] als COM" +
+           std::to_string(port) + "=PFAD eintragen.";
 }
 
 void KeepBackup(const Session& s, const TransferPlan& plan, std::ostream& err)
@@ -134,16 +180,20 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
     const int port = o.port ? o.port : ProfilePort(profile);
     QtTransferHost host;
     CTransferRunner runner(plan.mode, s.transfer, s.data, host);
-    runner.SetPort(port, o.device.empty() ? DeviceForPort(profile, port) : o.device);
-    ProgressPrinter progress(out);
-    const CTransferRunner::Status status = Run(runner, host, progress);
+    const std::string device = o.device.empty() ? DeviceForPort(profile, port) : o.device;
+    runner.SetPort(port, device);
+    // With --device the port number means nothing to the user.
+    const std::string where = (o.device.empty() ? "COM " + std::to_string(port) + ", " : "") + "Gerät " + device;
+    const Outcome outcome = Run(runner, host, out, where);
 
-    if (status == CTransferRunner::Status::PortFailed)
-        return Fail(err, std::string(TransferFailureText(MODE_PORT_FAILED)) + " " + PortOpenFailureReason(runner.Port()));
-    if (status == CTransferRunner::Status::Cancelled)
+    if (outcome.status == CTransferRunner::Status::PortFailed)
+        return Fail(err, std::string(TransferFailureText(MODE_PORT_FAILED)) + " " +
+                             PortOpenFailureReason(runner.Port(), o.device.empty() ? HowToNameDevice(profile, port)
+                                                                                   : std::string()));
+    if (outcome.status == CTransferRunner::Status::Cancelled)
         return Fail(err, "Übertragung abgebrochen.", kExitTransferFailed);
-    if (status != CTransferRunner::Status::Succeeded)
-        return Fail(err, TransferFailureText(plan.mode), kExitTransferFailed);
+    if (outcome.status != CTransferRunner::Status::Succeeded)
+        return Fail(err, FailureText(plan.mode, outcome, where), kExitTransferFailed);
     if (!plan.reads)
         return kExitOk;
     if (!s.doc.OnSaveDocument(path, error))

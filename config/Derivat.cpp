@@ -87,6 +87,26 @@ int ParseVersion(std::string_view text)
     return integer * 1000 + fraction;
 }
 
+bool IsPlainVersionText(std::string_view text)
+{
+    const auto digits = [&text] {
+        std::size_t n = 0;
+        while (n < text.size() && IsDigit(text[n]))
+            ++n;
+        text.remove_prefix(n);
+        return n;
+    };
+    while (!text.empty() && ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z')))
+        text.remove_prefix(1);
+    if (digits() == 0)
+        return false;
+    if (text.empty())
+        return true;
+    text.remove_prefix(1); // the separator
+    const std::size_t fraction = digits();
+    return fraction >= 1 && fraction <= 3 && text.empty();
+}
+
 void CDerivat::DerivatLoad()
 {
     name = LoadStringResource(IDS_DERIVAT_NAME);

@@ -25,8 +25,16 @@ public:
     void DerivatToProperties(int phoneType);
 };
 
+// The names the brand rules and the country rule know; any other name
+// leaves its rules unapplied. Comparisons are exact.
+inline constexpr std::string_view kDerivatNames[] = {"VARONIK", "KALMA", "ZEFIR"};
+inline constexpr std::string_view kCountryNames[] = {"GERMANY"};
+
 // The one identity of the process.
 CDerivat& Derivat();
 
 // "V3.20" -> 3200, "V3.04" -> 3040, "1.1" -> 1100, "V3" -> 3000.
 int ParseVersion(std::string_view text);
+// True for a version text ParseVersion reads whole: letters, digits, and
+// optionally one separator with up to three digits ("V3.20", "3", "1,1").
+bool IsPlainVersionText(std::string_view text);

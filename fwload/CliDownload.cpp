@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliDownload.h"
 
+#include "FirmwareHints.h"
 #include "FwStrings.h"
 #include "InterruptWatch.h"
 #include "PortErrorText.h"
@@ -44,14 +45,14 @@ CliDownload::CliDownload(const FwCommandLine& switches, bool answerYes, std::ost
 {
 }
 
-int CliDownload::Run(const std::string& hexPath, int port, const std::string& device)
+int CliDownload::Run(const std::string& hexPath, int port, const std::string& device, bool deviceGiven)
 {
     if (m_settings.GetInt("Download", "Active ", -1) == -1)
         m_settings.WriteInt("Download", "Active ", 0);
-    if (!Load(hexPath) || !Open(port, device))
+    if (!Load(hexPath) || !Open(port, device, deviceGiven))
         return kExitError;
     m_link.DropReceived();
-    PrintStart(port, device);
+    PrintStart(deviceGiven ? device : "COM " + std::to_string(port) + " (" + device + ")");
     QEventLoop loop;
     m_loop = &loop;
     InterruptWatch interrupt([this] { Interrupt(); });
@@ -69,6 +70,8 @@ bool CliDownload::Load(const std::string& hexPath)
     const FirmwareLoadResult result = m_link.Load(hexPath);
     if (!result.ok) {
         m_err << "fwload: " << hexPath << ": " << FwString(result.textId) << "\n";
+        if (result.textId == IDS_FW_TEXT_VERSION_FILE)
+            m_err << MissingIdentificationHint(hexPath) << "\n";
         return false;
     }
     const FirmwareIdentity& identity = m_link.Identity();
@@ -77,20 +80,28 @@ bool CliDownload::Load(const std::string& hexPath)
     return true;
 }
 
-bool CliDownload::Open(int port, const std::string& device)
+bool CliDownload::Open(int port, const std::string& device, bool deviceGiven)
 {
     m_link.SetPort(port, device);
     if (m_link.OpenPort())
         return true;
-    m_err << "fwload: " << FwString(IDS_FW_TEXT_BAD_PORT) << " " << PortOpenFailureReason(m_link.Port()) << "\n";
+    const std::string howToName = deviceGiven ? std::string()
+                                              : "bitte das Gerät mit --device PFAD angeben oder in " +
+                                                    m_settings.Path() + " im Abschnitt [Ports] als COM" +
+                                                    std::to_string(port) + "=PFAD eintragen.";
+    m_err << "fwload: " << FwString(IDS_FW_TEXT_BAD_PORT) << " " << PortOpenFailureReason(m_link.Port(), howToName)
+          << "\n";
     return false;
 }
 
-void CliDownload::PrintStart(int port, const std::string& device)
+// The dialog's start message; the duration it names is that of a whole
+// telephone image, so the one of this file follows it.
+void CliDownload::PrintStart(const std::string& where)
 {
     const bool q38 = m_settings.GetInt("Hardware", "Q38 ", 0) != 0;
-    m_out << FwString(IDS_FW_TEXT_CONNECT) << "COM " << port << " (" << device << ")"
-          << FwString(q38 ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS) << "\n"
+    m_out << FwString(IDS_FW_TEXT_CONNECT) << where << FwString(q38 ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS)
+          << "\n"
+          << DownloadDurationText(m_link.Image().ImageLength()) << "\n"
           << std::flush;
 }
 
@@ -131,7 +142,11 @@ void CliDownload::ShowMessage(int textId, int captionId, Icon icon)
 {
     EndProgressLine();
     std::ostream& stream = icon == Icon::Information ? m_out : m_err;
-    stream << "fwload: " << FwString(captionId) << ": " << FwString(textId) << "\n" << std::flush;
+    const std::string_view caption = FwString(captionId);
+    const std::string_view text = FwString(textId);
+    // "Timeout: Timeout. Bitte ..." says one thing twice.
+    stream << "fwload: " << (text.starts_with(caption) ? "" : std::string(caption) + ": ") << text << "\n"
+           << std::flush;
 }
 
 bool CliDownload::AskYesNo(int textId, int captionId)
@@ -153,9 +168,14 @@ void CliDownload::ResetDialog()
 
 void CliDownload::RefreshFields()
 {
-    const int percent = m_link.Protocol().Percent();
     // The end puts the percent back to 0; that is no progress to show.
-    if (m_status >= 0 || percent == m_shownPercent)
+    if (m_status < 0)
+        ShowPercent(m_link.Protocol().Percent());
+}
+
+void CliDownload::ShowPercent(int percent)
+{
+    if (percent == m_shownPercent)
         return;
     if (m_terminal) {
         m_out << "\r" << percent << " %" << std::flush;
@@ -191,8 +211,11 @@ void CliDownload::SetDownloadActive(int active)
         m_err << "fwload: Warnung: " << error << "\n";
 }
 
+// The percent follows the lines sent in steps of ten, so at the end it
+// stops short of 100.
 void CliDownload::DownloadEnded()
 {
+    ShowPercent(100);
     Finish(kExitOk);
 }
 

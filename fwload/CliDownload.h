@@ -20,7 +20,9 @@ public:
     // Runs on the current thread's event loop until the download has ended,
     // failed or been interrupted. Exit status 0 after "END", 1 when the
     // download failed or was refused, 2 for a file or port error.
-    int Run(const std::string& hexPath, int port, const std::string& device);
+    // deviceGiven: the user named the device (--device); the port number
+    // then means nothing to him.
+    int Run(const std::string& hexPath, int port, const std::string& device, bool deviceGiven);
 
     void ShowMessage(int textId, int captionId, Icon icon) override;
     bool AskYesNo(int textId, int captionId) override;
@@ -38,8 +40,9 @@ public:
 
 private:
     bool Load(const std::string& hexPath);
-    bool Open(int port, const std::string& device);
-    void PrintStart(int port, const std::string& device);
+    bool Open(int port, const std::string& device, bool deviceGiven);
+    void PrintStart(const std::string& where);
+    void ShowPercent(int percent);
     void Finish(int status);
     void Interrupt();
     void EndProgressLine();

@@ -2,6 +2,7 @@
 #include "DownloadDialog.h"
 
 #include "DialogText.h"
+#include "FirmwareHints.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -335,8 +336,12 @@ bool DownloadDialog::LoadFile(const std::string& path, bool messageWithoutVersio
         ShowLoaded();
         return true;
     }
-    if (messageWithoutVersionFile || result.textId != IDS_FW_TEXT_VERSION_FILE)
-        Ask(QMessageBox::Critical, Text(result.captionId), Text(result.textId), QMessageBox::Ok);
+    if (messageWithoutVersionFile || result.textId != IDS_FW_TEXT_VERSION_FILE) {
+        QString text = Text(result.textId);
+        if (result.textId == IDS_FW_TEXT_VERSION_FILE)
+            text += "\n\n" + PathText(MissingIdentificationHint(path));
+        Ask(QMessageBox::Critical, Text(result.captionId), text, QMessageBox::Ok);
+    }
     ResetValuesAndDialog();
     return false;
 }

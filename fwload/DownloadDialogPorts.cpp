@@ -100,7 +100,10 @@ bool DownloadDialog::OpenPort()
     Trace("OpenPort()-Funktion");
     if (m_link.OpenPort())
         return true;
-    const QString reason = Utf8(PortOpenFailureReason(m_link.Port()).c_str());
+    const std::string menu = m_commandLine.production ? "Prot" : "Port";
+    const std::string howToName = "bitte im Menü \"" + menu + "\" mit \"Gerät für COM " + std::to_string(m_port) +
+                                  " wählen...\" eines wählen.";
+    const QString reason = Utf8(PortOpenFailureReason(m_link.Port(), howToName).c_str());
     Ask(QMessageBox::Critical, Text(IDS_FW_CAPTION_BAD_PORT), Text(IDS_FW_TEXT_BAD_PORT) + "\n\n" + reason,
         QMessageBox::Ok);
     return false;

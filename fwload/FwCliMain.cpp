@@ -42,5 +42,5 @@ int RunFwCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     const int port = o.port ? o.port : ProfilePort(settings);
     const std::string device = o.device.empty() ? settings.DeviceForPort(port) : o.device;
     CliDownload download(o.switches, o.yes, out, err);
-    return download.Run(o.file, port, device);
+    return download.Run(o.file, port, device, !o.device.empty());
 }

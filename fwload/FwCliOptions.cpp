@@ -6,13 +6,23 @@
 
 const char* const kFwCliUsage =
     "Aufruf:\n"
-    "  fwload [/D] [/COM:n] [/FILE:DATEI.hex] [/X:x /Y:y] [/Production]   Programmfenster\n"
+    "  fwload [/D] [/COM:N] [/FILE:DATEI.hex] [/X:N /Y:N] [/Production]\n"
+    "                   öffnet das Programmfenster (braucht eine grafische Anzeige)\n"
     "  fwload --cli [--device PFAD | --port N] --file DATEI.hex [--yes] [/Schalter]\n"
-    "  fwload --help | --version\n"
+    "                   lädt die Firmware ohne Fenster\n"
+    "  fwload -h | --help      diese Hilfe\n"
+    "  fwload -v | --version   die Version des Programms\n"
+    "\n"
+    "Schalter: /D zeigt den Debug-Bereich (ohne Fenster: die Zeilen auf der Leitung),\n"
+    "/COM:N wählt COM N (/COM:0 ist COM 10), /FILE:DATEI.hex lädt die Datei beim Start,\n"
+    "/X:N /Y:N setzen die Position des Fensters, /Production bietet COM 1 bis 10 an.\n"
+    "--device PFAD nennt das Gerät; --port N nimmt das Gerät von COM N aus dem Profil\n"
+    "(Abschnitt [Ports], Schlüssel COM1, COM2, ...); ohne beide gilt [Port] \"COM \".\n"
     "--yes lädt auch eine gleiche oder ältere Version, sonst wird sie abgelehnt.\n"
-    "--port N nimmt das Gerät von COM N aus dem Profil (Abschnitt [Ports], Schlüssel COMn).\n"
+    "Neben DATEI.hex kann eine Versionsdatei DATEI.ver mit der Kennung liegen.\n"
+    "\n"
     "Exit-Status: 0 Download beendet, 1 Download fehlgeschlagen oder abgelehnt,\n"
-    "2 Fehler in Aufruf, Datei oder Anschluss.\n";
+    "2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht auf stderr).\n";
 
 namespace {
 
@@ -44,10 +54,12 @@ bool ParseOne(int argc, const char* const* argv, int& i, FwCliOptions& o, std::s
 {
     const std::string_view arg = argv[i];
     std::string value;
-    if (arg == "--cli")
+    if (arg == "--cli" || arg == "--yes") {
+        (arg == "--cli" ? o.cli : o.yes) = true;
         return true;
-    if (arg == "--help" || arg == "--version" || arg == "--yes") {
-        (arg == "--help" ? o.help : arg == "--version" ? o.version : o.yes) = true;
+    }
+    if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v") {
+        (arg == "--help" || arg == "-h" ? o.help : o.version) = true;
         return true;
     }
     if (arg == "--device" || arg == "--file")
@@ -68,7 +80,7 @@ bool IsFwCliInvocation(int argc, const char* const* argv)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--cli" || arg == "--help" || arg == "--version")
+        if (arg.starts_with("--") || arg == "-h" || arg == "-v")
             return true;
     }
     return false;
@@ -87,6 +99,10 @@ bool ParseFwCliOptions(int argc, const char* const* argv, FwCliOptions& o, std::
         o.port = o.switches.commandPort;
     if (o.help || o.version)
         return true;
+    if (!o.cli) {
+        error = "Die Optionen gelten nur mit --cli (Download ohne Fenster).";
+        return false;
+    }
     if (o.file.empty()) {
         error = "Bitte die Intel-Hex-Datei mit --file angeben.";
         return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 struct FwCliOptions {
+    bool cli = false;
     bool help = false;
     bool version = false;
     bool yes = false;    // answer the version questions with Yes
@@ -16,7 +17,8 @@ struct FwCliOptions {
     FwCommandLine switches; // the dialog's switches given as "/..." arguments
 };
 
-// True when the arguments ask for the mode without a window.
+// True when the arguments ask for the mode without a window, its help or
+// version, or hold an option ("--...") the window does not take.
 bool IsFwCliInvocation(int argc, const char* const* argv);
 
 // Fills options; false with a message in error for a bad command line.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "DisplayCheck.h"
 #include "DownloadDialog.h"
 #include "FwCliMain.h"
 #include "FwCliOptions.h"
@@ -15,7 +16,9 @@ int main(int argc, char** argv)
     if (IsFwCliInvocation(argc, argv))
         return RunFwCli(argc, argv, std::cout, std::cerr);
     const FwCommandLine commandLine = FwCommandLine::Parse(FwCommandLine::Join(argc, argv));
+    BeginDisplayCheck("fwload");
     QApplication app(argc, argv);
+    EndDisplayCheck();
     // Ties the window to its menu entry and icon on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("fwload"));
     DownloadDialog dialog(commandLine);

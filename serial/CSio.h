@@ -47,6 +47,8 @@ public:
     void Close();
 
     bool IsOpen() const { return m_fd >= 0; }
+    int PortNumber() const { return m_portNumber; }
+    // The device the last Open used.
     const std::string& DevicePath() const { return m_openedPath; }
     OpenError LastOpenError() const { return m_openError; }
     int LastErrno() const { return m_openErrno; }

@@ -2,7 +2,23 @@
 #pragma once
 // Why a serial port could not be opened and what the user can do about it (UTF-8).
 #include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
 
 class CSio;
 
-std::string PortOpenFailureReason(const CSio& sio);
+// howToName says, in the caller's words, how the user names the device of
+// a port (an option, a menu command). When it is given and the port fell
+// back to its default device, which could not be opened, the reason adds it
+// and the serial devices present. Leave it empty when the user named the
+// device himself.
+std::string PortOpenFailureReason(const CSio& sio, std::string_view howToName = {});
+
+// The hint for a default device that could not be opened: how to name
+// another one and which ones there are (the first few; stable names first).
+std::string UnnamedDeviceHint(std::string_view howToName, const std::vector<std::string>& present);
+
+// What to do about a device the user may not open: join its group when the
+// group may read and write it, otherwise give the device to a group first.
+std::string PermissionHint(mode_t mode, const std::string& owner, const std::string& group);

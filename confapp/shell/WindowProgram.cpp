@@ -5,6 +5,7 @@
 #include "CDocCommands.h"
 #include "CMainFrame.h"
 #include "Derivat.h"
+#include "DisplayCheck.h"
 #include "GermanButtonTexts.h"
 
 #include <QApplication>
@@ -33,7 +34,9 @@ void LoadIdentityAndSettings()
 
 int RunWindowProgram(int argc, char** argv)
 {
+    BeginDisplayCheck("mvconf");
     QApplication application(argc, argv);
+    EndDisplayCheck();
     // Ties the window to its menu entry and icon on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("mvconf"));
     QApplication::setApplicationName(QStringLiteral("mvconf"));

@@ -69,8 +69,8 @@ CDlg_SioTrans::~CDlg_SioTrans()
 void CDlg_SioTrans::BuildControls()
 {
     auto* layout = new QVBoxLayout(this);
-    AddLabel(layout, "Bitte Konfigurationsprozedur am Telefon starten:", "instruction");
-    AddLabel(layout, "[Menu] [konfig] [pc] [daten]", "keys");
+    AddLabel(layout, kTransferInstruction, "instruction");
+    AddLabel(layout, kTransferKeys, "keys");
     layout->addSpacing(fontMetrics().height());
     m_text = AddLabel(layout, "Bitte warten Datenaustausch.", "status");
     m_reason = AddLabel(layout, "", "reason");
@@ -164,7 +164,10 @@ void CDlg_SioTrans::Link_Init_Dlg()
     const bool failed = m_runner->GetStatus() == CTransferRunner::Status::Failed;
     m_text->setText(QString::fromUtf8(failed ? TransferFailureText(mode) : TransferRunningText(mode)));
     const bool portFailed = mode == MODE_PORT_FAILED;
-    m_reason->setText(portFailed ? QString::fromStdString(PortOpenFailureReason(m_runner->Port())) : QString());
+    const std::string howToName = "bitte auf der Seite \"Datenaustausch\" mit \"Gerät wählen...\" eines für COM " +
+                                  std::to_string(m_runner->Port().PortNumber()) + " wählen.";
+    m_reason->setText(portFailed ? QString::fromStdString(PortOpenFailureReason(m_runner->Port(), howToName))
+                                 : QString());
     m_reason->setVisible(portFailed);
     m_repeat->setVisible(failed && !portFailed);
 }
