@@ -105,3 +105,23 @@ TEST(Cli, IdentityOverridesReachTheDocument)
     EXPECT_TRUE(text.starts_with("[DialName_1]\r\nLoud=3\r\nMelodyExt=0\r\nName=\r\n")); // no German presets
     EXPECT_EQ(text.find("[Basic]"), std::string::npos);
 }
+
+TEST(Cli, UnknownIdentityNamesWarnButStillApply)
+{
+    TempDir dir;
+    const std::string doc = dir.File("neu.mv8");
+    const CliRun run = RunMvconf({"--new", doc, "--derivative", "varonik", "--firmware", "Vx.yy"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("\"varonik\""), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("VARONIK, KALMA oder ZEFIR"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\"Vx.yy\""), std::string::npos) << run.err;
+
+    const CliRun known = RunMvconf({"--new", doc, "--derivative", "KALMA", "--firmware", "V3.20", "--country", "GERMANY"});
+    EXPECT_EQ(known.err, "");
+    for (const char* help : {"-h", "--help"}) {
+        const CliRun shown = RunMvconf({help});
+        EXPECT_EQ(shown.status, 0);
+        EXPECT_NE(shown.out.find("--derivative NAME      VARONIK, KALMA oder ZEFIR"), std::string::npos) << shown.out;
+    }
+    EXPECT_EQ(RunMvconf({"-v"}).out, RunMvconf({"--version"}).out);
+}

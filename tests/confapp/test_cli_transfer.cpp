@@ -125,6 +125,11 @@ TEST_F(CliTransfer, ASilentTelephoneFailsTheReadAndLeavesTheFile)
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Fehler beim Lesen der Konfiguration!"), std::string::npos) << r.err;
+    // What to press, how long there is, and where it was waited for.
+    EXPECT_NE(r.out.find("[Menu] [konfig] [pc] [daten]\nDas Telefon muss sich innerhalb von 10 Sekunden"),
+              std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("nicht innerhalb von 10 Sekunden gemeldet"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Gerät " + phone.Device() + ")"), std::string::npos) << r.err;
     EXPECT_GE(seconds.count(), 9);
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_EQ(BackupCount(), 0);
@@ -159,6 +164,10 @@ TEST_F(CliTransfer, PortErrorsSayWhatIsWrong)
     ProcessResult r = Mvconf({"--device", dir.File("kein-geraet"), "--read-config", path});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("nicht vorhanden"), std::string::npos) << r.err;
+    // COM 200 falls back to /dev/ttyS199, which no computer has: how to name a device.
+    r = Mvconf({"--port", "200", "--read-config", path});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--device PFAD"), std::string::npos) << r.err;
 
     SimulatedTelephone phone({"--silent"});
     const PortHolder holder(phone.Device());

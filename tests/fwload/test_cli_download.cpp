@@ -2,6 +2,7 @@
 // fwload --cli end to end: the program against the simulated boot loader on a
 // pseudo-terminal, with the image the boot loader kept compared line by line.
 #include "ChildProcess.h"
+#include "FirmwareHints.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -122,8 +123,44 @@ TEST_F(CliDownload, UsageFileAndPortErrorsExitWithTwoAndSayWhy)
     EXPECT_EQ(tooLong.status, 2);
     EXPECT_NE(tooLong.err.find("fw.hex"), std::string::npos) << tooLong.err;
 
+    WriteFileBytes(dir.File("fw.hex"), ":00000001FF\r\n"); // no identification, no version file
+    const ProcessResult unidentified = Run(dir.File("no-such-device"));
+    EXPECT_EQ(unidentified.status, 2);
+    EXPECT_NE(unidentified.err.find(dir.File("fw.ver")), std::string::npos) << unidentified.err;
+
     const ProcessResult usage = RunProcess({FwloadPath(), "--cli", "--device", "/dev/null"}, 5000,
                                            {"XDG_CONFIG_HOME=" + dir.Path()});
     EXPECT_EQ(usage.status, 2);
     EXPECT_NE(usage.err.find("--file"), std::string::npos) << usage.err;
+    // An option the program does not know never opens the window.
+    const ProcessResult unknown = RunProcess({FwloadPath(), "--frobnicate"}, 5000, {"XDG_CONFIG_HOME=" + dir.Path()});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("Aufruf:"), std::string::npos) << unknown.err;
+    const ProcessResult help = RunProcess({FwloadPath(), "-h"}, 5000, {"XDG_CONFIG_HOME=" + dir.Path()});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--file DATEI.hex"), std::string::npos) << help.out;
+}
+
+TEST(SampleFirmware, LoadsEndToEndWithItsOwnDurationUpToAHundredPercent)
+{
+    // 11 bits a byte at 9600 baud, rounded up; a whole telephone image takes the familiar 25 minutes.
+    EXPECT_EQ(DownloadSeconds(9600), 11);
+    EXPECT_EQ(DownloadSeconds(9601), 12);
+    EXPECT_NE(DownloadDurationText(1300000).find("ca. 25 Minuten"), std::string::npos);
+
+    TempDir dir;
+    // The boot loader's defaults: a load request from a QL410, revision 03, version 1.25.
+    SimulatedBootLoader loader({"--sessions", "1", "--save-image", dir.File("received.txt")});
+    const std::string hex = SourceFile("tools/sample/beispiel.hex");
+    const ProcessResult r = RunProcess({FwloadPath(), "--cli", "--device", loader.Device(), "--file", hex}, 30000,
+                                       {"XDG_CONFIG_HOME=" + dir.Path()});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(loader.Wait(5000), 0);
+    std::string image = ReadFileBytes(hex);
+    std::erase(image, '\r');
+    EXPECT_EQ(ReadFileBytes(dir.File("received.txt")), image);
+    EXPECT_NE(r.out.find("QL41003 V1.30"), std::string::npos) << r.out; // from the version file
+    EXPECT_NE(r.out.find(": " + loader.Device() + "\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("(" + std::to_string(image.size()) + " Bytes)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("100 %\n"), std::string::npos) << r.out;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CSio on pseudo-terminals: the test holds the master, CSio opens the slave.
 #include "CSio.h"
+#include "PortErrorText.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include <mutex>
 #include <poll.h>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -293,6 +296,41 @@ TEST_F(SerialPort, DeviceGoneGivesOneNoticeWithoutBusyLoop)
     EXPECT_EQ(m_sio.Write(&byte, 1), 0);
     m_sio.Close();
     EXPECT_FALSE(m_sio.IsOpen());
+}
+
+TEST(PortHints, AGroupIsNamedOnlyWhenItMayReadAndWrite)
+{
+    EXPECT_NE(PermissionHint(S_IFCHR | 0660, "root", "dialout").find("Gruppe \"dialout\" aufnehmen"),
+              std::string::npos);
+    for (const mode_t mode : {0600, 0640, 0620, 0666 & ~0060}) {
+        const std::string hint = PermissionHint(S_IFCHR | mode, "root", "tty");
+        EXPECT_EQ(hint.find("aufnehmen"), std::string::npos) << mode;
+        EXPECT_NE(hint.find("\"root\""), std::string::npos) << hint;
+        EXPECT_NE(hint.find("udev"), std::string::npos) << hint;
+    }
+}
+
+TEST(PortHints, OnlyAnUnnamedDefaultDeviceGetsTheListOfDevices)
+{
+    std::vector<std::string> present;
+    for (int i = 0; i < 10; ++i)
+        present.push_back("/dev/ttyS" + std::to_string(i));
+    const std::string hint = UnnamedDeviceHint("bitte eines nennen.", present);
+    EXPECT_NE(hint.find("bitte eines nennen. Vorhanden: /dev/ttyS0, "), std::string::npos) << hint;
+    EXPECT_NE(hint.find("/dev/ttyS7 und 2 weitere."), std::string::npos) << hint;
+    EXPECT_NE(UnnamedDeviceHint("x", {}).find("kein serielles Ger"), std::string::npos);
+
+    CSio sio;
+    NoticeSink sink;
+    ASSERT_EQ(sio.SetParams("9600,8N1"), 1);
+    sio.SetPortNumber(200); // /dev/ttyS199: no such device
+    ASSERT_EQ(sio.Open(&sink), 0);
+    EXPECT_NE(PortOpenFailureReason(sio, "bitte eines nennen.").find("bitte eines nennen."), std::string::npos);
+    EXPECT_EQ(PortOpenFailureReason(sio).find("Vorhanden"), std::string::npos);
+    const TempDir dir;
+    sio.SetDevicePath(dir.File("ttyUSB9")); // named by the user
+    ASSERT_EQ(sio.Open(&sink), 0);
+    EXPECT_EQ(PortOpenFailureReason(sio, "bitte eines nennen.").find("nennen"), std::string::npos);
 }
 
 } // namespace

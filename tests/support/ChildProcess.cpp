@@ -179,3 +179,8 @@ std::string BootsimPath()
 {
     return BinDir() + "/tools/bootsim/bootsim";
 }
+
+std::string SourceFile(const std::string& relative)
+{
+    return std::string(MV_SOURCE_DIR) + "/" + relative;
+}

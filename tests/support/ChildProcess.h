@@ -49,3 +49,5 @@ std::string MvconfPath();
 std::string SimphonePath();
 std::string FwloadPath();
 std::string BootsimPath();
+// A file of the source tree (the sample firmware under tools/sample, say).
+std::string SourceFile(const std::string& relative);

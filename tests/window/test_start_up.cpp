@@ -27,6 +27,19 @@ TEST(StartUp, DocumentThatCannotBeOpenedEndsTheProgram)
     EXPECT_FALSE(FileExists(dir.File("mvconf/mvconf.ini")));
 }
 
+TEST(StartUp, WithoutADisplayTheWindowProgramsSaySoInGerman)
+{
+    TempDir dir;
+    const std::vector<std::string> noDisplay{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=",
+                                             "XDG_CONFIG_HOME=" + dir.Path()};
+    for (const std::string& program : {MvconfPath(), FwloadPath()}) {
+        const ProcessResult result = RunProcess({program}, 20000, noDisplay);
+        EXPECT_EQ(result.status, 2) << program << result.err;
+        EXPECT_NE(result.err.find("braucht eine grafische Anzeige"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("--help"), std::string::npos) << result.err;
+    }
+}
+
 TEST(StartUp, MessageBoxButtonsSpeakGerman)
 {
     InstallGermanButtonTexts(*qApp);
