@@ -15,11 +15,12 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/app"
 tryit="$root/build/tryit"
 
-# mvconf itself takes any argument beginning with "--" as a command-line mode.
+# mvconf itself takes any argument beginning with "--", and -h and -v, as a
+# command-line mode.
 command_line_mode() {
     local arg
     for arg in "$@"; do
-        case "$arg" in --*) return 0 ;; esac
+        case "$arg" in --* | -h | -v) return 0 ;; esac
     done
     return 1
 }
