@@ -17,7 +17,7 @@ const char* const kCliUsage =
     "  mvconf --import-phonebook TEXT FILE.mv8 [--start-line N] [--entries N] [--column-repeat N]\n"
     "         [--name-columns a,b,c,d] [--name-tokens a,b,c,d] [--number-column N] [--number-token N]\n"
     "         [--prefix P]\n"
-    "  mvconf --export-phonebook FILE.mv8 TEXT\n"
+    "  mvconf --export-phonebook FILE.mv8 TEXT     (TEXT \"-\": Standardausgabe)\n"
     "  mvconf [--device PATH | --port N] --read-config FILE.mv8 | --write-config FILE.mv8\n"
     "         | --read-phonebook FILE.mv8 | --write-phonebook FILE.mv8\n"
     "Kennung (in jeder Betriebsart): --derivative NAME --country NAME --firmware Vx.yy\n"
