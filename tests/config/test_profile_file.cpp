@@ -191,12 +191,6 @@ std::string Drain(int fd)
     return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
 }
 
-bool IsLink(const std::string& path)
-{
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
 } // namespace
 
 // Only a regular file is replaced. A pipe, a link to one (as /dev/stdout
@@ -229,11 +223,9 @@ TEST(AtomicFile, WhatIsNoRegularFileIsWrittenInPlace)
     ASSERT_TRUE(WriteFileAtomically(dir.File("link.mv8"), "neu", error)) << error;
     EXPECT_EQ(ReadFileBytes(dir.File("neu.mv8")), "neu");
 
-    EXPECT_TRUE(IsLink(output));
-    EXPECT_TRUE(IsLink(dir.File("link.mv8")));
-    struct stat st {};
-    ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(std::filesystem::is_symlink(output));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.mv8")));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     std::vector<std::string> names = FolderEntries(dir.Path());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"link.mv8", "neu.mv8", "pipe", "stdout"}));
