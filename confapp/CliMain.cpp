@@ -57,6 +57,10 @@ int CountEntries(const CData_All& data)
     return n;
 }
 
+// An import that takes nothing over is a failure of its own: the file was
+// read, but the settings or the file do not fit.
+constexpr int kExitNothingImported = 1;
+
 int RunImport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     std::string error;
@@ -65,16 +69,28 @@ int RunImport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& 
         return Fail(err, error);
     ImportSettings settings = o.import;
     settings.fileName = o.files[0];
-    if (!DoImport(settings, s.data, error) || !s.doc.OnSaveDocument(document, error))
+    const ImportResult result = ImportPhoneBook(settings, s.data, error);
+    if (result != ImportResult::Imported)
+        return Fail(err, error, result == ImportResult::NothingFound ? kExitNothingImported : kExitError);
+    if (!error.empty())
+        err << "mvconf: Warnung: " << error << "\n";
+    if (!s.doc.OnSaveDocument(document, error))
         return Fail(err, error);
     out << CountEntries(s.data) << " Telefonbucheinträge in " << document << " gespeichert.\n";
     return kExitOk;
 }
 
-int RunExport(Session& s, const CliOptions& o, std::ostream& err)
+int RunExport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     std::string error;
-    if (!s.doc.OnOpenDocument(o.files[0], error) || !ExportPhoneBook(s.data, o.files[1], error))
+    if (!s.doc.OnOpenDocument(o.files[0], error))
+        return Fail(err, error);
+    // "-" is the standard output, which gets the bytes as a file would.
+    if (o.files[1] == "-") {
+        out << PhoneBookExportText(s.data) << std::flush;
+        return out ? kExitOk : Fail(err, "Die Standardausgabe kann nicht geschrieben werden.");
+    }
+    if (!ExportPhoneBook(s.data, o.files[1], error))
         return Fail(err, error);
     return kExitOk;
 }
@@ -114,7 +130,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     case CliMode::New: return RunNew(s, o, err);
     case CliMode::Convert: return RunConvert(s, o, err);
     case CliMode::ImportPhoneBook: return RunImport(s, o, out, err);
-    case CliMode::ExportPhoneBook: return RunExport(s, o, err);
+    case CliMode::ExportPhoneBook: return RunExport(s, o, out, err);
     case CliMode::ReadConfig:
     case CliMode::WriteConfig:
     case CliMode::ReadPhoneBook:

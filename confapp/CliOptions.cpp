@@ -314,6 +314,7 @@ std::string CliUsage()
            "                                             liest das Telefonbuch aus einer Textdatei\n"
            "  mvconf --export-phonebook DATEI.mv8 TEXTDATEI\n"
            "                                             schreibt das Telefonbuch als Zeilen Name TAB Nummer\n"
+           "                                             (TEXTDATEI \"-\": auf die Standardausgabe)\n"
            "  mvconf [--device PFAD | --port N] --read-config DATEI.mv8\n"
            "  mvconf [--device PFAD | --port N] --write-config DATEI.mv8\n"
            "  mvconf [--device PFAD | --port N] --read-phonebook DATEI.mv8\n"

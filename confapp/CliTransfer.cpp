@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliTransfer.h"
 
+#include "AtomicFile.h"
 #include "CliOptions.h"
 #include "CliSession.h"
 #include "InterruptWatch.h"
 #include "ProfileFile.h"
 #include "QtTransferHost.h"
-#include "ReadBackup.h"
+#include "TransferBackup.h"
 #include "TransferRunner.h"
 #include "TransferTexts.h"
 #include "UserPaths.h"
@@ -26,16 +27,15 @@ constexpr int kDefaultComPort = 2;
 struct TransferPlan {
     int mode;
     bool reads;
-    const char* backupName;
 };
 
 TransferPlan PlanOf(CliMode mode)
 {
     switch (mode) {
-    case CliMode::ReadConfig: return {MODE_READ_CFG, true, "konfiguration"};
-    case CliMode::ReadPhoneBook: return {MODE_READ_DIALNAME, true, "telefonbuch"};
-    case CliMode::WritePhoneBook: return {MODE_WRITE_DIALNAME, false, nullptr};
-    default: return {MODE_WRITE_CFG, false, nullptr};
+    case CliMode::ReadConfig: return {MODE_READ_CFG, true};
+    case CliMode::ReadPhoneBook: return {MODE_READ_DIALNAME, true};
+    case CliMode::WritePhoneBook: return {MODE_WRITE_DIALNAME, false};
+    default: return {MODE_WRITE_CFG, false};
     }
 }
 
@@ -49,12 +49,18 @@ int ProfilePort(const std::string& profilePath)
 }
 
 // Reading starts from the file when there is one (the phone book or the
-// configuration it already holds stays), writing needs it.
+// configuration it already holds stays), writing needs it. What is read must
+// be savable before the telephone sends it: it is gone from the line after.
 bool OpenDocument(Session& s, const std::string& path, bool reads, std::string& error)
 {
-    if (reads && !Exists(path))
-        return s.doc.OnNewDocument();
-    return s.doc.OnOpenDocument(path, error);
+    if (!reads)
+        return s.doc.OnOpenDocument(path, error);
+    if (Exists(path) ? !s.doc.OnOpenDocument(path, error) : !s.doc.OnNewDocument())
+        return false;
+    if (CheckSavable(path, error))
+        return true;
+    error += " Es wurde nichts übertragen.";
+    return false;
 }
 
 // The transfer copy as the application's transfer commands prepare it.
@@ -151,11 +157,17 @@ std::string HowToNameDevice(const std::string& profile, int port)
            std::to_string(port) + "=PFAD eintragen.";
 }
 
-void KeepBackup(const Session& s, const TransferPlan& plan, std::ostream& err)
+// The runner kept the copy before the save, so a failed save still leaves it.
+int SaveWhatWasRead(Session& s, const std::string& path, const BackupResult& backup, std::ostream& err)
 {
-    std::string saved, error;
-    if (!KeepReadBackup(s.data, UserStateDir("mvconf") + "/backups", plan.backupName, saved, error))
-        err << "mvconf: Warnung: keine Sicherungskopie angelegt: " << error << "\n";
+    if (backup.Tried() && !backup.kept)
+        err << "mvconf: Warnung: " << BackupNotice(backup) << "\n";
+    std::string error;
+    if (s.doc.OnSaveDocument(path, error))
+        return kExitOk;
+    if (backup.kept)
+        error += " Die gelesenen Daten stehen in der Sicherungskopie " + backup.path + ".";
+    return Fail(err, error);
 }
 
 } // namespace
@@ -182,6 +194,7 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
     CTransferRunner runner(plan.mode, s.transfer, s.data, host);
     const std::string device = o.device.empty() ? DeviceForPort(profile, port) : o.device;
     runner.SetPort(port, device);
+    runner.KeepBackupsIn(DefaultBackupFolder());
     // With --device the port number means nothing to the user.
     const std::string where = (o.device.empty() ? "COM " + std::to_string(port) + ", " : "") + "Gerät " + device;
     const Outcome outcome = Run(runner, host, out, where);
@@ -194,10 +207,5 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
         return Fail(err, "Übertragung abgebrochen.", kExitTransferFailed);
     if (outcome.status != CTransferRunner::Status::Succeeded)
         return Fail(err, FailureText(plan.mode, outcome, where), kExitTransferFailed);
-    if (!plan.reads)
-        return kExitOk;
-    if (!s.doc.OnSaveDocument(path, error))
-        return Fail(err, error);
-    KeepBackup(s, plan, err);
-    return kExitOk;
+    return plan.reads ? SaveWhatWasRead(s, path, runner.Backup(), err) : kExitOk;
 }

@@ -2,6 +2,7 @@
 #include "AtomicFile.h"
 
 #include "FileErrorText.h"
+#include "SaveTarget.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -14,21 +15,6 @@ namespace {
 
 constexpr std::string_view kSaving = "gespeichert werden";
 constexpr std::string_view kReading = "gelesen werden";
-
-// A linked document must stay a link, so the write goes to the file it
-// points to. A dangling link is replaced like a missing file.
-std::string ResolveTarget(const std::string& path)
-{
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return path;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real)
-        return path;
-    std::string resolved(real);
-    std::free(real);
-    return resolved;
-}
 
 std::string FolderOf(const std::string& path)
 {
@@ -72,22 +58,6 @@ bool CopyPermissions(int fd, const std::string& target)
     if (::fchown(fd, st.st_uid, st.st_gid) != 0 && errno != EPERM && errno != EINVAL)
         return false;
     return ::fchmod(fd, st.st_mode & 07777) == 0;
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // 0, or the errno value of the step that failed.
@@ -149,17 +119,13 @@ std::string ReadOpenFile(int fd, std::string& bytes, std::size_t maxBytes)
     }
 }
 
-} // namespace
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error)
+// Temporary file, then rename; 0 or the errno value of the step that failed.
+int ReplaceFile(const std::string& target, std::string_view bytes)
 {
-    const std::string target = ResolveTarget(path);
     std::string temp = TempPattern(target);
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
-        error = FileErrorMessage(path, kSaving, FileErrorReason(errno));
-        return false;
-    }
+    if (fd < 0)
+        return errno;
     int failure = FillTemp(fd, target, bytes);
     if (::close(fd) != 0 && failure == 0)
         failure = errno;
@@ -167,10 +133,51 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         failure = errno;
     if (failure != 0) {
         ::unlink(temp.c_str());
+        return failure;
+    }
+    SyncFolder(FolderOf(target));
+    return 0;
+}
+
+// 0 when a save could go ahead now, or the errno value that would stop it.
+int SaveBlocker(const SaveTarget& target)
+{
+    if (target.error != 0)
+        return target.error;
+    if (target.inPlace)
+        return ::access(target.path.c_str(), W_OK) == 0 ? 0 : errno;
+    std::string temp = TempPattern(target.path);
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return 0;
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error)
+{
+    const SaveTarget target = ResolveSaveTarget(path);
+    int failure = target.error;
+    if (failure == 0)
+        failure = target.inPlace ? WriteInPlace(target.path, bytes) : ReplaceFile(target.path, bytes);
+    if (failure != 0) {
         error = FileErrorMessage(path, kSaving, FileErrorReason(failure));
         return false;
     }
-    SyncFolder(FolderOf(target));
+    error.clear();
+    return true;
+}
+
+bool CheckSavable(const std::string& path, std::string& error)
+{
+    const int failure = SaveBlocker(ResolveSaveTarget(path));
+    if (failure != 0) {
+        error = FileErrorMessage(path, kSaving, FileErrorReason(failure));
+        return false;
+    }
     error.clear();
     return true;
 }

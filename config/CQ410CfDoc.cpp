@@ -67,9 +67,19 @@ bool CQ410CfDoc::OnSaveDocument(const std::string& path, std::string& error)
     // Keys this program does not write (foreign sections, the half that is
     // switched off, old key names) stay in the file: read, modify, write.
     CProfileFile file;
-    if (file.Load(path, error) == CProfileFile::LoadStatus::Failed)
+    const CProfileFile::LoadStatus target = file.Load(path, error);
+    if (target == CProfileFile::LoadStatus::Failed)
         return false;
+    // A new file gets them from the file the document came from, as whole
+    // sections after the program's own.
+    CProfileFile origin;
+    if (target == CProfileFile::LoadStatus::Missing && !m_path.empty() &&
+        origin.Load(m_path, error) == CProfileFile::LoadStatus::Failed) {
+        error += " Ihre Abschnitte, die dieses Programm nicht selbst schreibt, gehören auch in die neue Datei.";
+        return false;
+    }
     m_data.MoveFile(file, true);
+    file.CarrySectionsFrom(origin);
     if (!file.Save(path, error))
         return false;
     m_path = path;

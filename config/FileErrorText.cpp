@@ -32,6 +32,10 @@ const char* GermanReason(int errorNumber)
         return "Name zu lang";
     case EIO:
         return "Ein-/Ausgabefehler";
+    case ENXIO:
+        return "niemand liest daraus (Pipe ohne Leser oder Gerät nicht vorhanden)";
+    case EPIPE:
+        return "der Leser hat die Pipe geschlossen";
     case EMFILE:
     case ENFILE:
         return "zu viele offene Dateien";

@@ -5,6 +5,7 @@
 #include "CData_All.h"
 #include "CParse.h"
 #include "FileErrorText.h"
+#include "ImportTextCheck.h"
 #include "Trace.h"
 
 #include <algorithm>
@@ -91,16 +92,19 @@ bool ImportLine(const CParse& parse, const ImportSettings& s, int limit, CData_A
 
 } // namespace
 
-bool DoImport(const ImportSettings& settings, CData_All& data, std::string& error)
+ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, std::string& message)
 {
     TraceLine("CDlgE_Import", "DoImport()");
+    message.clear();
     CParse parse(settings.fileName);
     if (!parse.IsOpen()) {
-        error = FileErrorMessage(settings.fileName, "gelesen werden", FileErrorReason(parse.OpenError()))
-                + " Das Telefonbuch bleibt, wie es war.";
-        return false;
+        message = FileErrorMessage(settings.fileName, "gelesen werden", FileErrorReason(parse.OpenError()))
+                  + " Das Telefonbuch bleibt, wie es war.";
+        return ImportResult::Unreadable;
     }
-    data.ResetDialName();
+    // Collected apart: a file that yields nothing must not empty the phone book.
+    CData_All imported;
+    imported.ResetDialName();
     const int limit = std::clamp(settings.entries, 0, CData_AllDialName::kEntries);
     int count = 0;
     bool more = count < limit;
@@ -111,18 +115,34 @@ bool DoImport(const ImportSettings& settings, CData_All& data, std::string& erro
         // start line are skipped, so a header line can be left out.
         const int lineIndex = lineEnded ? parse.LineCount() - 1 : parse.LineCount();
         if (lineIndex >= settings.startLine)
-            more = ImportLine(parse, settings, limit, data, count);
+            more = ImportLine(parse, settings, limit, imported, count);
         more = more && lineEnded;
     }
+    const std::string hint = ImportFileHint(settings.fileName);
+    if (count == 0) {
+        message = "In der Datei \"" + settings.fileName + "\" steht kein Eintrag, der sich übernehmen lässt "
+                  "(jeder braucht einen Namen und eine Rufnummer in den eingestellten Spalten). "
+                  "Das Telefonbuch bleibt, wie es war.";
+        if (!hint.empty())
+            message += "\n\n" + hint;
+        return ImportResult::NothingFound;
+    }
+    data.dialName = imported.dialName;
     // Unconditionally: an import only makes sense with a phone book, whatever
     // the document's switches say.
     data.dialName.Sort();
-    return true;
+    if (!hint.empty())
+        message = "Das Telefonbuch wurde importiert; bitte prüfen Sie es. " + hint;
+    return ImportResult::Imported;
 }
 
-bool ExportPhoneBook(const CData_All& data, const std::string& path, std::string& error)
+bool DoImport(const ImportSettings& settings, CData_All& data, std::string& error)
 {
-    TraceLine("MainFrm", "OnFileExportDialname()");
+    return ImportPhoneBook(settings, data, error) == ImportResult::Imported;
+}
+
+std::string PhoneBookExportText(const CData_All& data)
+{
     std::string bytes;
     for (int pos = 0; pos < CData_AllDialName::kEntries; ++pos) {
         const std::string& name = data.GetDialNameName(pos);
@@ -134,7 +154,13 @@ bool ExportPhoneBook(const CData_All& data, const std::string& path, std::string
         bytes += msn;
         bytes += "\r\n";
     }
-    return WriteFileAtomically(path, bytes, error);
+    return bytes;
+}
+
+bool ExportPhoneBook(const CData_All& data, const std::string& path, std::string& error)
+{
+    TraceLine("MainFrm", "OnFileExportDialname()");
+    return WriteFileAtomically(path, PhoneBookExportText(data), error);
 }
 
 void FillTestData(CData_All& data)

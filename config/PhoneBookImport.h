@@ -22,13 +22,23 @@ struct ImportSettings {
     std::string prefix;
 };
 
-// Replaces the phone book of data with the entries of the file, then sorts it.
-// A file that cannot be opened leaves data unchanged and returns false with
-// the reason in error.
+enum class ImportResult { Imported, NothingFound, Unreadable };
+
+// Replaces the phone book of data with the entries of the file, then sorts
+// it. A file that cannot be opened or yields no entry leaves data unchanged,
+// and message says why. After an import, message holds a warning when the
+// file's line ends or characters are not what the import expects, else it
+// is empty. Messages are UTF-8.
+ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, std::string& message);
+
+// The same for callers that only ask whether the phone book was replaced.
 bool DoImport(const ImportSettings& settings, CData_All& data, std::string& error);
 
-// Writes "Name<TAB>Msn<CR><LF>" for every entry with both; false with the
-// reason when the file cannot be written (an existing file then stays as it was).
+// "Name<TAB>Msn<CR><LF>" for every entry with both, in position order.
+std::string PhoneBookExportText(const CData_All& data);
+
+// Writes PhoneBookExportText to path; false with the reason when the file
+// cannot be written (an existing file then stays as it was).
 bool ExportPhoneBook(const CData_All& data, const std::string& path, std::string& error);
 
 // Fills all 200 entries with generated names and numbers (not sorted).

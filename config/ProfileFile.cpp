@@ -201,6 +201,19 @@ void CProfileFile::AppendSection(std::string_view section, std::string_view key,
     s.end = 2;
 }
 
+void CProfileFile::CarrySectionsFrom(const CProfileFile& source)
+{
+    const std::size_t own = m_sections.size();
+    for (const Section& section : source.m_sections) {
+        const std::string name(*HeaderName(section.lines.front()));
+        // A name carried already may come again: that section comes along too.
+        if (FindSection(name) < own)
+            continue;
+        m_sectionIndex.try_emplace(name, m_sections.size());
+        m_sections.push_back(section);
+    }
+}
+
 CProfileFile::LoadStatus CProfileFile::Load(const std::string& path, std::string& error)
 {
     std::string bytes;

@@ -30,6 +30,9 @@ public:
     // The whole value, for the program's own settings (device paths are long).
     std::string GetFullString(std::string_view section, std::string_view key) const;
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Appends, whole and in their order, the sections of source whose names
+    // this file does not have.
+    void CarrySectionsFrom(const CProfileFile& source);
 
     // Loads a file; Missing leaves an empty profile. On Failed, error says why.
     LoadStatus Load(const std::string& path, std::string& error);

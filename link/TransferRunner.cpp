@@ -102,14 +102,29 @@ void CTransferRunner::Poll()
         return;
     const int state = m_trans->StateGet();
     if (state == CTrans::STATE_END) {
-        m_documentData = m_transferCopy;
-        m_documentData.Validate();
+        TakeOver();
         Finish(Status::Succeeded);
     } else if (state == CTrans::STATE_ERR) {
         Finish(Status::Failed);
     } else {
         Notify();
     }
+}
+
+// The copy is kept before anyone is told of the success, so that a caller
+// whose own save fails still finds the data in it. A copy that cannot be
+// written does not fail the read.
+void CTransferRunner::TakeOver()
+{
+    m_documentData = m_transferCopy;
+    m_documentData.Validate();
+    const bool reads = m_requestedMode == MODE_READ_CFG || m_requestedMode == MODE_READ_DIALNAME;
+    if (!reads || m_backupFolder.empty())
+        return;
+    m_backup = KeepTransferBackup(m_documentData,
+                                  m_requestedMode == MODE_READ_DIALNAME ? BackupPart::PhoneBook : BackupPart::Configuration,
+                                  m_backupFolder);
+    Trace("KeepBackup() " + BackupNotice(m_backup));
 }
 
 void CTransferRunner::Finish(Status status)

@@ -7,6 +7,7 @@
 #include "CSio.h"
 #include "CTrans.h"
 #include "ITransferHost.h"
+#include "TransferBackup.h"
 
 #include <functional>
 #include <memory>
@@ -39,6 +40,9 @@ public:
 
     // The device of the port; the port number only names it in messages.
     void SetPort(int portNumber, std::string devicePath);
+    // Keeps a copy of what every successful read took over in folder; none
+    // while it is empty, as it is at first.
+    void KeepBackupsIn(std::string folder) { m_backupFolder = std::move(folder); }
 
     // Opens the port and starts the chain; false (mode 4) when the port cannot be opened.
     bool Start();
@@ -56,6 +60,8 @@ public:
     int Progress() const;
     const CSio& Port() const { return m_sio; }
     CTrans* Link() { return m_trans.get(); }
+    // The copy of the last successful read; not Tried() when none was asked for.
+    const BackupResult& Backup() const { return m_backup; }
 
     // Called on the owner's thread after every poll and state change.
     std::function<void()> onChange;
@@ -64,6 +70,7 @@ private:
     void PostCommNotify(int notice) override;
     void OnCommNotify(int notice);
     void Poll();
+    void TakeOver();
     void Finish(Status status);
     void Notify();
 
@@ -75,6 +82,8 @@ private:
     CSio m_sio;
     std::unique_ptr<CTrans> m_trans;
     Status m_status = Status::Idle;
+    std::string m_backupFolder;
+    BackupResult m_backup;
     // Queued notices outlive nothing: they check this token first.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

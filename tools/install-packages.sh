@@ -5,7 +5,8 @@
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build qt6-base-dev)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev)
+# xvfb, xdotool and x11-utils (xwininfo) let one test drive the window on a real X server.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev xvfb xdotool x11-utils)
 # dpkg-shlibdeps finds the package's dependencies; desktop-file-validate checks the menu entries.
 package_packages=(dpkg-dev desktop-file-utils)
 

@@ -7,7 +7,11 @@
 #include "MessageBoxes.h"
 #include "ProfileStore.h"
 #include "Trace.h"
+#include "TransferBackup.h"
 #include "UserPaths.h"
+
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -34,10 +38,18 @@ App& App::Instance()
 
 App::App()
 {
-    runTransfer = [this](int mode) {
-        CDlg_SioTrans dialog(mode, transfer, data, comPort, DeviceForPort(ProfilePath(), comPort), mainFrame);
-        dialog.exec();
-    };
+    runTransfer = [this](int mode) { RunTransferWindow(mode); };
+}
+
+void App::RunTransferWindow(int mode)
+{
+    CDlg_SioTrans dialog(mode, transfer, data, comPort, DeviceForPort(ProfilePath(), comPort), mainFrame);
+    dialog.Runner().KeepBackupsIn(backupFolder.empty() ? DefaultBackupFolder() : backupFolder);
+    dialog.exec();
+    const BackupResult& backup = dialog.Runner().Backup();
+    auto* frame = qobject_cast<QMainWindow*>(mainFrame);
+    if (backup.Tried() && frame)
+        frame->statusBar()->showMessage(QString::fromStdString(BackupNotice(backup)));
 }
 
 std::string App::ProfilePath() const

@@ -42,9 +42,11 @@ void OnPhoneBookImport(QWidget* parent)
     CDlgE_Import dialog(parent);
     if (dialog.exec() != QDialog::Accepted || !MayReplacePhoneBook())
         return;
-    std::string error;
-    if (!DoImport(dialog.Settings(), App::Instance().data, error))
-        ShowMessage(parent, QMessageBox::Warning, dialog.windowTitle(), QString::fromStdString(error));
+    // A failure, or a warning that the file's format was not what the import expects.
+    std::string message;
+    ImportPhoneBook(dialog.Settings(), App::Instance().data, message);
+    if (!message.empty())
+        ShowMessage(parent, QMessageBox::Warning, dialog.windowTitle(), QString::fromStdString(message));
     ShowDataInView();
 }
 

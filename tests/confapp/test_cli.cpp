@@ -45,7 +45,8 @@ TEST(Cli, NewAndConvertWriteDocuments)
     ASSERT_EQ(RunMvconf({"--convert", old, converted, "--firmware", "V2.00"}).status, 0);
     const std::string conv = ReadFileBytes(converted);
     EXPECT_NE(conv.find("[DialKey_2]\r\nKeyUse=DIAL\r\nDialKeyUse=KEYPAD\r\nDialKeyMsn=123\r\n"), std::string::npos);
-    EXPECT_EQ(conv.find("[Foo]"), std::string::npos); // a new file holds only what the program writes
+    // A new file gets the sections the program does not write after its own.
+    EXPECT_TRUE(conv.ends_with("MsnAws=\r\n[Foo]\r\nx=1\r\n")) << conv;
     ASSERT_EQ(RunMvconf({"--convert", old, old}).status, 0);
     EXPECT_TRUE(ReadFileBytes(old).starts_with("[Foo]\r\nx=1\r\n[DialKey_2]\r\nUse=KEYPAD\r\nMsn=123\r\nKeyUse="));
 }
@@ -66,6 +67,26 @@ TEST(Cli, ImportAndExportThePhoneBook)
     const std::string exported = dir.File("aus.txt");
     ASSERT_EQ(RunMvconf({"--export-phonebook", doc, exported}).status, 0);
     EXPECT_EQ(ReadFileBytes(exported), "Anna\t0089\r\nMeier Hans\t0030\r\n");
+    EXPECT_EQ(RunMvconf({"--export-phonebook", doc, "-"}).out, "Anna\t0089\r\nMeier Hans\t0030\r\n");
+}
+
+// Exit 1 when nothing was found, and the book stays; a warning when the
+// file's line ends or characters look foreign.
+TEST(Cli, AnImportThatFindsNothingKeepsTheDocument)
+{
+    TempDir dir;
+    const std::string text = dir.File("liste.txt");
+    const std::string doc = dir.File("buch.mv8");
+    WriteFileBytes(text, "Meier Hans 030\nAnna 089\n"); // no tabs: one column
+    CliRun run = RunMvconf({"--import-phonebook", text, doc});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Das Telefonbuch bleibt, wie es war."), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("sed 's/"), std::string::npos) << run.err;
+    EXPECT_FALSE(FileExists(doc));
+
+    run = RunMvconf({"--import-phonebook", text, doc, "--number-column", "1", "--number-token", "3"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.starts_with("mvconf: Warnung: ")) << run.err;
 }
 
 TEST(Cli, BadCommandLinesAndFilesExitWithStatusTwoAndTouchNothing)

@@ -115,6 +115,18 @@ TEST_F(CliTransfer, PhoneBookGoesToTheTelephoneAndComesBack)
     EXPECT_EQ(Value(readBack, "DialName_5", "Name"), "Voxbox anw\xE4hlen");
 }
 
+// What the telephone sends is gone from the line after the read, so the
+// file must be savable before it starts.
+TEST_F(CliTransfer, AReadIntoAFileThatCannotBeSavedStartsNoTransfer)
+{
+    SimulatedTelephone phone({"--sessions", "1"});
+    const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-config", dir.File("fehlt/b.mv8")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("kann nicht gespeichert werden"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Es wurde nichts übertragen."), std::string::npos) << r.err;
+    EXPECT_EQ(BackupCount(), 0); // a completed read would have kept its copy
+}
+
 TEST_F(CliTransfer, ASilentTelephoneFailsTheReadAndLeavesTheFile)
 {
     const std::string path = MakeDocument("a.mv8");

@@ -74,6 +74,31 @@ TEST_F(DocumentFile, SavingKeepsWhatTheProgramDoesNotWrite)
     EXPECT_TRUE(HasLines(text, "[DialName_1]\r\nName=Anna\r\nMsn=111\r\n[Basic]\r\n"));
 }
 
+// Under a new name, every section of the document's file that the program
+// does not write (the phone book while it is off, other programs' sections)
+// follows the program's own. An existing file keeps its own sections only.
+TEST_F(DocumentFile, SaveUnderANewNameCarriesTheSectionsTheProgramDoesNotWrite)
+{
+    IdentityScope scope;
+    const std::string origin = dir.File("alt.mv8");
+    WriteFileBytes(origin, "[Foo]\r\nBar=1\r\n[DialName_1]\r\nName=Anna\r\nMsn=111\r\n"
+                           "[DialKey_1]\r\nUse=DTMF\r\n[foo]\r\nBaz=2\r\n");
+    ASSERT_TRUE(doc.OnOpenDocument(origin, error)) << error;
+    const std::string copy = dir.File("kopie.mv8");
+    ASSERT_TRUE(doc.OnSaveDocument(copy, error)) << error;
+    const std::string text = ReadFileBytes(copy);
+    EXPECT_TRUE(text.starts_with("[Basic]\r\n"));
+    EXPECT_TRUE(text.ends_with("MsnAws=\r\n[Foo]\r\nBar=1\r\n[DialName_1]\r\nName=Anna\r\nMsn=111\r\n"
+                               "[foo]\r\nBaz=2\r\n")) << text;
+    EXPECT_EQ(text.find("\nUse=DTMF"), std::string::npos); // its own sections are written anew
+
+    const std::string existing = dir.File("da.mv8");
+    WriteFileBytes(existing, "[X]\r\ny=1\r\n");
+    ASSERT_TRUE(doc.OnSaveDocument(existing, error)) << error;
+    EXPECT_TRUE(ReadFileBytes(existing).starts_with("[X]\r\ny=1\r\n[Basic]\r\n"));
+    EXPECT_EQ(ReadFileBytes(existing).find("[Foo]"), std::string::npos);
+}
+
 // The older key stays in the file; a number emptied since (by the user or by
 // the filter) must not be read from it again after saving.
 TEST_F(DocumentFile, EmptiedKeyNumberDoesNotComeBackFromTheOlderKey)

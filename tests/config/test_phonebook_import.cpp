@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CData_All.h"
 #include "CParse.h"
+#include "ChildProcess.h"
 #include "PhoneBookImport.h"
 #include "TestSupport.h"
 
@@ -200,6 +201,40 @@ TEST_F(ImportTest, LineFeedOnlyFileIsOneLine)
     EXPECT_EQ(Filled(), 1);
     EXPECT_EQ(Name(0), "Anna");
     EXPECT_EQ(Msn(0), "111");
+}
+
+// A file that yields nothing leaves the phone book as it was. Foreign line
+// ends or characters are explained with the command that converts the file,
+// and that command does.
+TEST_F(ImportTest, NothingFoundKeepsThePhoneBookAndForeignTextIsExplained)
+{
+    data.SetDialNameName(0, "Alt");
+    data.SetDialNameMsn(0, "1");
+    std::string message;
+    WriteFileBytes(settings.fileName, "M\xC3\xBCller 030\nB\xC3\xA4r 089\n"); // UTF-8, LF, no tabs
+    EXPECT_EQ(ImportPhoneBook(settings, data, message), ImportResult::NothingFound);
+    EXPECT_EQ(Name(0), "Alt");
+    EXPECT_NE(message.find("Das Telefonbuch bleibt, wie es war."), std::string::npos) << message;
+    const std::size_t command = message.find("iconv -f UTF-8");
+    ASSERT_NE(command, std::string::npos) << message;
+
+    const ProcessResult converted = RunProcess({"/bin/sh", "-c", message.substr(command)}, 10000);
+    ASSERT_EQ(converted.status, 0) << converted.err;
+    settings.fileName = m_dir.File("book-cp1252.txt");
+    settings.nameToken = {0, -1, -1, -1};
+    settings.numberColumn = 0;
+    settings.numberToken = 1;
+    ASSERT_EQ(ImportPhoneBook(settings, data, message), ImportResult::Imported);
+    EXPECT_EQ(message, "");
+    EXPECT_EQ(Name(0), "B\xE4r");
+    EXPECT_EQ(Name(1), "M\xFCller");
+
+    // Windows-1252 already: only the line ends need converting.
+    WriteFileBytes(settings.fileName, "M\xFCller 030\nB\xE4r 089\n");
+    ASSERT_EQ(ImportPhoneBook(settings, data, message), ImportResult::Imported);
+    EXPECT_EQ(Filled(), 1);
+    EXPECT_NE(message.find("sed 's/\\r*$/\\r/' '" + settings.fileName + "'"), std::string::npos) << message;
+    EXPECT_EQ(message.find("iconv"), std::string::npos);
 }
 
 TEST_F(ImportTest, PrefixGoesBeforeTheNumberAsTheFileHadIt)

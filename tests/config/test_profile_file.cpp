@@ -3,6 +3,8 @@
 #include "ProfileFile.h"
 #include "TestSupport.h"
 
+#include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -178,6 +180,55 @@ TEST(AtomicFile, SaveThroughASymlinkKeepsTheLink)
     ASSERT_EQ(::lstat(dir.File("link.mv8").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(ReadFileBytes(dir.File("real.mv8")), "new");
+}
+
+namespace {
+
+std::string Drain(int fd)
+{
+    char buffer[64];
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+} // namespace
+
+// Only a regular file is replaced. A pipe, a link to one (as /dev/stdout
+// is) and a link that leads nowhere are written through and stay as they were.
+TEST(AtomicFile, WhatIsNoRegularFileIsWrittenInPlace)
+{
+    TempDir dir;
+    const std::string fifo = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(fifo, "x", error)); // nobody reads: no waiting
+    EXPECT_NE(error.find("niemand liest"), std::string::npos) << error;
+    EXPECT_FALSE(CheckSavable(dir.File("fehlt/neu.mv8"), error));
+    EXPECT_TRUE(CheckSavable(fifo, error)) << error;
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_TRUE(WriteFileAtomically(fifo, "pipe", error)) << error;
+    EXPECT_EQ(Drain(reader), "pipe");
+    ::close(reader);
+
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const std::string output = dir.File("stdout");
+    ASSERT_EQ(::symlink(("/proc/self/fd/" + std::to_string(out[1])).c_str(), output.c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(output, "out", error)) << error;
+    EXPECT_EQ(Drain(out[0]), "out");
+    ::close(out[0]);
+    ::close(out[1]);
+
+    ASSERT_EQ(::symlink("neu.mv8", dir.File("link.mv8").c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(dir.File("link.mv8"), "neu", error)) << error;
+    EXPECT_EQ(ReadFileBytes(dir.File("neu.mv8")), "neu");
+
+    EXPECT_TRUE(std::filesystem::is_symlink(output));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.mv8")));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    std::vector<std::string> names = FolderEntries(dir.Path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"link.mv8", "neu.mv8", "pipe", "stdout"}));
 }
 
 TEST(AtomicFile, FailedSaveLeavesTheOldFileAndNoTemporaryFile)

@@ -114,6 +114,26 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, int timeoutMs,
     return r;
 }
 
+BackgroundProcess::BackgroundProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment)
+    : m_pid(Spawn(argv, environment, STDOUT_FILENO, STDERR_FILENO))
+{
+}
+
+BackgroundProcess::~BackgroundProcess()
+{
+    if (m_pid <= 0)
+        return;
+    ::kill(m_pid, SIGTERM);
+    WaitChild(m_pid, Clock::now() + std::chrono::seconds(10));
+}
+
+bool BackgroundProcess::Running()
+{
+    if (m_pid > 0 && ::waitpid(m_pid, nullptr, WNOHANG) != 0)
+        m_pid = -1;
+    return m_pid > 0;
+}
+
 PtyPeer::PtyPeer(const std::string& program, const std::vector<std::string>& options)
 {
     std::vector<std::string> argv{program};

@@ -16,6 +16,21 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::vector<std::string>& argv, int timeoutMs,
                          const std::vector<std::string>& environment = {}, int interruptAfterMs = -1);
 
+// A program running beside the test with extra environment entries
+// ("NAME=value"), ended (SIGTERM) with the object.
+class BackgroundProcess {
+public:
+    BackgroundProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment);
+    ~BackgroundProcess();
+    BackgroundProcess(const BackgroundProcess&) = delete;
+    BackgroundProcess& operator=(const BackgroundProcess&) = delete;
+    // False once it has ended (it is then reaped).
+    bool Running();
+
+private:
+    int m_pid = -1;
+};
+
 // A simulated peer on a pseudo-terminal (it prints the device first), ended with the object.
 class PtyPeer {
 public:

@@ -25,6 +25,7 @@ public:
     {
         App& app = App::Instance();
         app.profilePath = m_dir.File("mvconf.ini");
+        app.backupFolder = m_dir.File("backups");
         app.data = CData_All();
         app.saved = CData_All();
         app.transfer = CData_All();
@@ -48,6 +49,7 @@ public:
         SetMessageHookForTesting({});
         App::Instance().runTransfer = {};
         App::Instance().profilePath.clear();
+        App::Instance().backupFolder.clear();
     }
 
     ShellTestEnvironment(const ShellTestEnvironment&) = delete;

@@ -172,6 +172,23 @@ TEST_F(PhoneBookCommands, ImportReplacesThePhoneBookAndRefreshesTheView)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(PhoneBookCommands, AnImportThatFindsNothingSaysSoAndKeepsThePhoneBook)
+{
+    const std::string file = dir.File("book.txt");
+    WriteFileBytes(file, "Meier Hans\t030 1234\r");
+    app.data.SetDialNameName(0, "Kept");
+    app.data.SetDialNameMsn(0, "1");
+    const CData_All before = app.data;
+    WhenModalShown<CDlgE_Import>([&](CDlgE_Import& dialog) {
+        dialog.FileName()->setText(QString::fromStdString(file));
+        dialog.accept(); // the number is looked for in column 3
+    });
+    OnPhoneBookImport(nullptr);
+    EXPECT_EQ(app.data, before);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("Das Telefonbuch bleibt, wie es war."))) << messages[0].toStdString();
+}
+
 TEST_F(PhoneBookCommands, CancelledImportOrSaveQuestionChangesNothing)
 {
     CQ410CfDoc document(app.data, app.saved);

@@ -2,6 +2,8 @@
 // The transfer window against the simulated telephone, and against a bare
 // pseudo-terminal where the test must see exactly what the PC put on the line.
 #include "CDlg_SioTrans.h"
+#include "CDocCommands.h"
+#include "CMainFrame.h"
 #include "CData_All.h"
 #include "CQ410CfDoc.h"
 #include "CSio.h"
@@ -10,9 +12,12 @@
 #include "MessageBoxes.h"
 #include "ProfileFile.h"
 #include "PtyLine.h"
+#include "ShellTestEnvironment.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -85,6 +90,49 @@ TEST_F(TransferDialog, AReadConfigurationReplacesTheDocumentData)
     EXPECT_EQ(dlg.ProgressValue(), 100);
     EXPECT_EQ(beeps, 1);
     EXPECT_FALSE(dlg.Runner().Port().IsOpen());
+}
+
+// A read in the window keeps the copy the command line keeps, and the status
+// bar says where. A copy that cannot be written does not fail the read: the
+// status bar and the trace say so.
+TEST_F(TransferDialog, AReadInTheWindowKeepsACopyAndSaysWhere)
+{
+    ShellTestEnvironment environment;
+    App& app = App::Instance();
+    CMainFrame frame;
+    frame.Docs().NewWithoutQuestion();
+    app.runTransfer = [&app](int mode) { app.RunTransferWindow(mode); };
+    QTimer guard; // should the telephone not finish
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (QWidget* window = QApplication::activeModalWidget())
+            window->close();
+    });
+    guard.start(kGuardMs);
+    const std::string phoneDocument = PhoneDocument();
+    auto readFromTelephone = [&](const char* firmware) {
+        SimulatedTelephone phone({"--load", phoneDocument, "--sessions", "1", "--firmware", firmware});
+        WriteFileBytes(app.profilePath, "[Ports]\r\nCOM2=" + phone.Device() + "\r\n");
+        app.DoRxCfg();
+    };
+
+    readFromTelephone("V3.04");
+    EXPECT_EQ(app.data.cfg.basic.LoudBox, 5);
+    const std::string notice = frame.statusBar()->currentMessage().toStdString();
+    const std::string prefix = "Sicherungskopie der gelesenen Daten: " + environment.File("backups/");
+    ASSERT_TRUE(notice.starts_with(prefix)) << notice;
+    CProfileFile copy;
+    std::string error;
+    ASSERT_EQ(copy.Load(notice.substr(notice.find(": ") + 2), error), CProfileFile::LoadStatus::Loaded) << error;
+    EXPECT_EQ(copy.GetString("Basic", "LoudBox"), "5");
+
+    TraceCapture trace;
+    app.backupFolder = phoneDocument + "/backups"; // a file stands where the folder would go
+    environment.answer = QMessageBox::No;
+    readFromTelephone("V3.05");
+    EXPECT_EQ(app.data.cfg.basic.SwVers, "V3.05");
+    const std::string failure = frame.statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(failure.starts_with("Keine Sicherungskopie der gelesenen Daten angelegt: ")) << failure;
+    EXPECT_TRUE(trace.Contains("CDlg_SioTrans: KeepBackup() " + failure));
 }
 
 TEST_F(TransferDialog, AWrittenConfigurationComesBackWithTheTelephonesVersion)

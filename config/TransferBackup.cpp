@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ReadBackup.h"
+#include "TransferBackup.h"
 
 #include "CData_All.h"
 #include "FileErrorText.h"
@@ -58,19 +58,33 @@ void RemoveOldest(const std::string& folder, int keep)
 
 } // namespace
 
-bool KeepReadBackup(const CData_All& data, const std::string& folder, std::string_view what,
-                    std::string& savedPath, std::string& error, int keep)
+std::string DefaultBackupFolder()
 {
+    return UserStateDir("mvconf") + "/backups";
+}
+
+BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, const std::string& folder, int keep)
+{
+    BackupResult result;
     if (!MakeFolders(folder)) {
-        error = FileErrorMessage(folder, "angelegt werden", FileErrorReason(errno));
-        return false;
+        result.error = FileErrorMessage(folder, "angelegt werden", FileErrorReason(errno));
+        return result;
     }
-    savedPath = UnusedName(folder, what);
+    const std::string path = UnusedName(folder, part == BackupPart::PhoneBook ? "telefonbuch" : "konfiguration");
     CData_All copy = data;
     CProfileFile file;
     copy.MoveFile(file, true);
-    if (!file.Save(savedPath, error))
-        return false;
+    if (!file.Save(path, result.error))
+        return result;
     RemoveOldest(folder, keep);
-    return true;
+    result.kept = true;
+    result.path = path;
+    return result;
+}
+
+std::string BackupNotice(const BackupResult& result)
+{
+    if (result.kept)
+        return "Sicherungskopie der gelesenen Daten: " + result.path;
+    return "Keine Sicherungskopie der gelesenen Daten angelegt: " + result.error;
 }

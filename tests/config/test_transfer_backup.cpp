@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CData_All.h"
 #include "ProfileFile.h"
-#include "ReadBackup.h"
 #include "TestSupport.h"
+#include "TransferBackup.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 
-TEST(ReadBackup, KeepsTheNewestCopiesReadableAsDocuments)
+TEST(TransferBackup, KeepsTheNewestCopiesReadableAsDocuments)
 {
     IdentityScope scope;
     TempDir dir;
@@ -18,9 +18,11 @@ TEST(ReadBackup, KeepsTheNewestCopiesReadableAsDocuments)
     std::set<std::string> saved;
     for (int i = 0; i < 5; ++i) {
         data.cfg.basic.LoudBox = i;
-        std::string path, error;
-        ASSERT_TRUE(KeepReadBackup(data, folder, "konfiguration", path, error, 3)) << error;
-        saved.insert(path);
+        const BackupResult kept = KeepTransferBackup(data, BackupPart::Configuration, folder, 3);
+        ASSERT_TRUE(kept.kept) << kept.error;
+        EXPECT_TRUE(kept.path.ends_with("-konfiguration.mv8")) << kept.path;
+        EXPECT_EQ(BackupNotice(kept), "Sicherungskopie der gelesenen Daten: " + kept.path);
+        saved.insert(kept.path);
     }
     std::set<std::string> left;
     for (const auto& e : std::filesystem::directory_iterator(folder))
@@ -34,11 +36,12 @@ TEST(ReadBackup, KeepsTheNewestCopiesReadableAsDocuments)
     EXPECT_EQ(newest.GetString("Basic", "LoudBox"), "4");
 }
 
-TEST(ReadBackup, AFolderThatCannotBeMadeIsReported)
+TEST(TransferBackup, AFolderThatCannotBeMadeIsReported)
 {
     TempDir dir;
     WriteFileBytes(dir.File("datei"), "");
-    std::string path, error;
-    EXPECT_FALSE(KeepReadBackup(CData_All(), dir.File("datei/backups"), "telefonbuch", path, error));
-    EXPECT_FALSE(error.empty());
+    const BackupResult failed = KeepTransferBackup(CData_All(), BackupPart::PhoneBook, dir.File("datei/backups"));
+    EXPECT_FALSE(failed.kept);
+    EXPECT_TRUE(failed.Tried());
+    EXPECT_TRUE(BackupNotice(failed).starts_with("Keine Sicherungskopie der gelesenen Daten angelegt: Die Datei"));
 }

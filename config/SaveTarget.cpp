@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SaveTarget.h"
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kMaxLinks = 40; // as the kernel allows
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool IsLink(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// The file a link leads to, when it is a regular one; in place otherwise
+// (e.g. /proc/self/fd/1 of a deleted file, which has no name to replace).
+SaveTarget ExistingRegular(const std::string& path)
+{
+    if (!IsLink(path))
+        return {path};
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return {path, true};
+    std::string resolved(real);
+    std::free(real);
+    struct stat st {};
+    if (::lstat(resolved.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {path, true};
+    return {resolved};
+}
+
+// Follows links that lead nowhere to the free name at their end.
+SaveTarget FreeName(std::string path)
+{
+    for (int hops = 0; hops < kMaxLinks && IsLink(path); ++hops) {
+        char link[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), link, sizeof link - 1);
+        if (n < 0)
+            return {path, false, errno};
+        const std::string target(link, static_cast<std::size_t>(n));
+        path = !target.empty() && target.front() == '/' ? target : FolderOf(path) + target;
+    }
+    if (IsLink(path))
+        return {path, false, ELOOP};
+    return {path};
+}
+
+// A reader that goes away must end the write with EPIPE, not the program.
+class PipeSignalBlock {
+public:
+    PipeSignalBlock()
+    {
+        sigemptyset(&m_pipe);
+        sigaddset(&m_pipe, SIGPIPE);
+        sigset_t pending;
+        m_wasPending = sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_old);
+    }
+    ~PipeSignalBlock()
+    {
+        const timespec none{};
+        if (!m_wasPending)
+            while (sigtimedwait(&m_pipe, nullptr, &none) == SIGPIPE) {
+            }
+        pthread_sigmask(SIG_SETMASK, &m_old, nullptr);
+    }
+    PipeSignalBlock(const PipeSignalBlock&) = delete;
+    PipeSignalBlock& operator=(const PipeSignalBlock&) = delete;
+
+private:
+    sigset_t m_pipe;
+    sigset_t m_old;
+    bool m_wasPending = false;
+};
+
+} // namespace
+
+SaveTarget ResolveSaveTarget(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == ENOENT ? FreeName(path) : SaveTarget{path, false, errno};
+    if (S_ISDIR(st.st_mode))
+        return {path, false, EISDIR};
+    if (!S_ISREG(st.st_mode))
+        return {path, true};
+    return ExistingRegular(path);
+}
+
+int WriteInPlace(const std::string& path, std::string_view bytes)
+{
+    // Without O_NONBLOCK a pipe nobody reads would hold the program until
+    // someone does; the writes themselves wait as usual.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int failure = 0;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        failure = errno;
+    } else {
+        PipeSignalBlock block;
+        if (!WriteAll(fd, bytes))
+            failure = errno;
+    }
+    if (::close(fd) != 0 && failure == 0 && errno != EINTR)
+        failure = errno;
+    return failure;
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}

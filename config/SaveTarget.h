@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Where a save writes. Only a regular file is replaced (through a temporary
+// file and a rename) and only a free name is created; anything else that
+// exists (a device, a pipe, a link to either, the standard output) is
+// written in place, so that a save never puts a file where one of those was.
+#include <string>
+#include <string_view>
+
+struct SaveTarget {
+    std::string path;     // what is replaced, created or written in place
+    bool inPlace = false; // an existing file that is not a regular one
+    int error = 0;        // errno when nothing can be saved under the name
+};
+
+// A link to a regular file leads to that file, so the link stays; a link
+// that leads nowhere leads to the name it points to, which is then created.
+SaveTarget ResolveSaveTarget(const std::string& path);
+
+// Writes all bytes to an existing file that is not a regular one; 0, or the
+// errno value of the step that failed. A pipe without a reader fails at once.
+int WriteInPlace(const std::string& path, std::string_view bytes);
+
+// Writes all bytes to fd; false with errno set.
+bool WriteAll(int fd, std::string_view bytes);
