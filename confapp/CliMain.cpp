@@ -8,6 +8,7 @@
 #include "CliTransfer.h"
 #include "Derivat.h"
 #include "PhoneBookImport.h"
+#include "ProgramVersion.h"
 #include "StringResources.h"
 
 #include <ostream>
@@ -118,7 +119,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
         return kExitOk;
     }
     if (o.mode == CliMode::Version) {
-        out << "mvconf " << MVCONF_VERSION << "\n";
+        out << VersionText("mvconf");
         return kExitOk;
     }
     for (const std::string& warning : IdentityWarnings(o))

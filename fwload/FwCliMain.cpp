@@ -4,6 +4,7 @@
 #include "CliDownload.h"
 #include "FwCliOptions.h"
 #include "FwSettings.h"
+#include "ProgramVersion.h"
 
 #include <QCoreApplication>
 
@@ -32,7 +33,7 @@ int RunFwCli(int argc, char** argv, std::ostream& out, std::ostream& err)
         return kExitUsage;
     }
     if (o.help || o.version) {
-        out << (o.help ? kFwCliUsage : "ISDN Telefon Download Version 1.00\n");
+        out << (o.help ? std::string(kFwCliUsage) : VersionText("fwload"));
         return 0;
     }
     std::unique_ptr<QCoreApplication> app;

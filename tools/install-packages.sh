@@ -5,14 +5,19 @@
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build qt6-base-dev)
-# xvfb, xdotool and x11-utils (xwininfo) let one test drive the window on a real X server.
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev xvfb xdotool x11-utils)
-# dpkg-shlibdeps finds the package's dependencies; desktop-file-validate checks the menu entries.
-package_packages=(dpkg-dev desktop-file-utils)
+# The test script also builds the package and checks it: lintian, the
+# metadata validator, and what renders and lints the manual pages; xvfb,
+# xdotool and x11-utils (xwininfo) let one test drive the window on a real X server.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+               lintian appstream man-db mandoc xvfb xdotool x11-utils)
+# dpkg-buildflags gives the hardening flags and dpkg-shlibdeps the package's
+# dependencies; desktop-file-validate checks the menu entries; pkg-config and
+# bash-completion name the folder for the completion.
+package_packages=(dpkg-dev desktop-file-utils pkgconf bash-completion)
 
 wanted=("${build_packages[@]}")
 case "${1:-build}" in
-    test) wanted+=("${test_packages[@]}") ;;
+    test) wanted+=("${test_packages[@]}" "${package_packages[@]}") ;;
     package) wanted+=("${package_packages[@]}") ;;
 esac
 

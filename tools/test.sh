@@ -1,18 +1,39 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds everything, runs the test suite, prints the benchmark figures, then
-# builds and runs the test suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and fuzzes every parser of outside input for a
-# bounded time.
+# Builds everything (hardened, as the package ships it), runs the test suite,
+# makes the Debian package from that build and checks it with lintian and the
+# AppStream validator, prints the benchmark figures, then builds and runs the
+# test suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# fuzzes every parser of outside input for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-packages.sh test
 jobs=2
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV_WERROR=ON
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV_WERROR=ON -DMV_HARDEN=ON
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
+
+echo "== Debian package: lintian and AppStream"
+deb=$(tools/package.sh build/release)
+echo "$deb"
+# Errors and warnings fail, and so does any missing hardening (an info tag).
+lintian_out=$(lintian -I --pedantic --fail-on error,warning "$deb") || {
+    echo "$lintian_out"
+    echo "lintian: errors or warnings" >&2
+    exit 1
+}
+echo "${lintian_out:-lintian: no tags}"
+if grep -q ' hardening-' <<<"$lintian_out"; then
+    echo "lintian: the programs are not hardened" >&2
+    exit 1
+fi
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+appstreamcli validate --no-net --pedantic "$unpacked"/usr/share/metainfo/*.metainfo.xml
+appstreamcli validate-tree --no-net --pedantic "$unpacked"
+rm -rf "$unpacked"
 
 echo "== Benchmarks"
 build/release/tests/bench_document --benchmark_min_time=0.2

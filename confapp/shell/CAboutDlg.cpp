@@ -2,6 +2,7 @@
 #include "CAboutDlg.h"
 
 #include "AppIcons.h"
+#include "ProgramVersion.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -18,6 +19,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(QString::fromUtf8("Konfigurationsprogramm")), 0, 1);
     grid->addWidget(new QLabel(QString::fromUtf8("Systemtelefon MV850, Version 1.00")), 1, 1);
+    grid->addWidget(new QLabel(QString::fromUtf8(kLicenceLine)), 2, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     grid->addWidget(buttons, 0, 2, 2, 1, Qt::AlignTop);

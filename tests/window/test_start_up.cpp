@@ -50,7 +50,7 @@ TEST(StartUp, MessageBoxButtonsSpeakGerman)
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
 }
 
-TEST(StartUp, AboutBoxNamesProgramAndVersion)
+TEST(StartUp, AboutBoxNamesProgramVersionAndLicence)
 {
     CAboutDlg about;
     EXPECT_EQ(about.windowTitle(), QString::fromUtf8("Info über Systemtelefon MV850"));
@@ -59,6 +59,7 @@ TEST(StartUp, AboutBoxNamesProgramAndVersion)
         texts << label->text();
     EXPECT_TRUE(texts.contains("Konfigurationsprogramm"));
     EXPECT_TRUE(texts.contains("Systemtelefon MV850, Version 1.00"));
+    EXPECT_TRUE(texts.filter("GPL-3.0-or-later").size() == 1);
 }
 
 TEST(StartUp, HelpOpensAtTheOverviewTopic)
