@@ -14,6 +14,7 @@ const char* const kCliUsage =
     "  mvconf --help | --version\n"
     "  mvconf --new OUT.mv8\n"
     "  mvconf --convert IN.mv8 OUT.mv8\n"
+    "  mvconf --compare A.mv8 B.mv8\n"
     "  mvconf --import-phonebook TEXT FILE.mv8 [--start-line N] [--entries N] [--column-repeat N]\n"
     "         [--name-columns a,b,c,d] [--name-tokens a,b,c,d] [--number-column N] [--number-token N]\n"
     "         [--prefix P]\n"
@@ -37,6 +38,7 @@ constexpr ModeSpec kModes[] = {
     {"--version", CliMode::Version, 0},
     {"--new", CliMode::New, 1},
     {"--convert", CliMode::Convert, 2},
+    {"--compare", CliMode::Compare, 2},
     {"--import-phonebook", CliMode::ImportPhoneBook, 2},
     {"--export-phonebook", CliMode::ExportPhoneBook, 2},
     {"--read-config", CliMode::ReadConfig, 1},
