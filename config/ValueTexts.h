@@ -46,7 +46,7 @@ std::string Melody(int melody);
 std::string MelodyExt(int melodyExt);
 // A slider position: "Stufe 3 von 6".
 std::string Volume(int level, int max);
-// A check box: "Ein" or "Aus".
+// A check box: "Ein" for 1, "Aus" for every other value, as the file has it.
 const char* OnOff(int flag);
 // Index into kPabxType for a stored code.
 int PabxTypeButton(const std::string& code);

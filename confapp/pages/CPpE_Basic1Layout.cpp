@@ -33,12 +33,12 @@ void CPpE_Basic1::BuildControls()
     left->addStretch();
 
     auto* right = new QVBoxLayout;
-    right->addWidget(
-        BuildChoice(1080, QStringLiteral("Wahlkontrolle"), m_dialFilter, {1081, 1082, 1083}, ValueTexts::kDialFilterUse));
-    right->addWidget(
-        BuildChoice(1090, QStringLiteral("Quittungstöne"), m_quitTone, {1091, 1092, 1093}, ValueTexts::kQuitTone));
-    right->addWidget(
-        BuildChoice(1100, QStringLiteral("Ruhe vor dem Telefon"), m_silence, {1101, 1102, 1103}, ValueTexts::kSilence));
+    right->addWidget(BuildChoice(1080, QStringLiteral("Wahlkontrolle"), m_dialFilter, {1081, 1082, 1083},
+                                 ValueTexts::kDialFilterUse));
+    right->addWidget(BuildChoice(1090, QStringLiteral("Quittungstöne"), m_quitTone, {1091, 1092, 1093},
+                                 ValueTexts::kQuitTone));
+    right->addWidget(BuildChoice(1100, QStringLiteral("Ruhe vor dem Telefon"), m_silence, {1101, 1102, 1103},
+                                 ValueTexts::kSilence));
     right->addWidget(BuildOptions());
     right->addStretch();
 
