@@ -152,6 +152,13 @@ void CompareConfiguration(const CData_AllCfg& a, const CData_AllCfg& b, Differen
     list.AddRows("Kosten", a.msnPara, b.msnPara, kCost, NumberEntry);
 }
 
+// Every field of a document; one allocation holds even the longest list.
+constexpr std::size_t kFields =
+    std::size(kGeneral) + std::size(kPabx) + std::size(kLcr) +
+    CData_AllCfg::kMsns * (std::size(kOwnNumber) + std::size(kCost)) + CData_AllCfg::kIndexes * std::size(kSpeedDial) +
+    CData_AllCfg::kKeys * std::size(kKey) + CData_AllCfg::kFilters * std::size(kDialControl) +
+    CData_AllDialName::kEntries * std::size(kPhoneBook);
+
 // The document as its file would hold it.
 CData_All AsSaved(const CData_All& data, const CDerivat& identity)
 {
@@ -170,6 +177,7 @@ std::vector<FieldDifference> CompareDocuments(const CData_All& first, const CDat
     const CData_All a = AsSaved(first, identity);
     const CData_All b = AsSaved(second, identity);
     std::vector<FieldDifference> differences;
+    differences.reserve(kFields);
     DifferenceList list(differences);
     if (identity.PropCfg)
         CompareConfiguration(a.cfg, b.cfg, list);
