@@ -6,7 +6,9 @@
 #include "CliOptions.h"
 #include "CliSession.h"
 #include "CliTransfer.h"
+#include "Cp1252Text.h"
 #include "Derivat.h"
+#include "DocumentCompare.h"
 #include "PhoneBookImport.h"
 #include "ProgramVersion.h"
 #include "StringResources.h"
@@ -48,6 +50,20 @@ int RunConvert(Session& s, const CliOptions& o, std::ostream& err)
     if (!s.doc.OnOpenDocument(o.files[0], error) || !s.doc.OnSaveDocument(o.files[1], error))
         return Fail(err, error);
     return kExitOk;
+}
+
+// Both files are read with the same switches, as opening them would read them.
+int RunCompare(const CliOptions& o, std::ostream& out, std::ostream& err)
+{
+    CData_All first, second;
+    std::string error;
+    if (!CQ410CfDoc::ReadDocumentFile(o.files[0], first, error) ||
+        !CQ410CfDoc::ReadDocumentFile(o.files[1], second, error))
+        return Fail(err, error);
+    const std::vector<FieldDifference> differences = CompareDocuments(first, second, Derivat());
+    for (const FieldDifference& d : differences)
+        out << Cp1252ToUtf8(DifferenceLine(d)) << "\n";
+    return differences.empty() ? kExitOk : kExitDifferent;
 }
 
 int CountEntries(const CData_All& data)
@@ -130,6 +146,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     switch (o.mode) {
     case CliMode::New: return RunNew(s, o, err);
     case CliMode::Convert: return RunConvert(s, o, err);
+    case CliMode::Compare: return RunCompare(o, out, err);
     case CliMode::ImportPhoneBook: return RunImport(s, o, out, err);
     case CliMode::ExportPhoneBook: return RunExport(s, o, out, err);
     case CliMode::ReadConfig:

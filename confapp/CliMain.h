@@ -7,5 +7,6 @@
 bool IsCliInvocation(int argc, char** argv);
 
 // Runs one command-line mode. Exit status 0 on success, 2 on a usage, file or
-// port error (with the reason on err).
+// port error (with the reason on err); 1 when a transfer failed or the two
+// documents of --compare differ.
 int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err);

@@ -28,6 +28,7 @@ constexpr ModeSpec kModes[] = {
     {"-v", CliMode::Version, 0},
     {"--new", CliMode::New, 1},
     {"--convert", CliMode::Convert, 2},
+    {"--compare", CliMode::Compare, 2},
     {"--import-phonebook", CliMode::ImportPhoneBook, 2},
     {"--export-phonebook", CliMode::ExportPhoneBook, 2},
     {"--read-config", CliMode::ReadConfig, 1},
@@ -310,6 +311,8 @@ std::string CliUsage()
            "Betriebsarten ohne Fenster:\n"
            "  mvconf --new DATEI.mv8                     legt ein neues Dokument an\n"
            "  mvconf --convert QUELLE.mv8 ZIEL.mv8       öffnet QUELLE und speichert es als ZIEL\n"
+           "  mvconf --compare A.mv8 B.mv8               nennt die Felder, in denen A und B sich unterscheiden\n"
+           "                                             (Exit-Status 0 gleich, 1 verschieden, 2 nicht lesbar)\n"
            "  mvconf --import-phonebook TEXTDATEI DATEI.mv8 [Importeinstellungen]\n"
            "                                             liest das Telefonbuch aus einer Textdatei\n"
            "  mvconf --export-phonebook DATEI.mv8 TEXTDATEI\n"

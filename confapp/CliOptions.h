@@ -9,7 +9,7 @@
 #include <vector>
 
 enum class CliMode {
-    None, Help, Version, New, Convert, ImportPhoneBook, ExportPhoneBook,
+    None, Help, Version, New, Convert, Compare, ImportPhoneBook, ExportPhoneBook,
     ReadConfig, WriteConfig, ReadPhoneBook, WritePhoneBook,
 };
 

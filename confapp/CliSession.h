@@ -17,6 +17,7 @@ struct Session {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitTransferFailed = 1;
+inline constexpr int kExitDifferent = 1; // --compare: the documents differ
 inline constexpr int kExitError = 2;
 
 inline int Fail(std::ostream& err, const std::string& message, int status = kExitError)

@@ -62,8 +62,12 @@ bool CData_All::operator!=(const CData_All& o) const
 
 bool CData_All::Validate()
 {
+    return Validate(Derivat());
+}
+
+bool CData_All::Validate(const CDerivat& d)
+{
     TraceLine("CData_All", "Validate()");
-    const CDerivat& d = Derivat();
     const DerivatProperties& p = d.props;
     if (!p.PropSilenceNotice && cfg.basic.Silence == 2)
         cfg.basic.Silence = 0;

@@ -6,6 +6,8 @@
 #include "CData_AllCfg.h"
 #include "CData_AllDialName.h"
 
+class CDerivat;
+
 class CData_All : public CData {
 public:
     CData_All();
@@ -16,6 +18,8 @@ public:
 
     // Lowers the values the current switches do not allow.
     bool Validate();
+    // The same with the switches of another identity.
+    bool Validate(const CDerivat& identity);
     // Sorts the phone book when the phone-book part is switched on.
     void Sort();
     void ResetCfg();

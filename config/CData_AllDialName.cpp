@@ -60,6 +60,12 @@ bool CData_AllDialName::operator!=(const CData_AllDialName& o) const
     return !(*this == o);
 }
 
+bool CData_AllDialName::IsSorted() const
+{
+    return std::is_sorted(entry.begin(), entry.end(),
+                          [](const CData_DialName& a, const CData_DialName& b) { return NameBefore(a.Name, b.Name); });
+}
+
 void CData_AllDialName::Sort()
 {
     TraceLine("CData_AllDialName", "Sort()");

@@ -18,6 +18,8 @@ public:
     // last; entries with equal names keep their order. Record numbers stay
     // with the positions.
     void Sort();
+    // Whether Sort would leave the order as it is.
+    bool IsSorted() const;
 
     std::array<CData_DialName, kEntries> entry; // position 0 is entry 1
 };

@@ -2,6 +2,7 @@
 #include "CData_DialKey.h"
 
 #include "FieldMover.h"
+#include "ValueTexts.h"
 
 namespace {
 
@@ -18,11 +19,6 @@ const char* DialModeText(int dialKeyUse)
 {
     static const char* const texts[] = {"Nummer", "MFV", "Keypad"};
     return dialKeyUse >= 0 && dialKeyUse <= 2 ? texts[dialKeyUse] : nullptr;
-}
-
-std::string TeamOrAll(const std::string& team)
-{
-    return team.empty() ? "Alle" : team;
 }
 
 } // namespace
@@ -96,8 +92,8 @@ std::string CData_DialKey::NumberText() const
     case KEYUSE_EXT: return ExtKeyChannel;
     case KEYUSE_MSN: return MsnKeyMsn;
     case KEYUSE_VARIANT_ALL: return "Alle";
-    case KEYUSE_VARIANT_TEAM: return TeamOrAll(VariantKeyMsnTeam);
-    case KEYUSE_TEAMLOGOUT: return TeamOrAll(LogOutKeyMsnTeam);
+    case KEYUSE_VARIANT_TEAM: return ValueTexts::Team(VariantKeyMsnTeam);
+    case KEYUSE_TEAMLOGOUT: return ValueTexts::Team(LogOutKeyMsnTeam);
     case KEYUSE_INTERCOM: return IntercomKeyMsnInt;
     case KEYUSE_INTERCOM_LOOK: return "ein/aus";
     case KEYUSE_ANNOUNCE: return AnnounceKeyMsnInt;

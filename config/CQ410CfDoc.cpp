@@ -44,19 +44,39 @@ bool CQ410CfDoc::OnOpenDocument(const std::string& path, std::string& error)
 {
     TraceLine("Doc", "OnOpenDocument(" + path + ")");
     CProfileFile file;
-    if (file.Load(path, error) != CProfileFile::LoadStatus::Loaded) {
-        if (error.empty())
-            error = "Die Datei \"" + path + "\" ist nicht vorhanden.";
+    if (!LoadFile(path, file, error))
         return false;
-    }
     Derivat().DerivatLoad();
     Derivat().DerivatToProperties(m_data.cfg.basic.PhoneType);
     m_path = path;
     m_title = FileTitle(path);
-    m_data.MoveFile(file, false);
-    m_data.Validate();
+    ReadData(file, m_data);
     m_saved = m_data;
     m_modified = false;
+    return true;
+}
+
+bool CQ410CfDoc::LoadFile(const std::string& path, CProfileFile& file, std::string& error)
+{
+    if (file.Load(path, error) == CProfileFile::LoadStatus::Loaded)
+        return true;
+    if (error.empty())
+        error = "Die Datei \"" + path + "\" ist nicht vorhanden.";
+    return false;
+}
+
+void CQ410CfDoc::ReadData(CProfileFile& file, CData_All& data)
+{
+    data.MoveFile(file, false);
+    data.Validate();
+}
+
+bool CQ410CfDoc::ReadDocumentFile(const std::string& path, CData_All& data, std::string& error)
+{
+    CProfileFile file;
+    if (!LoadFile(path, file, error))
+        return false;
+    ReadData(file, data);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 class CData_All;
+class CProfileFile;
 
 class CQ410CfDoc {
 public:
@@ -24,6 +25,11 @@ public:
     // False when the user cancelled; true when the data may be replaced.
     bool SaveModified();
 
+    // Reads the document file at path into data as opening it would, with the
+    // switches as they stand; changes nothing else. On failure data stays as
+    // it was and error says why.
+    static bool ReadDocumentFile(const std::string& path, CData_All& data, std::string& error);
+
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
     const std::string& PathName() const { return m_path; }
@@ -40,6 +46,8 @@ public:
 private:
     void MoveDataViewToDoc();
     bool SaveToHeldPath();
+    static bool LoadFile(const std::string& path, CProfileFile& file, std::string& error);
+    static void ReadData(CProfileFile& file, CData_All& data);
 
     CData_All& m_data;
     CData_All& m_saved;

@@ -5,6 +5,7 @@
 #include "Derivat.h"
 #include "FilteredEdits.h"
 #include "KeyChoiceLists.h"
+#include "ValueTexts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -21,27 +22,28 @@
 
 namespace {
 
+// By KeyUse; the buttons' texts are ValueTexts::kKeyUse.
 struct KindInfo {
-    const char* button;
     int DerivatProperties::*prop; // nullptr: always offered
     bool lowKeysOnly;             // only keys 1 to 7 can have this kind
 };
 
 constexpr KindInfo kKindInfo[CDlgE_DialKey::kKinds] = {
-    {"Zielwahltaste", nullptr, false},
-    {"Linientaste", &DerivatProperties::PropKeyLine, true},
-    {"Leitungstaste", &DerivatProperties::PropKeyExt, true},
-    {"MSN-Belegung", &DerivatProperties::PropKeyMsn, false},
-    {"Tag/Nachtschaltung alle", &DerivatProperties::PropKeyVariant, false},
-    {"Tag/Nachtschaltung Team", &DerivatProperties::PropKeyVariant, false},
-    {"Ein-/Ausloggen Team", &DerivatProperties::PropKeyTeamLogout, false},
-    {"Wechselsprechen", &DerivatProperties::PropKeyIntercom, false},
-    {"Wechselsprechen erlauben ein/aus", &DerivatProperties::PropKeyIntercom, false},
-    {"Durchsage", &DerivatProperties::PropKeyAnnounce, false},
-    {"Durchsage erlauben ein/aus", &DerivatProperties::PropKeyAnnounce, false},
-    {"Chef", &DerivatProperties::PropKeyChefSec, true},
-    {"Sekretariat", &DerivatProperties::PropKeyChefSec, true},
+    {nullptr, false},
+    {&DerivatProperties::PropKeyLine, true},
+    {&DerivatProperties::PropKeyExt, true},
+    {&DerivatProperties::PropKeyMsn, false},
+    {&DerivatProperties::PropKeyVariant, false},
+    {&DerivatProperties::PropKeyVariant, false},
+    {&DerivatProperties::PropKeyTeamLogout, false},
+    {&DerivatProperties::PropKeyIntercom, false},
+    {&DerivatProperties::PropKeyIntercom, false},
+    {&DerivatProperties::PropKeyAnnounce, false},
+    {&DerivatProperties::PropKeyAnnounce, false},
+    {&DerivatProperties::PropKeyChefSec, true},
+    {&DerivatProperties::PropKeyChefSec, true},
 };
+static_assert(ValueTexts::kKeyUse.size() == CDlgE_DialKey::kKinds);
 
 constexpr int kFirstSecondLevelKey = 8;
 
@@ -103,7 +105,7 @@ QWidget* CDlgE_DialKey::BuildKindGroup()
     m_kinds = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(m_kindGroup);
     for (int kind = 0; kind < kKinds; ++kind) {
-        auto* button = new QRadioButton(QString::fromUtf8(kKindInfo[kind].button));
+        auto* button = new QRadioButton(FromCp1252(ValueTexts::kKeyUse[static_cast<std::size_t>(kind)]));
         m_kinds->addButton(button, kind);
         layout->addWidget(button);
     }
@@ -143,9 +145,8 @@ QWidget* CDlgE_DialKey::BuildDialGroup()
     auto* use = new QGroupBox(QStringLiteral("Nutzung"));
     auto* useLayout = new QVBoxLayout(use);
     m_dialUse = new QButtonGroup(this);
-    const char* const texts[] = {"Telefonnummer", "MFV-Töne", "Keypad-Sequenzen"};
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(texts[i]));
+        auto* button = new QRadioButton(FromCp1252(ValueTexts::kDialKeyUse[static_cast<std::size_t>(i)]));
         m_dialUse->addButton(button, i);
         useLayout->addWidget(button);
     }
@@ -159,10 +160,8 @@ QWidget* CDlgE_DialKey::BuildMsnGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("MSN-Belegung"));
     m_msnId = new QComboBox;
-    // "Msn 4 " carries its blank as the telephone's own menu does.
-    m_msnId->addItems({QStringLiteral("Default"), QStringLiteral("Msn 1"), QStringLiteral("Msn 2"),
-                       QStringLiteral("Msn 3"), QStringLiteral("Msn 4 "), QStringLiteral("Msn 5"),
-                       QStringLiteral("Msn 6")});
+    for (const char* item : ValueTexts::kMsnKeyMsnId)
+        m_msnId->addItem(FromCp1252(item));
     m_preCall = new CEdit_Msn;
     m_preCall->setMaxLength(17);
     auto* layout = new QFormLayout(group);

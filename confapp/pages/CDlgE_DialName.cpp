@@ -7,6 +7,7 @@
 #include "Derivat.h"
 #include "FilteredEdits.h"
 #include "MessageBoxes.h"
+#include "ValueTexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -25,9 +26,9 @@ constexpr int kLargeVolumeIcon = 501;
 
 QStringList MelodyChoices()
 {
-    QStringList items{QStringLiteral("Standard"), QStringLiteral("Sonderton")};
-    for (int n = 1; n <= 10; ++n)
-        items << QStringLiteral("Melodie %1").arg(n);
+    QStringList items;
+    for (int melodyExt = 0; melodyExt < 2 + ValueTexts::kMelodies; ++melodyExt)
+        items << FromCp1252(ValueTexts::MelodyExt(melodyExt));
     return items;
 }
 

@@ -6,6 +6,7 @@
 #include "Derivat.h"
 #include "EditDialogRun.h"
 #include "FilteredEdits.h"
+#include "ValueTexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,7 +20,6 @@
 namespace {
 
 constexpr int kMaxLoud = 6;
-constexpr int kMelodies = 10;
 
 } // namespace
 
@@ -37,8 +37,8 @@ CDlgE_MsnPara::CDlgE_MsnPara(QWidget* parent)
     m_volume->setRange(0, kMaxLoud);
     m_volume->setPageStep(1);
     m_volume->setTickPosition(QSlider::TicksBelow);
-    for (int i = 1; i <= kMelodies; ++i)
-        m_melody->addItem(QStringLiteral("Melodie %1").arg(i));
+    for (int melody = 0; melody < ValueTexts::kMelodies; ++melody)
+        m_melody->addItem(FromCp1252(ValueTexts::Melody(melody)));
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Nr."), m_nr);

@@ -5,6 +5,8 @@
 #include "CPropertyPage.h"
 #include "PageFields.h"
 
+#include <array>
+
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
@@ -32,7 +34,7 @@ private:
     QWidget* BuildPhoneType();
     QWidget* BuildSoftwareVersion();
     QWidget* BuildChoice(int groupId, const QString& title, QButtonGroup*& group, const int (&ids)[3],
-                         const QString (&texts)[3]);
+                         const std::array<const char*, 3>& texts);
     QWidget* BuildOptions();
 
     void ApplyEnabling();

@@ -5,8 +5,10 @@
 #include "CPpE_Basic1.h"
 
 #include "CPicture.h"
+#include "Cp1252.h"
 #include "FilteredEdits.h"
 #include "PictureArt.h"
+#include "ValueTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,13 +34,11 @@ void CPpE_Basic1::BuildControls()
 
     auto* right = new QVBoxLayout;
     right->addWidget(BuildChoice(1080, QStringLiteral("Wahlkontrolle"), m_dialFilter, {1081, 1082, 1083},
-                                 {QStringLiteral("Aus, kein Sperr-/Freiwerk"), QStringLiteral("Sperr- und Freinummern"),
-                                  QStringLiteral("Nur Freinummern zulassen")}));
+                                 ValueTexts::kDialFilterUse));
     right->addWidget(BuildChoice(1090, QStringLiteral("Quittungstöne"), m_quitTone, {1091, 1092, 1093},
-                                 {QStringLiteral("Aus"), QStringLiteral("Ein"), QStringLiteral("Nur Fehler")}));
+                                 ValueTexts::kQuitTone));
     right->addWidget(BuildChoice(1100, QStringLiteral("Ruhe vor dem Telefon"), m_silence, {1101, 1102, 1103},
-                                 {QStringLiteral("Aus"), QStringLiteral("Ein"),
-                                  QStringLiteral("Ein, aber Aufmerkton")}));
+                                 ValueTexts::kSilence));
     right->addWidget(BuildOptions());
     right->addStretch();
 
@@ -92,8 +92,8 @@ QWidget* CPpE_Basic1::BuildPhoneType()
     auto* group = m_controls.Add(1050, new QGroupBox(QStringLiteral("Telefon Typ")));
     auto* layout = new QHBoxLayout(group);
     m_phoneType = new QButtonGroup(this);
-    m_controls.Add(1051, AddRadio(*m_phoneType, *layout, QStringLiteral("M850"), 0));
-    m_controls.Add(1052, AddRadio(*m_phoneType, *layout, QStringLiteral("MV850"), 1));
+    m_controls.Add(1051, AddRadio(*m_phoneType, *layout, FromCp1252(ValueTexts::kPhoneType[0]), 0));
+    m_controls.Add(1052, AddRadio(*m_phoneType, *layout, FromCp1252(ValueTexts::kPhoneType[1]), 1));
     layout->addStretch();
     // Only a click is a choice of the user; loading the page checks silently.
     connect(m_phoneType, &QButtonGroup::idClicked, this, [this](int id) { OnPhoneType(id); });
@@ -113,13 +113,13 @@ QWidget* CPpE_Basic1::BuildSoftwareVersion()
 }
 
 QWidget* CPpE_Basic1::BuildChoice(int groupId, const QString& title, QButtonGroup*& group, const int (&ids)[3],
-                                  const QString (&texts)[3])
+                                  const std::array<const char*, 3>& texts)
 {
     auto* box = m_controls.Add(groupId, new QGroupBox(title));
     auto* layout = new QVBoxLayout(box);
     group = new QButtonGroup(this);
     for (int value = 0; value < 3; ++value)
-        m_controls.Add(ids[value], AddRadio(*group, *layout, texts[value], value));
+        m_controls.Add(ids[value], AddRadio(*group, *layout, FromCp1252(texts[value]), value));
     return box;
 }
 

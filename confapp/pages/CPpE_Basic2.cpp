@@ -7,6 +7,7 @@
 #include "Derivat.h"
 #include "FilteredEdits.h"
 #include "PictureArt.h"
+#include "ValueTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -56,9 +57,9 @@ QWidget* CPpE_Basic2::BuildPabxType()
     auto* group = m_controls.Add(1150, new QGroupBox(QStringLiteral("Telefonanlagentyp")));
     auto* layout = new QVBoxLayout(group);
     auto* buttons = new QButtonGroup(this);
-    m_pabxType00 = m_controls.Add(3211, AddRadio(*buttons, *layout, QStringLiteral("Orbis 60"), 0));
+    m_pabxType00 = m_controls.Add(3211, AddRadio(*buttons, *layout, FromCp1252(ValueTexts::kPabxType[0]), 0));
     m_pabxTypeOther =
-        m_controls.Add(3212, AddRadio(*buttons, *layout, QStringLiteral("Orbis 50 / Orbis 30, Lumo 8"), 1));
+        m_controls.Add(3212, AddRadio(*buttons, *layout, FromCp1252(ValueTexts::kPabxType[1]), 1));
     return group;
 }
 
@@ -88,7 +89,7 @@ void CPpE_Basic2::LoadControls()
     m_dialPre->setText(FromCp1252(basic.DialPre));
     m_dialPreInt->setText(FromCp1252(basic.DialPreInt));
     m_lowPower->setChecked(basic.PabxAtLowPower != 0);
-    const bool type00 = basic.PabxType == "0" || basic.PabxType == "00";
+    const bool type00 = ValueTexts::PabxTypeButton(basic.PabxType) == 0;
     m_pabxType00->setChecked(type00);
     m_pabxTypeOther->setChecked(!type00);
 }

@@ -2,7 +2,9 @@
 #include "CPpE_Lcr.h"
 
 #include "CData_All.h"
+#include "Cp1252.h"
 #include "Derivat.h"
+#include "ValueTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,12 +31,9 @@ CPpE_Lcr::CPpE_Lcr(CData_All& documentData, QWidget* parent)
       m_modes(new QButtonGroup(this)), m_repeatLabel(new QLabel(QStringLiteral("Wahlversuche"), this)),
       m_repeat(new QComboBox(this))
 {
-    const QString modeTexts[] = {QStringLiteral("Günstigsten versuchen, bei Besetzt Standard-Netzbetreiber"),
-                                 QStringLiteral("Bei Besetzt den nächst teureren Netzbetreiber versuchen"),
-                                 QStringLiteral("Nur günstigsten Netzbetreiber mehrmals versuchen")};
     auto* modeLayout = new QVBoxLayout(m_modeGroup);
     for (int mode = 0; mode < 3; ++mode) {
-        auto* button = new QRadioButton(modeTexts[mode], m_modeGroup);
+        auto* button = new QRadioButton(FromCp1252(ValueTexts::kLcrMode[mode]), m_modeGroup);
         m_modes->addButton(button, mode);
         modeLayout->addWidget(button);
     }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyChoiceLists.h"
 
+#include "Cp1252.h"
 #include "DerivatProperties.h"
+#include "ValueTexts.h"
 
 #include <QComboBox>
 
@@ -36,7 +38,7 @@ QStringList TeamChoices(const DerivatProperties& props)
     QStringList items{QString()};
     for (int n = 0; n < props.PropTeamCount; ++n)
         items << TwoDigits(n);
-    items << QStringLiteral("Alle");
+    items << FromCp1252(ValueTexts::kAllTeams);
     return items;
 }
 

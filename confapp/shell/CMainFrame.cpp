@@ -6,6 +6,7 @@
 #include "CAboutDlg.h"
 #include "CDocCommands.h"
 #include "CHelpWindow.h"
+#include "CompareCommand.h"
 #include "CQ410CfView.h"
 #include "Derivat.h"
 #include "MessageBoxes.h"
@@ -227,5 +228,6 @@ void CMainFrame::OnFileNew() { m_docs->FileNew(); }
 void CMainFrame::OnFileOpen() { m_docs->FileOpen(); }
 void CMainFrame::OnFileSave() { m_docs->FileSave(); }
 void CMainFrame::OnFileSaveAs() { m_docs->FileSaveAs(); }
+void CMainFrame::OnFileCompare() { ::OnFileCompare(this, *m_view, m_docs->PathName()); }
 void CMainFrame::OnFilePrint() { m_view->FilePrint(); }
 void CMainFrame::OnFilePrintPreview() { m_view->FilePrintPreview(); }

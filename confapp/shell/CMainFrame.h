@@ -65,6 +65,7 @@ private:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFileCompare();
     void OnFilePrint();
     void OnFilePrintPreview();
 

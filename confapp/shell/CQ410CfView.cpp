@@ -92,11 +92,15 @@ void CQ410CfView::MoveDataDocToView()
 
 void CQ410CfView::MoveDataViewToDoc()
 {
-    TraceLine("View", "MoveDataViewToDoc()");
     // A page whose checks fail keeps its tab and leaves the data as it was;
     // the caller goes on with the data as it stands.
-    if (m_sheet)
-        m_sheet->StoreActivePage();
+    TryMoveDataViewToDoc();
+}
+
+bool CQ410CfView::TryMoveDataViewToDoc()
+{
+    TraceLine("View", "MoveDataViewToDoc()");
+    return !m_sheet || m_sheet->StoreActivePage();
 }
 
 void CQ410CfView::focusInEvent(QFocusEvent* event)

@@ -26,6 +26,8 @@ public:
 
     void MoveDataDocToView() override;
     void MoveDataViewToDoc() override;
+    // The same, telling whether the page's checks passed and it was stored.
+    bool TryMoveDataViewToDoc();
 
     CPropertySheetView* Sheet() const { return m_sheet; }
 

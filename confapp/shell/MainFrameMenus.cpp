@@ -59,6 +59,9 @@ void CMainFrame::CreateMenus()
     m_fileMenu->addAction(m_saveAction);
     m_fileMenu->addAction(Command(Text("Speichern &unter..."), Text("Konfiguration unter neuem Namen speichern"),
                                   &CMainFrame::OnFileSaveAs));
+    m_fileMenu->addAction(Command(Text("Vergleichen &mit..."),
+                                  Text("Unterschiede zu einer gespeicherten Konfiguration anzeigen"),
+                                  &CMainFrame::OnFileCompare));
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(Command(Text("Seiten&ansicht"), Text("Druckbild des Telefonbuchs anzeigen"),
                                   &CMainFrame::OnFilePrintPreview));

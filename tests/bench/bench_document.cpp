@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Open plus save of a complete document (configuration and a full phone book).
+// Open plus save of a complete document (configuration and a full phone book),
+// and the comparison of two such documents.
 #include "CData_All.h"
 #include "CQ410CfDoc.h"
+#include "Derivat.h"
+#include "DocumentCompare.h"
+#include "DocumentVariants.h"
 #include "PhoneBookImport.h"
 #include "TestSupport.h"
 
@@ -48,6 +52,23 @@ void BM_OpenFullDocument(benchmark::State& state)
         benchmark::DoNotOptimize(f.doc.OnOpenDocument(f.path, error));
 }
 BENCHMARK(BM_OpenFullDocument)->Unit(benchmark::kMillisecond);
+
+// Every field differs: the comparison's worst case (1066 differences).
+void BM_CompareFullDocuments(benchmark::State& state)
+{
+    IdentityScope identity{{.phonebookPart = "1"}};
+    CData_All first, second;
+    FillDocumentVariant(first, 0);
+    FillDocumentVariant(second, 1);
+    std::size_t differences = 0;
+    for (auto _ : state) {
+        const std::vector<FieldDifference> list = CompareDocuments(first, second, Derivat());
+        differences = list.size();
+        benchmark::DoNotOptimize(list.data());
+    }
+    state.counters["differences"] = static_cast<double>(differences);
+}
+BENCHMARK(BM_CompareFullDocuments)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -146,3 +146,35 @@ TEST(Cli, UnknownIdentityNamesWarnButStillApply)
     }
     EXPECT_EQ(RunMvconf({"-v"}).out, RunMvconf({"--version"}).out);
 }
+
+TEST(Cli, CompareListsTheDifferencesAndTellsThemByItsExitStatus)
+{
+    TempDir dir;
+    const std::string a = dir.File("a.mv8");
+    const std::string b = dir.File("b.mv8");
+    ASSERT_EQ(RunMvconf({"--new", a, "--phonebook-part", "1"}).status, 0);
+    std::string text = ReadFileBytes(a);
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"LoudBox=3", "LoudBox=5"},
+                                   {"[DialKey_2]\r\nKeyUse=DIAL", "[DialKey_2]\r\nKeyUse=CHEF"},
+                                   {"Name=Nachricht abh\xF6ren", "Name=Nachricht abh\xF6ren!"}})
+        text.replace(text.find(from), from.size(), to);
+    WriteFileBytes(b, text);
+
+    CliRun run = RunMvconf({"--compare", a, b});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "Allgemein: Lautsprecher Lautstärke: \"Stufe 3 von 6\" -> \"Stufe 5 von 6\"\n"
+                       "Tasten: 2: Tastenart: \"Zielwahltaste\" -> \"Chef\"\n");
+    // The telephone of version 2.00 knows no chef key; the phone book counts when its part is on.
+    run = RunMvconf({"--compare", a, b, "--firmware", "V2.00", "--phonebook-part", "1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Allgemein: Lautsprecher Lautstärke: \"Stufe 3 von 6\" -> \"Stufe 5 von 6\"\n"
+                       "Telefonbuch: Nr. 1: Name: \"Nachricht abhören\" -> \"Nachricht abhören!\"\n");
+
+    run = RunMvconf({"--compare", b, b});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    run = RunMvconf({"--compare", a, dir.File("fehlt.mv8")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("fehlt.mv8\" ist nicht vorhanden"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+}

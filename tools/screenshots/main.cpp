@@ -10,6 +10,7 @@
 #include "CDlgE_Import.h"
 #include "CDlgE_MsnPara.h"
 #include "CDlg_PortDevice.h"
+#include "CDlg_Compare.h"
 #include "CDlg_SioTrans.h"
 #include "CDocCommands.h"
 #include "CHelpWindow.h"
@@ -18,6 +19,7 @@
 #include "CPropertySheetView.h"
 #include "CQ410CfView.h"
 #include "Derivat.h"
+#include "DocumentCompare.h"
 #include "GermanButtonTexts.h"
 #include "MessageBoxes.h"
 #include "WindowProgram.h"
@@ -39,6 +41,21 @@ struct DialogShot {
     const char* name;
     std::function<std::unique_ptr<QWidget>(QWidget* parent)> make;
 };
+
+// The open document against a file that differs in a few places.
+std::unique_ptr<QWidget> ComparisonWindow(const CData_All& data, QWidget* parent)
+{
+    CData_All other = data;
+    other.cfg.basic.LoudBox = 5;
+    other.cfg.basic.Knock = 0;
+    other.cfg.dialIndex[2].Msn = "0301234567";
+    other.cfg.dialKey[7].KeyUse = KEYUSE_MSN;
+    other.cfg.dialKey[7].MsnKeyMsnId = 2;
+    other.cfg.msnPara[0].Msn = "4711";
+    other.dialName.entry[1].MelodyExt = 4;
+    return std::make_unique<CDlg_Compare>(CompareDocuments(data, other, Derivat()),
+                                          QString::fromUtf8("Büro-2024.mv8"), parent);
+}
 
 // New dialogs are added here.
 std::vector<DialogShot> Dialogs()
@@ -79,6 +96,7 @@ std::vector<DialogShot> Dialogs()
         {"dialog_1410_telefonbuch",
          [&app](QWidget* parent) { return std::make_unique<CDlgE_DialName>(app.data.dialName.entry[0], parent); }},
         {"dialog_1600_import", [](QWidget* parent) { return std::make_unique<CDlgE_Import>(parent); }},
+        {"dialog_vergleich", [&app](QWidget* parent) { return ComparisonWindow(app.data, parent); }},
         {"dialog_geraet_waehlen",
          [](QWidget* parent) {
              const std::vector<std::string> present{"/dev/serial/by-id/usb-Adapter_A1-if00-port0", "/dev/ttyUSB0",
