@@ -48,7 +48,13 @@ int CliDownload::Run(const std::string& hexPath, int port, const std::string& de
 {
     if (m_settings.GetInt("Download", "Active ", -1) == -1)
         m_settings.WriteInt("Download", "Active ", 0);
-    if (!Load(hexPath) || !Open(port, device))
+    if (!Load(hexPath))
+        return kExitError;
+    // An interrupted download is restarted by the dialog from this record.
+    std::string error;
+    if (!m_settings.RememberHexFile(hexPath, &error))
+        m_err << "fwload: Warnung: " << error << "\n";
+    if (!Open(port, device))
         return kExitError;
     m_link.DropReceived();
     PrintStart(port, device);
