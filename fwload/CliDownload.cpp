@@ -48,13 +48,7 @@ int CliDownload::Run(const std::string& hexPath, int port, const std::string& de
 {
     if (m_settings.GetInt("Download", "Active ", -1) == -1)
         m_settings.WriteInt("Download", "Active ", 0);
-    if (!Load(hexPath))
-        return kExitError;
-    // An interrupted download is restarted by the dialog from this record.
-    std::string error;
-    if (!m_settings.RememberHexFile(hexPath, &error))
-        m_err << "fwload: Warnung: " << error << "\n";
-    if (!Open(port, device))
+    if (!Load(hexPath) || !Open(port, device))
         return kExitError;
     m_link.DropReceived();
     PrintStart(port, device);
@@ -80,6 +74,10 @@ bool CliDownload::Load(const std::string& hexPath)
     const FirmwareIdentity& identity = m_link.Identity();
     m_out << "Datei: " << hexPath << " (" << identity.fileHardware << " " << identity.fileVersionText << ", "
           << m_link.Image().LineCount() << " Zeilen)\n";
+    // An interrupted download is restarted by the dialog from this record.
+    std::string error;
+    if (!m_settings.RememberHexFile(hexPath, &error))
+        m_err << "fwload: Warnung: " << error << "\n";
     return true;
 }
 

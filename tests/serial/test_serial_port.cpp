@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CSio on pseudo-terminals: the test holds the master, CSio opens the slave.
 #include "CSio.h"
-#include "LineSettings.h"
 
 #include <gtest/gtest.h>
 
