@@ -2,6 +2,7 @@
 // Start-up of the window program, its about box and its help.
 #include "CAboutDlg.h"
 #include "CHelpWindow.h"
+#include "ChildProcess.h"
 #include "GermanButtonTexts.h"
 #include "ShellTestEnvironment.h"
 #include "TestSupport.h"
