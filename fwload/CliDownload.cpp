@@ -77,6 +77,10 @@ bool CliDownload::Load(const std::string& hexPath)
     const FirmwareIdentity& identity = m_link.Identity();
     m_out << "Datei: " << hexPath << " (" << identity.fileHardware << " " << identity.fileVersionText << ", "
           << m_link.Image().LineCount() << " Zeilen)\n";
+    // An interrupted download is restarted by the dialog from this record.
+    std::string error;
+    if (!m_settings.RememberHexFile(hexPath, &error))
+        m_err << "fwload: Warnung: " << error << "\n";
     return true;
 }
 

@@ -315,17 +315,17 @@ bool DownloadDialog::LoadSoftware()
     return LoadFile(PathBytes(path), true);
 }
 
-// The file of the command line is loaded once, at start-up; later "Öffnen..." asks.
+// The file of the command line is loaded once, at start-up; later "Öffnen..."
+// asks. Either is remembered, so that a restart reloads the same firmware.
 QString DownloadDialog::ChooseHexFile()
 {
-    if (!m_commandLine.commandFile.empty())
-        return PathText(std::exchange(m_commandLine.commandFile, {}));
-    const QString last = PathText(m_settings.GetText("File", "LastPath"));
-    const QString chosen = AskHexFile(last.isEmpty() ? QString() : QFileInfo(last).path());
-    if (chosen.isEmpty())
-        return {};
-    m_settings.WriteText("File", "LastPath", PathBytes(chosen));
-    m_settings.WriteText("File", "LastName", PathBytes(QFileInfo(chosen).fileName()));
+    QString chosen = PathText(std::exchange(m_commandLine.commandFile, {}));
+    if (chosen.isEmpty()) {
+        const QString last = PathText(m_settings.GetText("File", "LastPath"));
+        chosen = AskHexFile(last.isEmpty() ? QString() : QFileInfo(last).path());
+    }
+    if (!chosen.isEmpty())
+        m_settings.RememberHexFile(PathBytes(chosen));
     return chosen;
 }
 

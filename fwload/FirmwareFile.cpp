@@ -93,6 +93,16 @@ bool ParseInteger(std::string_view line, int& value)
     return std::from_chars(line.data(), line.data() + line.size(), value).ec == std::errc{};
 }
 
+// The number a version text starts with, after blanks and a plus sign.
+bool ParseVersion(std::string_view text, double& value)
+{
+    while (text.starts_with(' ') || text.starts_with('\t'))
+        text.remove_prefix(1);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc{};
+}
+
 void IdentityFromImage(const CChangeToIntel& image, FirmwareIdentity& identity)
 {
     identity.fileHardware = image.HardwareType() + image.Revision();
@@ -134,14 +144,8 @@ int BuildCheckSum(std::string_view text)
 
 double VersionValue(std::string_view text)
 {
-    while (text.starts_with(' ') || text.starts_with('\t'))
-        text.remove_prefix(1);
-    if (text.starts_with('+'))
-        text.remove_prefix(1);
     double value = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
-        return 0;
-    return value;
+    return ParseVersion(text, value) ? value : 0;
 }
 
 std::string VersionFilePath(const std::string& hexPath)
@@ -152,20 +156,25 @@ std::string VersionFilePath(const std::string& hexPath)
 
 FirmwareLoadResult CheckVersionFile(std::string_view text, FirmwareIdentity& identity)
 {
-    const auto lines = SplitLines(text, kVersionLines);
-    int expectedSum = 0;
-    // The formula needs the second character of line 2.
-    if (text.size() >= kVersionFileLimit || lines.size() < kVersionLines || lines[1].size() < 2 ||
-        !ParseInteger(lines[2], expectedSum))
+    if (text.size() >= kVersionFileLimit)
         return Failure(IDS_FW_TEXT_VERSION_FILE_BAD);
+    const auto lines = SplitLines(text, kVersionLines);
+    const FirmwareLoadResult wrongData{false, IDS_FW_TEXT_CHECKSUM, IDS_FW_CAPTION_CHECKSUM};
+    // Without a version number or a sum the check cannot succeed: the file
+    // holds wrong data, as when the sum does not match.
+    int expectedSum = 0;
+    double version = 0;
+    if (lines.size() < kVersionLines || lines[1].size() < 2 || !ParseInteger(lines[2], expectedSum) ||
+        !ParseVersion(lines[1].substr(1, kVersionTextLength - 1), version))
+        return wrongData;
     const std::string_view hardware = lines[0];
     const std::string_view versionLine = lines[1];
     const int sum = BuildCheckSum(versionLine) + BuildCheckSum(hardware) + 2 * static_cast<signed char>(versionLine[1]);
     if (sum != expectedSum)
-        return {false, IDS_FW_TEXT_CHECKSUM, IDS_FW_CAPTION_CHECKSUM};
+        return wrongData;
     identity.fileHardware = hardware;
     identity.fileVersionText = versionLine.substr(0, kVersionTextLength);
-    identity.fileVersion = VersionValue(std::string_view(identity.fileVersionText).substr(1));
+    identity.fileVersion = version;
     identity.expectedSum = expectedSum;
     return Success();
 }

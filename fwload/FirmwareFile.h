@@ -38,6 +38,7 @@ FirmwareLoadResult CheckVersionFile(std::string_view text, FirmwareIdentity& ide
 // Reads the hex file (and its version file when there is one) into image and
 // identity. The image is empty after any failure. Messages: 61204 the hex
 // file cannot be opened; 61205 no identification (no version file); 117/116
-// bad version file checksum; 61220 a line too long for the download;
-// 61221 a version file of 100 bytes or more or with missing lines.
+// a version file whose sum fails (also for a missing, empty or non-numeric
+// version or sum line); 61220 a line too long for the download;
+// 61221 a version file of 100 bytes or more.
 FirmwareLoadResult LoadFirmware(const std::string& hexPath, CChangeToIntel& image, FirmwareIdentity& identity);

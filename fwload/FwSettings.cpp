@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -78,6 +79,18 @@ bool FwSettings::WriteText(std::string_view section, std::string_view key, std::
     if (!ok && error)
         *error = reason;
     return ok;
+}
+
+bool FwSettings::RememberHexFile(const std::string& path, std::string* error) const
+{
+    // A relative path would name another file once the program runs elsewhere.
+    std::error_code failed;
+    std::filesystem::path full = std::filesystem::absolute(path, failed);
+    if (failed)
+        full = path;
+    full = full.lexically_normal();
+    return WriteText("File", "LastPath", full.string(), error) &&
+           WriteText("File", "LastName", full.filename().string(), error);
 }
 
 std::string FwSettings::DeviceForPort(int n) const

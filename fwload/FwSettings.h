@@ -21,6 +21,10 @@ public:
     bool WriteText(std::string_view section, std::string_view key, std::string_view value,
                    std::string* error = nullptr) const;
 
+    // Remembers the hex file of a download for its restart, as the file dialog
+    // does: the full path as "File"/"LastPath", the name alone as "File"/"LastName".
+    bool RememberHexFile(const std::string& path, std::string* error = nullptr) const;
+
     // The device of port n: "Ports"/"COMn", else /dev/ttyS<n-1>.
     std::string DeviceForPort(int n) const;
     bool SetDeviceForPort(int n, std::string_view device, std::string* error = nullptr) const;

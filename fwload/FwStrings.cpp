@@ -52,7 +52,7 @@ constexpr Entry kStrings[] = {
     {IDS_FW_TEXT_UNKNOWN, "Unbekannt"},
     {IDS_FW_TEXT_LINE_TOO_LONG, "Die Intel-Hex-Datei enthält eine zu lange Zeile (mehr als 99 Zeichen).\n"
                                 "Bitte benutzen Sie eine andere Software."},
-    {IDS_FW_TEXT_VERSION_FILE_BAD, "Die Versionsdatei ist zu groß oder unvollständig.\n"
+    {IDS_FW_TEXT_VERSION_FILE_BAD, "Die Versionsdatei ist zu groß (100 Bytes oder mehr).\n"
                                    "Bitte benutzen Sie eine andere Software."},
 };
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <system_error>
@@ -53,27 +52,6 @@ bool DrainBriefly(int fd)
     return false;
 }
 
-bool SpeedForBaud(long baud, speed_t& speed)
-{
-    static constexpr struct {
-        long baud;
-        speed_t speed;
-    } kRates[] = {
-        {134, B134},       {150, B150},       {200, B200},       {300, B300},
-        {600, B600},       {1200, B1200},     {1800, B1800},     {2400, B2400},
-        {4800, B4800},     {9600, B9600},     {19200, B19200},   {38400, B38400},
-        {57600, B57600},   {115200, B115200}, {230400, B230400}, {460800, B460800},
-        {500000, B500000}, {576000, B576000}, {921600, B921600},
-    };
-    for (const auto& rate : kRates) {
-        if (rate.baud == baud) {
-            speed = rate.speed;
-            return true;
-        }
-    }
-    return false;
-}
-
 bool WouldBlock(int err)
 {
     return err == EAGAIN || err == EWOULDBLOCK || err == EINTR;
@@ -117,36 +95,9 @@ int CSio::SetBufferSizes(int rx, int tx)
 int CSio::SetParams(std::string_view settings)
 {
     m_settingsOk = 0;
-    const std::string text(settings); // strtol needs the terminating zero
-    const char* start = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const long baud = std::strtol(start, &end, 10);
-    const std::size_t used = static_cast<std::size_t>(end - start);
-    if (used < 3 || used > 7 || baud < 120)
+    if (!ParseLineSettings(settings, m_line))
         return 0;
-    // text[used] is the separator and is not examined.
-    if (text.size() < used + 4)
-        return 0;
-    const char dataBits = text[used + 1];
-    const char parity = static_cast<char>(text[used + 2] & ~0x20); // ASCII upper case
-    const char stopBits = text[used + 3];
-    if (dataBits < '5' || dataBits > '8')
-        return 0;
-    if (parity != 'N' && parity != 'O' && parity != 'E')
-        return 0;
-    if (stopBits != '1' && stopBits != '2')
-        return 0;
-    speed_t speed = B0;
-    if (!SpeedForBaud(baud, speed))
-        return 0;
-
-    m_speed = static_cast<unsigned>(speed);
-    m_dataBits = dataBits - '0';
-    m_parity = parity;
-    m_stopBits = stopBits - '0';
-    const long bitsPerChar = 1 + m_dataBits + (m_parity == 'N' ? 0 : 1) + m_stopBits;
-    m_charMicros = static_cast<int>(bitsPerChar * 1'000'000 / baud);
+    m_charMicros = CharMicros(m_line);
     if (IsOpen())
         m_settingsOk = ApplyTermios(m_rtsCts) == 0 ? 1 : 0;
     else
@@ -157,30 +108,7 @@ int CSio::SetParams(std::string_view settings)
 int CSio::ApplyTermios(bool withFlow) const
 {
     termios t{};
-    if (tcgetattr(m_fd, &t) != 0)
-        return -1;
-    cfmakeraw(&t);
-    t.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
-    t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
-    t.c_cflag |= CLOCAL | CREAD;
-    switch (m_dataBits) {
-    case 5: t.c_cflag |= CS5; break;
-    case 6: t.c_cflag |= CS6; break;
-    case 7: t.c_cflag |= CS7; break;
-    default: t.c_cflag |= CS8; break;
-    }
-    if (m_parity == 'O')
-        t.c_cflag |= PARENB | PARODD;
-    else if (m_parity == 'E')
-        t.c_cflag |= PARENB;
-    if (m_stopBits == 2)
-        t.c_cflag |= CSTOPB;
-    if (withFlow)
-        t.c_cflag |= CRTSCTS;
-    t.c_cc[VMIN] = 0;
-    t.c_cc[VTIME] = 0;
-    const auto speed = static_cast<speed_t>(m_speed);
-    if (cfsetispeed(&t, speed) != 0 || cfsetospeed(&t, speed) != 0)
+    if (tcgetattr(m_fd, &t) != 0 || !FillTermios(m_line, withFlow, t))
         return -1;
     return tcsetattr(m_fd, TCSANOW, &t);
 }

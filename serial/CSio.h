@@ -9,6 +9,7 @@
 // /dev/ttyS<n-1>. The library back end of the older 16-bit hosts does not
 // exist on this platform and is never selected.
 #include "ISerialPort.h"
+#include "LineSettings.h"
 #include "SioNotify.h"
 
 #include <atomic>
@@ -75,10 +76,7 @@ private:
     int m_rxSize = 4096;
     int m_txSize = 4096;
     int m_settingsOk = 0;
-    unsigned m_speed = 0;  // speed_t of the settings text
-    int m_dataBits = 8;
-    char m_parity = 'N';   // 'N', 'O' or 'E'
-    int m_stopBits = 1;
+    LineSettings m_line;
     bool m_rtsCts = false;
     bool m_dtr = false;
     // One character on the line, for the watcher's drain waits.

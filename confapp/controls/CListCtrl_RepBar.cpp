@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -19,6 +20,40 @@ namespace {
 constexpr int kDialogFrame = 3;
 // Space kept free below the list when it fills its parent.
 constexpr int kBottomMargin = 15;
+
+// Draws a text too wide for its cell shortened character by character from
+// the end until it fits together with "...", three full stops as the pages
+// have always shown them (Qt's own elision ends in a single "…").
+class ShorteningDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        // The styles keep this margin on both sides of the text rectangle.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const int room = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget).width() - 2 * margin;
+        opt.text = Shortened(opt.text, opt.fontMetrics, room);
+        opt.textElideMode = Qt::ElideNone;
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    }
+
+private:
+    static QString Shortened(const QString& text, const QFontMetrics& metrics, int room)
+    {
+        if (metrics.horizontalAdvance(text) <= room)
+            return text;
+        const QString dots = QStringLiteral("...");
+        QString kept = text;
+        while (!kept.isEmpty() && metrics.horizontalAdvance(kept + dots) > room)
+            kept.chop(1);
+        return kept + dots;
+    }
+};
 
 } // namespace
 
@@ -32,7 +67,7 @@ CListCtrl_RepBar::CListCtrl_RepBar(QWidget* parent) : QTreeWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAllColumnsShowFocus(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTextElideMode(Qt::ElideRight);
+    setItemDelegate(new ShorteningDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
@@ -151,8 +186,23 @@ void CListCtrl_RepBar::SelectRow(int row)
     scrollToItem(item);
 }
 
+// A click beside the rows selects nothing, so that a double click there
+// opens no record (Qt keeps the last selection in single-selection mode).
+void CListCtrl_RepBar::ClearSelectionBesideRows(const QMouseEvent* event)
+{
+    if (!indexAt(event->position().toPoint()).isValid())
+        clearSelection();
+}
+
+void CListCtrl_RepBar::mousePressEvent(QMouseEvent* event)
+{
+    ClearSelectionBesideRows(event);
+    QTreeWidget::mousePressEvent(event);
+}
+
 void CListCtrl_RepBar::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    ClearSelectionBesideRows(event);
     QTreeWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit rowActivated(SelectedRow());

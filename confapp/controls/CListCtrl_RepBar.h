@@ -29,6 +29,7 @@ public:
     void SelectRow(int row);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -43,6 +44,7 @@ private:
     void SetRowCount(int rows);
     int RowHeight() const;
     void UpdateHighlight();
+    void ClearSelectionBesideRows(const QMouseEvent* event);
 
     bool m_columnsSetUp = false;
 };

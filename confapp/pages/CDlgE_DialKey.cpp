@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 namespace {
@@ -46,6 +47,35 @@ constexpr KindInfo kKindInfo[CDlgE_DialKey::kKinds] = {
 static_assert(ValueTexts::kKeyUse.size() == CDlgE_DialKey::kKinds);
 
 constexpr int kFirstSecondLevelKey = 8;
+
+// The "Tastenart" group greys only its title when no kind besides
+// "Zielwahltaste" is offered: a disabled QGroupBox would disable every button
+// in it, and "Zielwahltaste" must stay usable for every key.
+class KindGroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+    void SetTitleEnabled(bool on)
+    {
+        m_titleEnabled = on;
+        update();
+    }
+    bool TitleEnabled() const { return m_titleEnabled; }
+
+protected:
+    void initStyleOption(QStyleOptionGroupBox* option) const override
+    {
+        QGroupBox::initStyleOption(option);
+        if (m_titleEnabled)
+            return;
+        option->state &= ~QStyle::State_Enabled;
+        option->palette.setCurrentColorGroup(QPalette::Disabled);
+        option->textColor = option->palette.color(QPalette::Disabled, QPalette::WindowText);
+    }
+
+private:
+    bool m_titleEnabled = true;
+};
 
 // A page of the group stack: the group at the top, free room below.
 QWidget* StackPage(QWidget* group)
@@ -101,7 +131,7 @@ CDlgE_DialKey::CDlgE_DialKey(const CData_DialKey& key, QWidget* parent) : QDialo
 
 QWidget* CDlgE_DialKey::BuildKindGroup()
 {
-    m_kindGroup = new QGroupBox(QStringLiteral("Tastenart"));
+    m_kindGroup = new KindGroupBox(QStringLiteral("Tastenart"));
     m_kinds = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(m_kindGroup);
     for (int kind = 0; kind < kKinds; ++kind) {
@@ -222,7 +252,12 @@ void CDlgE_DialKey::EnableKinds(int keyNumber)
         m_kinds->button(kind)->setEnabled(allowed);
         anyOther = anyOther || (kind > 0 && allowed);
     }
-    m_kindGroup->setEnabled(anyOther);
+    static_cast<KindGroupBox*>(m_kindGroup)->SetTitleEnabled(anyOther);
+}
+
+bool CDlgE_DialKey::KindGroupActive() const
+{
+    return static_cast<const KindGroupBox*>(m_kindGroup)->TitleEnabled();
 }
 
 void CDlgE_DialKey::ShowKind(int kind)

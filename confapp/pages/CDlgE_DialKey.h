@@ -35,6 +35,9 @@ public:
     // The controls, for the tests.
     QAbstractButton* KindButton(int kind) const;
     QGroupBox* KindGroup() const { return m_kindGroup; }
+    // Whether the kind group shows as active: only when a kind besides
+    // "Zielwahltaste" is offered. Its buttons keep their own states.
+    bool KindGroupActive() const;
     QWidget* ShownGroup() const;
     QAbstractButton* DialUseButton(int use) const;
     CEdit_Msn* DialNumber() const { return m_dialMsn; }

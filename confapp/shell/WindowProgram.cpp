@@ -7,12 +7,15 @@
 #include "Derivat.h"
 #include "DisplayCheck.h"
 #include "GermanButtonTexts.h"
+#include "MessageBoxes.h"
 
 #include <QApplication>
 
 #include <iostream>
 
 namespace {
+
+const char* const kProgramTitle = "Systemtelefon MV850";
 
 // The document named on the command line, or empty for a new one.
 QString DocumentArgument(const QStringList& arguments)
@@ -21,6 +24,25 @@ QString DocumentArgument(const QStringList& arguments)
         if (!arguments.at(i).startsWith(QLatin1Char('-')))
             return arguments.at(i);
     return {};
+}
+
+// The document named on the command line, or a new one. One that cannot be
+// opened ends the start: said on stderr for a start from a terminal and in a
+// message box for one from a file manager, where nobody sees stderr.
+bool OpenStartDocument(CMainFrame& frame, const QString& file, std::ostream& err)
+{
+    if (file.isEmpty()) {
+        frame.Docs().NewWithoutQuestion();
+        return true;
+    }
+    QString error;
+    if (frame.Docs().OpenWithoutQuestion(file, error))
+        return true;
+    const QString text =
+        QString::fromUtf8("Das Dokument kann nicht geöffnet werden. %1\nBitte prüfen Sie den Dateinamen.").arg(error);
+    err << "mvconf: " << text.toStdString() << "\n" << std::flush;
+    ShowMessage(nullptr, QMessageBox::Critical, QString::fromUtf8(kProgramTitle), text);
+    return false;
 }
 
 } // namespace
@@ -42,20 +64,18 @@ int RunWindowProgram(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("mvconf"));
     InstallGermanButtonTexts(application);
 
+    return RunMainWindow(DocumentArgument(QApplication::arguments()), std::cerr);
+}
+
+int RunMainWindow(const QString& file, std::ostream& err)
+{
     LoadIdentityAndSettings();
 
     int status = 0;
     {
         CMainFrame frame;
-        const QString file = DocumentArgument(QApplication::arguments());
-        QString error;
-        if (file.isEmpty()) {
-            frame.Docs().NewWithoutQuestion();
-        } else if (!frame.Docs().OpenWithoutQuestion(file, error)) {
-            std::cerr << "mvconf: Das Dokument kann nicht geöffnet werden. " << error.toStdString()
-                      << "\nBitte prüfen Sie den Dateinamen.\n";
+        if (!OpenStartDocument(frame, file, err))
             return 2;
-        }
         frame.show();
         status = QApplication::exec();
     }

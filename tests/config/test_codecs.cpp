@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Value codecs of CData.
 #include "CData.h"
+#include "CData_Basic.h"
+#include "ProfileFile.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +146,95 @@ TEST_F(Codecs, BoundedIntegers)
     v = 3200;
     EXPECT_TRUE(CData::IntToStr(v, out, 1000, 10000));
     EXPECT_EQ(out, "3200");
+}
+
+// The version field's pair is private to its record: reached through the
+// record's section. Accepted means the value stays as written.
+bool ReadVers(int& target, std::string_view text)
+{
+    CProfileFile file;
+    file.Parse("[Basic]\r\nVers=" + std::string(text) + "\r\n");
+    CData_Basic basic;
+    basic.MoveFile(file, false);
+    target = basic.Vers;
+    return std::to_string(target) == text;
+}
+
+bool WriteVers(int& value, std::string& out)
+{
+    CProfileFile file;
+    CData_Basic basic;
+    basic.Vers = value;
+    basic.MoveFile(file, true);
+    out = file.GetString("Basic", "Vers");
+    const bool kept = basic.Vers == value;
+    value = basic.Vers;
+    return kept;
+}
+
+// Every bounded kind at its limits: the lowest and highest accepted value and
+// the first refused one on each side, read and written.
+TEST_F(Codecs, EveryBoundedIntegerAtItsLimits)
+{
+    const struct {
+        const char* name;
+        bool (*read)(int&, std::string_view);
+        bool (*write)(int&, std::string&);
+        int min, max;
+    } kinds[] = {
+        {"DialLen", &CData::StrToDialLen, &CData::DialLenToStr, 0, 9},
+        {"Loud", &CData::StrToLoud, &CData::LoudToStr, 0, 6},
+        {"LoudHand", &CData::StrToLoudHand, &CData::LoudHandToStr, 0, 3},
+        {"Melody", &CData::StrToMelody, &CData::MelodyToStr, 0, 9},
+        {"MelodyExt", &CData::StrToMelodyExt, &CData::MelodyExtToStr, 0, 11},
+        {"MsnId", &CData::StrToMsnId, &CData::MsnIdToStr, 0, 6},
+        {"LcrRepeat", &CData::StrToLcrRepeat, &CData::LcrRepeatToStr, 0, 9},
+        {"Vers", &ReadVers, &WriteVers, 1000, 10000},
+    };
+    for (const auto& k : kinds) {
+        for (const int v : {k.min - 1, k.min, k.max, k.max + 1}) {
+            SCOPED_TRACE(std::string(k.name) + " " + std::to_string(v));
+            const bool ok = v >= k.min && v <= k.max;
+            const int stored = ok ? v : k.min;
+            EXPECT_EQ(I(k.read, std::to_string(v)), IR(stored, ok));
+            int value = v;
+            std::string out;
+            EXPECT_EQ(k.write(value, out), ok);
+            EXPECT_EQ(IR(value, out == std::to_string(stored)), IR(stored, true));
+        }
+    }
+    // The cost counter takes all 32 bits: nothing lies outside.
+    std::uint32_t counter = 1;
+    EXPECT_TRUE(CData::StrToPayCounter(counter, "4294967295"));
+    EXPECT_EQ(counter, 4294967295u);
+}
+
+// Every string kind at its length limit: the longest text kept as it is, and
+// one character more cut or emptied.
+TEST_F(Codecs, EveryStringKindAtItsLengthLimit)
+{
+    const struct {
+        const char* name;
+        bool (*read)(std::string&, std::string_view);
+        char sample;
+        std::size_t max;
+        bool cut;
+    } kinds[] = {
+        {"MsnExt", &CData::StrToMsnExt, '#', 20, true},   {"MsnPreCall", &CData::StrToMsnPreCall, '1', 17, true},
+        {"DialPre", &CData::StrToDialPre, '*', 4, true},  {"Name", &CData::StrToName, 'a', 20, true},
+        {"Txt", &CData::StrToTxt, 'a', 5, true},          {"PayStr", &CData::StrToPayStr, 'a', 6, true},
+        {"Channel", &CData::StrToChannel, '1', 2, true},  {"ParkCode", &CData::StrToParkCode, '1', 2, true},
+        {"PabxType", &CData::StrToPabxType, '1', 2, true}, {"MsnInt", &CData::StrToMsnInt, '1', 3, false},
+        {"Team", &CData::StrToTeam, '1', 2, false},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.name);
+        const std::string longest(k.max, k.sample);
+        EXPECT_EQ(S(k.read, longest), SR(longest, true));
+        EXPECT_EQ(S(k.read, longest + k.sample), SR(k.cut ? longest : "", false));
+    }
+    EXPECT_EQ(S(&CData::StrToTeam, "1"), SR("", false)); // a team has exactly two digits
+    EXPECT_EQ(S(&CData::StrToPayMult, "1,234"), SR("1,234", true)); // the filter keeps it within 5
 }
 
 TEST_F(Codecs, StrToIntWrapsLikeUnsigned32Bits) // no signed overflow under UBSan

@@ -81,6 +81,8 @@ TEST_F(CliDownload, WholeImageArrivesAndTheUnfinishedFlagIsCleared)
     EXPECT_EQ(loader.Wait(5000), 0);
     EXPECT_EQ(Received(), Joined(records, "\n"));
     EXPECT_NE(Profile().find("Active =0\r\n"), std::string::npos) << Profile();
+    // What a restart in the dialog would reload.
+    EXPECT_NE(Profile().find("LastPath=" + dir.File("fw.hex") + "\r\nLastName=fw.hex\r\n"), std::string::npos);
 }
 
 TEST_F(CliDownload, RefusedAndUnansweredLinesAreSentAgainUntilTheImageIsWhole)

@@ -19,6 +19,7 @@
 
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
@@ -211,6 +212,22 @@ TEST_F(Dialog, StartIsOnlyAvailableWithALoadedFile)
     EXPECT_TRUE(d->texts.last().contains(QString::fromStdString(dir.File("ohne.ver")))) << d->texts.last().toStdString();
     EXPECT_FALSE(Start(*d)->isEnabled());
     EXPECT_EQ(d->findChild<QLabel*>("currentFile")->text(), Text(IDS_FW_TEXT_UNKNOWN));
+}
+
+// A restart reloads the file of the interrupted download: one named with
+// /FILE: (relative to where fwload ran) replaces the one chosen before.
+TEST_F(Dialog, FileOfTheCommandLineIsTheOneARestartReloads)
+{
+    profile.WriteText("File", "LastPath", HexFile("alt.hex", HexImage(1)));
+    HexFile("neu.hex", HexImage(2));
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    const auto d = Open("/FILE:neu.hex");
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(Start(*d)->isEnabled());
+    EXPECT_TRUE(std::filesystem::equivalent(profile.GetText("File", "LastPath"), dir.File("neu.hex")));
+    EXPECT_EQ(profile.GetText("File", "LastPath").front(), '/');
+    EXPECT_EQ(profile.GetText("File", "LastName"), "neu.hex");
 }
 
 TEST_F(Dialog, DebugAreaAndFullHeightOnlyWithD)

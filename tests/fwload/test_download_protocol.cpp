@@ -221,6 +221,7 @@ TEST_F(Download, RepeatsAndTheirLimits)
     }
     Receive("GO\r"); // a failed download resets at the next message
     EXPECT_EQ(State(), 0);
+    ASSERT_FALSE(view.events.empty());
     EXPECT_EQ(view.events.back(), "reset");
 }
 

@@ -97,15 +97,24 @@ TEST(VersionFile, ChecksumFormulaSizeAndLines)
         {"Q41001\r\nV1.25\r\n708\r\n", IDS_FW_TEXT_CHECKSUM},
         {"Q41001\r\nV1.25\r\n709 " + pad, 0},
         {"Q41001\r\nV1.25\r\n709 x" + pad, IDS_FW_TEXT_VERSION_FILE_BAD},
-        {"Q41001\r\nV1.25\r\n", IDS_FW_TEXT_VERSION_FILE_BAD},
-        {"Q41001\r\nV1.25\r\n\r\n", IDS_FW_TEXT_VERSION_FILE_BAD},
-        {"Q41001\r\nV\r\n611\r\n", IDS_FW_TEXT_VERSION_FILE_BAD},
+        // A version or sum line that is missing, empty or not a number: the sum fails.
+        {"Q41001\r\nV1.25\r\n", IDS_FW_TEXT_CHECKSUM},
+        {"Q41001\r\nV1.25\r\n\r\n", IDS_FW_TEXT_CHECKSUM},
+        {"Q41001\r\nV1.25\r\nsum\r\n", IDS_FW_TEXT_CHECKSUM},
+        {"Q41001\r\nV\r\n611\r\n", IDS_FW_TEXT_CHECKSUM},
+        {"Q41001\r\nVx.25\r\n922\r\n", IDS_FW_TEXT_CHECKSUM}, // the sum itself would match
+        {"Q41001\r\n\r\n0\r\n", IDS_FW_TEXT_CHECKSUM},
+        {"Q41001\r\n", IDS_FW_TEXT_CHECKSUM},
+        {"", IDS_FW_TEXT_CHECKSUM},
     };
     for (const auto& c : cases) {
         FirmwareIdentity identity;
         const FirmwareLoadResult result = CheckVersionFile(c.text, identity);
         EXPECT_EQ(result.textId, c.textId) << c.text;
         EXPECT_EQ(result.ok, c.textId == 0) << c.text;
+        if (c.textId == IDS_FW_TEXT_CHECKSUM) {
+            EXPECT_EQ(result.captionId, IDS_FW_CAPTION_CHECKSUM) << c.text;
+        }
     }
     FirmwareIdentity identity;
     CheckVersionFile("Q41001\r\nV1.25beta\r\n1121\r\n", identity);

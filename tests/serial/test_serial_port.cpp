@@ -135,6 +135,38 @@ TEST(SerialSettings, TextsAcceptedAndRefused)
     EXPECT_EQ(DefaultDeviceForPort(1), "/dev/ttyS0");
 }
 
+// What the settings text makes of the line, without a device: parity, data
+// bits, stop bits and the RTS/CTS handshake each have their own flags.
+TEST(SerialSettings, TextGivesTheLineFlags)
+{
+    const struct {
+        const char* text;
+        bool rtsCts;
+        tcflag_t set;
+        speed_t speed;
+    } cases[] = {
+        {"9600,8N1", false, CS8, B9600},
+        {"9600,8N2", true, CS8 | CSTOPB | CRTSCTS, B9600},
+        {"1200,7E1", false, CS7 | PARENB, B1200},
+        {"19200,5o2", false, CS5 | PARENB | PARODD | CSTOPB, B19200},
+        {"300,6e1", true, CS6 | PARENB | CRTSCTS, B300},
+    };
+    constexpr tcflag_t kLine = CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS;
+    for (const auto& c : cases) {
+        LineSettings line;
+        ASSERT_TRUE(ParseLineSettings(c.text, line)) << c.text;
+        termios t{};
+        t.c_cflag = kLine; // what a device may hold before: nothing of it stays
+        t.c_iflag = IXON | IXOFF | INPCK;
+        ASSERT_TRUE(FillTermios(line, c.rtsCts, t));
+        EXPECT_EQ(t.c_cflag & kLine, c.set) << c.text;
+        EXPECT_EQ(t.c_cflag & (CLOCAL | CREAD), CLOCAL | CREAD) << c.text;
+        EXPECT_EQ(t.c_iflag & (IXON | IXOFF | INPCK), 0u) << c.text;
+        EXPECT_EQ(std::pair(cfgetispeed(&t), cfgetospeed(&t)), std::pair(c.speed, c.speed)) << c.text;
+        EXPECT_EQ(t.c_cc[VMIN] + t.c_cc[VTIME], 0);
+    }
+}
+
 TEST_F(SerialPort, OpenRefusals)
 {
     EXPECT_EQ(m_sio.Open(nullptr), 0);

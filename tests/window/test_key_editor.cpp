@@ -83,9 +83,30 @@ TEST(KeyEditorKinds, KindsFollowPhoneTypeAndVersion)
         CData_All data;
         EXPECT_EQ(EnabledKinds(Key(data, 2)), c.firstLevel);
         CDlgE_DialKey editor(Key(data, 2));
-        // The kind group is only worth using when a kind besides DIAL exists.
-        EXPECT_EQ(editor.KindGroup()->isEnabled(), c.firstLevel.size() > 1);
+        // The kind group is only active when a kind besides DIAL exists; DIAL is always usable.
+        EXPECT_EQ(editor.KindGroupActive(), c.firstLevel.size() > 1);
+        EXPECT_TRUE(editor.KindButton(KEYUSE_DIAL)->isEnabled());
     }
+}
+
+// A key whose kind the telephone no longer offers can always be made a
+// destination key again, also where that is the only kind.
+TEST(KeyEditorKinds, DestinationKeyStaysUsableWhenItIsTheOnlyKind)
+{
+    IdentityScope identity({.firmware = "V1.10", .phoneType = 1});
+    CData_All data;
+    CData_DialKey& key = Key(data, 9);
+    key.KeyUse = KEYUSE_EXT;
+    CDlgE_DialKey editor(key);
+    editor.show();
+    EXPECT_FALSE(editor.KindGroupActive());
+    EXPECT_FALSE(editor.KindButton(KEYUSE_EXT)->isEnabled());
+    QAbstractButton* dial = editor.KindButton(KEYUSE_DIAL);
+    QTest::mouseClick(dial, Qt::LeftButton, {}, QPoint(5, dial->height() / 2)); // on its circle
+    EXPECT_TRUE(editor.ShownGroup()->isAncestorOf(editor.DialNumber()));
+    editor.accept();
+    editor.StoreTo(key);
+    EXPECT_EQ(key.KeyUse, KEYUSE_DIAL);
 }
 
 TEST(KeyEditorChoices, ListsFollowTheDerivative)

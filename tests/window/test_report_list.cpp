@@ -130,6 +130,51 @@ TEST(ReportList, DoubleClickAndEnterReportTheSelectedRow)
     EXPECT_EQ(spy.takeFirst().at(0).toInt(), 4);
 }
 
+// A click below the rows drops the selection, so a double click there opens
+// nothing (the pages beep).
+TEST(ReportList, ClickBelowTheRowsClearsTheSelection)
+{
+    ListOnParent f(QSize(600, 400));
+    ASSERT_TRUE(f.list->ColumnInit(3, 3, 3, kColumns, false, 20, 20));
+    f.parent.show();
+    QSignalSpy spy(f.list, &CListCtrl_RepBar::rowActivated);
+    const QPoint below(5, f.list->viewport()->height() - 2);
+    ASSERT_FALSE(f.list->indexAt(below).isValid());
+
+    f.list->SelectRow(1);
+    QTest::mouseClick(f.list->viewport(), Qt::LeftButton, {}, below);
+    EXPECT_EQ(f.list->SelectedRow(), -1);
+    f.list->SelectRow(1);
+    QTest::mouseDClick(f.list->viewport(), Qt::LeftButton, {}, below);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.takeFirst().at(0).toInt(), -1);
+}
+
+// A text wider than its cell ends in three full stops, cut where it fits:
+// the cell looks like a prefix with "..." drawn in a column wide enough.
+TEST(ReportList, LongTextsAreShortenedWithThreeDots)
+{
+    ListOnParent f(QSize(600, 400)), wide(QSize(600, 400));
+    for (ListOnParent* l : {&f, &wide}) {
+        ASSERT_TRUE(l->list->ColumnInit(3, 1, 1, kColumns, false, 20, 20));
+        l->parent.show();
+    }
+    wide.list->setColumnWidth(1, 2000);
+    const QString full = QStringLiteral("  ") + QString(30, QChar('W')); // the column holds 20
+    f.list->SetItemText(0, 1, full);
+    const QRect cell = f.list->visualItemRect(f.list->topLevelItem(0)).intersected(
+        QRect(f.list->columnViewportPosition(1), 0, f.list->columnWidth(1), f.list->viewport()->height()));
+    const QImage shown = f.list->viewport()->grab(cell).toImage();
+    qsizetype kept = -1;
+    for (qsizetype n = 0; n <= full.size() && kept < 0; ++n) {
+        wide.list->SetItemText(0, 1, full.left(n) + QStringLiteral("..."));
+        if (wide.list->viewport()->grab(cell).toImage() == shown)
+            kept = n;
+    }
+    EXPECT_GT(kept, 20);
+    EXPECT_LT(kept, full.size());
+}
+
 TEST(ReportList, SelectionIsHighlightedOnlyWithTheFocus)
 {
     ListOnParent f(QSize(600, 400));

@@ -4,7 +4,9 @@
 #include "CHelpWindow.h"
 #include "ChildProcess.h"
 #include "GermanButtonTexts.h"
+#include "ShellTestEnvironment.h"
 #include "TestSupport.h"
+#include "WindowProgram.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,17 +16,24 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+// Started from a file manager nobody reads stderr: the reason is shown in a
+// box as well, and the start ends with status 2.
 TEST(StartUp, DocumentThatCannotBeOpenedEndsTheProgram)
 {
-    TempDir dir;
-    const ProcessResult result =
-        RunProcess({MvconfPath(), dir.File("fehlt.mv8")}, 20000,
-                   {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.Path()});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("kann nicht ge\xC3\xB6" "ffnet werden"), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("fehlt.mv8"), std::string::npos);
+    ShellTestEnvironment env;
+    std::ostringstream err;
+    EXPECT_EQ(RunMainWindow(QString::fromStdString(env.File("fehlt.mv8")), err), 2);
+    ASSERT_EQ(env.messages.size(), 1u);
+    const ShownMessage& box = env.messages.front();
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.caption, "Systemtelefon MV850");
+    EXPECT_TRUE(box.text.startsWith(QString::fromUtf8("Das Dokument kann nicht geöffnet werden.")));
+    EXPECT_EQ(err.str(), "mvconf: " + box.text.toStdString() + "\n");
+    EXPECT_NE(err.str().find("fehlt.mv8"), std::string::npos);
     // A program that never ran leaves the user's settings alone.
-    EXPECT_FALSE(FileExists(dir.File("mvconf/mvconf.ini")));
+    EXPECT_FALSE(FileExists(env.File("mvconf.ini")));
 }
 
 TEST(StartUp, WithoutADisplayTheWindowProgramsSaySoInGerman)
