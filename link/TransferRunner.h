@@ -6,6 +6,7 @@
 // on cancel.
 #include "CSio.h"
 #include "CTrans.h"
+#include "Derivat.h"
 #include "ITransferHost.h"
 
 #include <functional>
@@ -39,6 +40,11 @@ public:
 
     // The device of the port; the port number only names it in messages.
     void SetPort(int portNumber, std::string devicePath);
+    // For one of several telephones served at once: from now on the link
+    // keeps the switches its own telephone reports (starting from the
+    // program's identity as it is now) and traces into its own file, named
+    // traceName (TraceChannel), instead of the program's.
+    void ServeAlongsideOthers(std::string traceName);
 
     // Opens the port and starts the chain; false (mode 4) when the port cannot be opened.
     bool Start();
@@ -61,6 +67,9 @@ public:
     std::function<void()> onChange;
 
 private:
+    // Every way into the link runs inside it.
+    class OwnScope;
+
     void PostCommNotify(int notice) override;
     void OnCommNotify(int notice);
     void Poll();
@@ -75,6 +84,8 @@ private:
     CSio m_sio;
     std::unique_ptr<CTrans> m_trans;
     Status m_status = Status::Idle;
+    std::unique_ptr<CDerivat> m_ownIdentity;
+    std::string m_traceName;
     // Queued notices outlive nothing: they check this token first.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
