@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parsing of the mvconf command line into one mode and its settings.
-#include "BenchBoard.h"
+#include "BenchTargets.h"
 #include "PhoneBookImport.h"
 
 #include <optional>

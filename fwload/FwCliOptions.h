@@ -4,7 +4,7 @@
 //   fwload --cli [--device PATH | --port N] --file FILE.hex [--yes] [/switches]
 // --device (or --port) given more than once names several telephones,
 // which are downloaded at the same time.
-#include "BenchBoard.h"
+#include "BenchTargets.h"
 #include "FwCommandLine.h"
 
 #include <string>

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BenchBoard.h"
 
-#include "PortErrorText.h"
-
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <ostream>
-#include <set>
 
 namespace {
 
@@ -54,57 +50,7 @@ std::string DurationText(BenchBoard::Clock::duration elapsed)
     return text;
 }
 
-bool IsPlain(const std::string& argument)
-{
-    return !argument.empty() && std::all_of(argument.begin(), argument.end(), [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-               std::string_view("/._-+:=,@%").find(c) != std::string_view::npos;
-    });
-}
-
-} // namespace
-
-namespace {
-
-int CountOf(const std::vector<BenchTarget>& targets, std::string_view option)
-{
-    return static_cast<int>(std::count_if(targets.begin(), targets.end(),
-                                          [option](const BenchTarget& t) { return t.option == option; }));
-}
-
-} // namespace
-
-bool SeveralBenchTargets(const std::vector<BenchTarget>& targets)
-{
-    return CountOf(targets, "--device") > 1 || CountOf(targets, "--port") > 1;
-}
-
-bool MixedBenchTargets(const std::vector<BenchTarget>& targets)
-{
-    return CountOf(targets, "--device") > 0 && CountOf(targets, "--port") > 0;
-}
-
-bool ResolveBenchTargets(const std::vector<BenchTarget>& targets, const std::function<std::string(int)>& deviceForPort,
-                         std::string_view profilePath, std::vector<BenchTelephone>& telephones, std::string& error)
-{
-    std::set<std::string> devices;
-    for (const BenchTarget& target : targets) {
-        BenchTelephone t{target, 1, target.value, target.value, {}};
-        if (target.option == "--port") {
-            t.port = std::atoi(target.value.c_str());
-            t.device = deviceForPort(t.port);
-            t.label = "COM " + target.value + " (" + t.device + ")";
-            t.howToName = HowToNameDeviceOnCommandLine(profilePath, t.port);
-        }
-        if (!devices.insert(t.device).second) {
-            error = "Das Gerät " + t.device + " ist mehrfach angegeben.";
-            return false;
-        }
-        telephones.push_back(std::move(t));
-    }
-    return true;
-}
-
+// The word for a result in the table.
 const char* BenchResultText(BenchBoard::Result result)
 {
     switch (result) {
@@ -118,23 +64,7 @@ const char* BenchResultText(BenchBoard::Result result)
     return "";
 }
 
-std::string ShellCommand(const std::vector<std::string>& arguments)
-{
-    std::string command;
-    for (const std::string& argument : arguments) {
-        if (!command.empty())
-            command += ' ';
-        if (IsPlain(argument)) {
-            command += argument;
-            continue;
-        }
-        command += '\'';
-        for (const char c : argument)
-            command += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += '\'';
-    }
-    return command;
-}
+} // namespace
 
 BenchBoard::BenchBoard(std::ostream& out, int terminalColumns, std::function<Clock::time_point()> clock)
     : m_out(out), m_columns(terminalColumns), m_clock(std::move(clock))
@@ -253,29 +183,12 @@ void BenchBoard::PrintSummary(const std::vector<std::string>& arguments) const
         m_out << Padded(r.label, labelWidth) << "  " << Padded(BenchResultText(r.result), resultWidth) << "  "
               << Padded(r.reason, reasonWidth) << "  " << DurationText(end - r.started) << "\n";
     }
-    const std::vector<std::string> retry = RetryArguments(arguments);
-    if (!retry.empty())
-        m_out << "\nNur die nicht erfolgreichen Telefone noch einmal:\n  " << ShellCommand(retry) << "\n";
+    std::vector<BenchTarget> again;
+    for (const Row& r : m_rows)
+        if (r.result != Result::Succeeded)
+            again.push_back(r.target);
+    if (!again.empty())
+        m_out << "\nNur die nicht erfolgreichen Telefone noch einmal:\n  " << ShellCommand(ArgumentsFor(arguments, again))
+              << "\n";
     m_out << std::flush;
-}
-
-// The arguments without those that named telephones, then the telephones
-// that did not succeed; empty when all did.
-std::vector<std::string> BenchBoard::RetryArguments(const std::vector<std::string>& arguments) const
-{
-    std::vector<std::string> retry;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if ((arguments[i] == "--device" || arguments[i] == "--port") && i + 1 < arguments.size())
-            ++i;
-        else
-            retry.push_back(arguments[i]);
-    }
-    bool any = false;
-    for (const Row& r : m_rows) {
-        if (r.result == Result::Succeeded)
-            continue;
-        retry.insert(retry.end(), {r.target.option, r.target.value});
-        any = true;
-    }
-    return any ? retry : std::vector<std::string>{};
 }

@@ -6,40 +6,13 @@
 // terminal the rows stand one per line and are rewritten in place;
 // elsewhere (a log file, a pipe) every change worth telling is one line.
 // Texts are UTF-8.
+#include "BenchTargets.h"
+
 #include <chrono>
 #include <functional>
 #include <iosfwd>
 #include <string>
-#include <string_view>
 #include <vector>
-
-// How the command line named one telephone: {"--device", path} or {"--port", "3"}.
-struct BenchTarget {
-    std::string option;
-    std::string value;
-};
-
-// --device or --port more than once: several telephones. (One of each is
-// one telephone, however the program takes that.)
-bool SeveralBenchTargets(const std::vector<BenchTarget>& targets);
-// Both options among them.
-bool MixedBenchTargets(const std::vector<BenchTarget>& targets);
-
-// A telephone of the command line with its device.
-struct BenchTelephone {
-    BenchTarget target;
-    // A device named with --device belongs to no COM port; the port still needs a number.
-    int port = 1;
-    std::string device;
-    std::string label;     // the device, or "COM 3 (/dev/ttyS2)"
-    std::string howToName; // for a device taken from the profile (PortOpenFailureReason)
-};
-
-// The devices of --port from deviceForPort, profilePath for the hint how to
-// name one. False with a message in error when two name the same device,
-// which would only take the other's answers.
-bool ResolveBenchTargets(const std::vector<BenchTarget>& targets, const std::function<std::string(int)>& deviceForPort,
-                         std::string_view profilePath, std::vector<BenchTelephone>& telephones, std::string& error);
 
 // Reasons shared by the programs.
 inline constexpr const char* kBenchDeviceGone = "Das Gerät ist nicht mehr da (Adapter abgezogen oder Kabel getrennt?).";
@@ -63,7 +36,6 @@ public:
 
     bool AllFinished() const;
     bool IsRunning(int row) const { return m_rows[row].result == Result::Running; }
-    int Size() const { return static_cast<int>(m_rows.size()); }
     int Count(Result result) const;
     // 0 when every telephone succeeded, 2 when a port could not be opened,
     // otherwise 1.
@@ -91,7 +63,6 @@ private:
     std::string RowText(const Row& row) const;
     void Changed(const std::string& plainLine);
     void Redraw();
-    std::vector<std::string> RetryArguments(const std::vector<std::string>& arguments) const;
 
     std::ostream& m_out;
     int m_columns;
@@ -100,9 +71,3 @@ private:
     std::size_t m_labelWidth = 0;
     bool m_drawn = false;
 };
-
-// The word for a result in the table ("fertig", "Fehler" ...).
-const char* BenchResultText(BenchBoard::Result result);
-// A command line as a shell takes it: arguments with blanks or special
-// characters in single quotes.
-std::string ShellCommand(const std::vector<std::string>& arguments);
