@@ -3,6 +3,7 @@
 
 #include "CData_All.h"
 #include "CQ410CfDoc.h"
+#include "CliBenchWrite.h"
 #include "CliOptions.h"
 #include "CliSession.h"
 #include "CliTransfer.h"
@@ -14,6 +15,8 @@
 #include "StringResources.h"
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -149,10 +152,13 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     case CliMode::Compare: return RunCompare(o, out, err);
     case CliMode::ImportPhoneBook: return RunImport(s, o, out, err);
     case CliMode::ExportPhoneBook: return RunExport(s, o, out, err);
-    case CliMode::ReadConfig:
     case CliMode::WriteConfig:
-    case CliMode::ReadPhoneBook:
-    case CliMode::WritePhoneBook: return RunTransferMode(s, o, out, err);
+    case CliMode::WritePhoneBook:
+        if (o.SeveralTelephones())
+            return RunBenchWrite(s, o, std::vector<std::string>(argv, argv + argc), out, err);
+        return RunTransferMode(s, o, out, err);
+    case CliMode::ReadConfig:
+    case CliMode::ReadPhoneBook: return RunTransferMode(s, o, out, err);
     default: return Fail(err, "Unbekannte Betriebsart.");
     }
 }

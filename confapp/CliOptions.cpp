@@ -179,9 +179,13 @@ bool TakeMode(const ModeSpec& entry, int& i, int argc, char** argv, CliOptions& 
 
 bool TakePortOption(std::string_view flag, const std::string& value, CliOptions& o, std::string& error)
 {
-    if (flag == "--port")
-        return ParseInt(flag, value, 1, 255, o.port, error);
-    o.device = value;
+    if (flag == "--port") {
+        if (!ParseInt(flag, value, 1, 255, o.port, error))
+            return false;
+    } else {
+        o.device = value;
+    }
+    o.targets.push_back({std::string(flag), flag == "--port" ? std::to_string(o.port) : value});
     return true;
 }
 
@@ -235,8 +239,13 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& o, std::string& error)
         error = "--device und --port gelten nur beim Lesen und Schreiben am Telefon.";
         return false;
     }
-    if (!o.device.empty() && o.port) {
-        error = "Bitte entweder --device oder --port angeben.";
+    if (MixedBenchTargets(o.targets)) {
+        error = o.SeveralTelephones() ? "Mehrere Telefone bitte entweder alle mit --device oder alle mit --port angeben."
+                                      : "Bitte entweder --device oder --port angeben.";
+        return false;
+    }
+    if (o.SeveralTelephones() && o.mode != CliMode::WriteConfig && o.mode != CliMode::WritePhoneBook) {
+        error = "Mehrere Telefone zugleich gibt es nur beim Schreiben; gelesen wird von einem Telefon.";
         return false;
     }
     return true;
@@ -323,6 +332,10 @@ std::string CliUsage()
            "  mvconf [--device PFAD | --port N] --read-phonebook DATEI.mv8\n"
            "  mvconf [--device PFAD | --port N] --write-phonebook DATEI.mv8\n"
            "                                             liest vom oder schreibt zum Telefon\n"
+           "  mvconf --device PFAD --device PFAD ... --write-config DATEI.mv8\n"
+           "  mvconf --device PFAD --device PFAD ... --write-phonebook DATEI.mv8\n"
+           "                                             schreibt zu mehreren Telefonen zugleich\n"
+           "                                             (ebenso --port N mehrmals)\n"
            "\n"
            "Importeinstellungen (zählen ab 1 wie im Importdialog; 0 schaltet einen Teil ab):\n"
            "  --start-line N  --entries N  --column-repeat N  --name-columns A,B,C,D\n"
@@ -341,6 +354,14 @@ std::string CliUsage()
            "  --firmware VERSION     zum Beispiel V3.20\n"
            "  --config-part 0|1  --phonebook-part 0|1  --min-width N  --min-height N\n"
            "\n"
+           "Mehrere Telefone: eine Zeile je Telefon, am Ende eine Zusammenfassung und der\n"
+           "Befehl, der genau die nicht erfolgreichen noch einmal schreibt. Jedes Telefon\n"
+           "muss sich innerhalb der " + std::to_string(CTrans::kWaitRdyMs / 1000) +
+           " Sekunden melden. Mit der Spur (Trace) bekommt jedes Telefon\n"
+           "eine eigene Datei.\n"
+           "\n"
            "Exit-Status: 0 erfolgreich, 1 Übertragung mit dem Telefon fehlgeschlagen,\n"
-           "2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht auf stderr).\n";
+           "2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht auf stderr).\n"
+           "Mit mehreren Telefonen: 0 alle erfolgreich, 1 eines fehlgeschlagen oder\n"
+           "abgebrochen, 2 ein Anschluss ließ sich nicht öffnen (die anderen schreiben weiter).\n";
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parsing of the mvconf command line into one mode and its settings.
+#include "BenchTargets.h"
 #include "PhoneBookImport.h"
 
 #include <optional>
@@ -27,6 +28,10 @@ struct CliOptions {
     bool importOptionsGiven = false;
     std::string device; // --device PATH
     int port = 0;       // --port N; 0: the port of the profile
+    std::vector<BenchTarget> targets; // every --device and --port in order
+
+    // --device or --port more than once: a write to several telephones at once.
+    bool SeveralTelephones() const { return SeveralBenchTargets(targets); }
 };
 
 // Fills options; false with a message in error for a bad command line.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -130,8 +131,25 @@ void CDerivat::DerivatToProperties(int phoneType)
     props = p;
 }
 
-CDerivat& Derivat()
+namespace {
+
+CDerivat*& Current()
 {
     static CDerivat instance;
-    return instance;
+    static CDerivat* current = &instance;
+    return current;
+}
+
+} // namespace
+
+CDerivat& Derivat()
+{
+    return *Current();
+}
+
+DerivatScope::DerivatScope(CDerivat& own) : m_previous(std::exchange(Current(), &own)) {}
+
+DerivatScope::~DerivatScope()
+{
+    Current() = m_previous;
 }

@@ -30,8 +30,22 @@ public:
 inline constexpr std::string_view kDerivatNames[] = {"VARONIK", "KALMA", "ZEFIR"};
 inline constexpr std::string_view kCountryNames[] = {"GERMANY"};
 
-// The one identity of the process.
+// The identity of the process, or the one a DerivatScope put in its place.
 CDerivat& Derivat();
+
+// Several telephones served at once each keep the switches their own
+// telephone reported: while a scope lives, Derivat() is its identity.
+// Scopes nest; the innermost one counts.
+class DerivatScope {
+public:
+    explicit DerivatScope(CDerivat& own);
+    ~DerivatScope();
+    DerivatScope(const DerivatScope&) = delete;
+    DerivatScope& operator=(const DerivatScope&) = delete;
+
+private:
+    CDerivat* m_previous;
+};
 
 // "V3.20" -> 3200, "V3.04" -> 3040, "1.1" -> 1100, "V3" -> 3000.
 int ParseVersion(std::string_view text);

@@ -89,10 +89,7 @@ bool CliDownload::Open(int port, const std::string& device, bool deviceGiven)
     m_link.SetPort(port, device);
     if (m_link.OpenPort())
         return true;
-    const std::string howToName = deviceGiven ? std::string()
-                                              : "bitte das Gerät mit --device PFAD angeben oder in " +
-                                                    m_settings.Path() + " im Abschnitt [Ports] als COM" +
-                                                    std::to_string(port) + "=PFAD eintragen.";
+    const std::string howToName = deviceGiven ? std::string() : HowToNameDeviceOnCommandLine(m_settings.Path(), port);
     m_err << "fwload: " << FwString(IDS_FW_TEXT_BAD_PORT) << " " << PortOpenFailureReason(m_link.Port(), howToName)
           << "\n";
     return false;

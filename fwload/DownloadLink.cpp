@@ -69,7 +69,10 @@ void DownloadLink::StartTimer(int id, int periodMs)
     QTimer*& timer = m_timers[id];
     if (!timer) {
         timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this, id] { m_protocol.OnTimer(id); });
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            const TraceChannel channel(m_traceName);
+            m_protocol.OnTimer(id);
+        });
     }
     timer->start(periodMs);
 }
@@ -96,8 +99,11 @@ void DownloadLink::HandleNotice(int notice)
 {
     if (!m_sio.IsOpen())
         return;
+    const TraceChannel channel(m_traceName);
     if (notice == CN_RECEIVE)
         m_protocol.OnReceive();
     else if (notice == CN_TRANSMIT)
         m_protocol.OnTransmitReady();
+    if (onDeviceGone && m_sio.IsOpen() && m_sio.DeviceGone())
+        onDeviceGone();
 }

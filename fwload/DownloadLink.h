@@ -11,6 +11,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -49,6 +50,13 @@ public:
     // On the port's watcher thread.
     void PostCommNotify(int notice) override;
 
+    // Where the protocol's trace goes while it handles a notice or a timer
+    // (TraceChannel); empty: the process's own trace file.
+    void SetTraceName(std::string name) { m_traceName = std::move(name); }
+    // Called after a notice that found the device gone; unset: the
+    // protocol's time-outs end the download.
+    std::function<void()> onDeviceGone;
+
 private:
     void HandleNotice(int notice);
 
@@ -58,4 +66,5 @@ private:
     CSio m_sio;
     CDownloadProtocol m_protocol;
     std::map<int, QTimer*> m_timers;
+    std::string m_traceName;
 };

@@ -2,6 +2,7 @@
 #include "FwCliMain.h"
 
 #include "CliDownload.h"
+#include "FwBench.h"
 #include "FwCliOptions.h"
 #include "FwSettings.h"
 #include "ProgramVersion.h"
@@ -10,6 +11,8 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,8 @@ int RunFwCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance())
         app = std::make_unique<QCoreApplication>(argc, argv);
+    if (o.SeveralTelephones())
+        return RunFwBench(o, std::vector<std::string>(argv, argv + argc), out, err);
     const FwSettings settings;
     const int port = o.port ? o.port : ProfilePort(settings);
     const std::string device = o.device.empty() ? settings.DeviceForPort(port) : o.device;

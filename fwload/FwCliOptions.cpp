@@ -10,6 +10,8 @@ const char* const kFwCliUsage =
     "                   öffnet das Programmfenster (braucht eine grafische Anzeige)\n"
     "  fwload --cli [--device PFAD | --port N] --file DATEI.hex [--yes] [/Schalter]\n"
     "                   lädt die Firmware ohne Fenster\n"
+    "  fwload --cli --device PFAD --device PFAD ... --file DATEI.hex [--yes]\n"
+    "                   lädt mehrere Telefone zugleich (ebenso --port N mehrmals)\n"
     "  fwload -h | --help      diese Hilfe\n"
     "  fwload -v | --version   die Version des Programms\n"
     "\n"
@@ -20,9 +22,14 @@ const char* const kFwCliUsage =
     "(Abschnitt [Ports], Schlüssel COM1, COM2, ...); ohne beide gilt [Port] \"COM \".\n"
     "--yes lädt auch eine gleiche oder ältere Version, sonst wird sie abgelehnt.\n"
     "Neben DATEI.hex kann eine Versionsdatei DATEI.ver mit der Kennung liegen.\n"
+    "Mehrere Telefone: eine Zeile je Telefon, am Ende eine Zusammenfassung und der\n"
+    "Befehl, der genau die nicht erfolgreichen noch einmal lädt. Mit der Spur (Trace)\n"
+    "bekommt jedes Telefon eine eigene Datei; nur dort stehen die Zeilen der Leitung.\n"
     "\n"
     "Exit-Status: 0 Download beendet, 1 Download fehlgeschlagen oder abgelehnt,\n"
-    "2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht auf stderr).\n";
+    "2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht auf stderr).\n"
+    "Mit mehreren Telefonen: 0 alle fertig, 1 eines fehlgeschlagen, abgelehnt oder\n"
+    "abgebrochen, 2 ein Anschluss ließ sich nicht öffnen (die anderen laden weiter).\n";
 
 namespace {
 
@@ -62,10 +69,20 @@ bool ParseOne(int argc, const char* const* argv, int& i, FwCliOptions& o, std::s
         (arg == "--help" || arg == "-h" ? o.help : o.version) = true;
         return true;
     }
-    if (arg == "--device" || arg == "--file")
-        return TakeValue(argc, argv, i, arg == "--device" ? o.device : o.file, error);
-    if (arg == "--port")
-        return TakeValue(argc, argv, i, value, error) && ParsePort(value, o.port, error);
+    if (arg == "--file")
+        return TakeValue(argc, argv, i, o.file, error);
+    if (arg == "--device") {
+        if (!TakeValue(argc, argv, i, o.device, error))
+            return false;
+        o.targets.push_back({"--device", o.device});
+        return true;
+    }
+    if (arg == "--port") {
+        if (!TakeValue(argc, argv, i, value, error) || !ParsePort(value, o.port, error))
+            return false;
+        o.targets.push_back({"--port", std::to_string(o.port)});
+        return true;
+    }
     if (arg.starts_with('/')) {
         switches += (switches.empty() ? "" : " ") + std::string(arg);
         return true;
@@ -75,6 +92,11 @@ bool ParseOne(int argc, const char* const* argv, int& i, FwCliOptions& o, std::s
 }
 
 } // namespace
+
+bool FwCliOptions::SeveralTelephones() const
+{
+    return SeveralBenchTargets(targets);
+}
 
 bool IsFwCliInvocation(int argc, const char* const* argv)
 {
@@ -105,6 +127,10 @@ bool ParseFwCliOptions(int argc, const char* const* argv, FwCliOptions& o, std::
     }
     if (o.file.empty()) {
         error = "Bitte die Intel-Hex-Datei mit --file angeben.";
+        return false;
+    }
+    if (o.SeveralTelephones() && MixedBenchTargets(o.targets)) {
+        error = "Mehrere Telefone bitte entweder alle mit --device oder alle mit --port angeben.";
         return false;
     }
     return true;

@@ -2,9 +2,13 @@
 #pragma once
 // The command line of fwload's mode without a window:
 //   fwload --cli [--device PATH | --port N] --file FILE.hex [--yes] [/switches]
+// --device (or --port) given more than once names several telephones,
+// which are downloaded at the same time.
+#include "BenchTargets.h"
 #include "FwCommandLine.h"
 
 #include <string>
+#include <vector>
 
 struct FwCliOptions {
     bool cli = false;
@@ -15,6 +19,11 @@ struct FwCliOptions {
     int port = 0;        // --port N, else "/COM:", 0: the port of the profile
     std::string file;    // --file, else "/FILE:"
     FwCommandLine switches; // the dialog's switches given as "/..." arguments
+    std::vector<BenchTarget> targets; // every --device and --port in order
+
+    // --device or --port more than once. (One of each is one telephone:
+    // the device, which the port number only names.)
+    bool SeveralTelephones() const;
 };
 
 // True when the arguments ask for the mode without a window, its help or

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <iterator>
 #include <span>
+#include <utility>
 
 namespace {
 
@@ -112,6 +113,11 @@ void CTrans::Trace(std::string_view message) const
 
 void CTrans::OnRxL1()
 {
+    // A held thread would not read either; the bytes wait for the pause's end.
+    if (m_afterPause) {
+        m_rxHeld = true;
+        return;
+    }
     unsigned char buffer[kReadBlock];
     const int count = m_sio.Read(buffer, kReadBlock);
     for (int i = 0; i < count; ++i)
@@ -331,6 +337,10 @@ void CTrans::ConvPhoneToPc(std::string& text)
 
 void CTrans::OnTimer(int id)
 {
+    if (id == M_TRANS_PAUSE_TIMER) {
+        OnPauseOver();
+        return;
+    }
     if (id == M_TRANS_WAITRDY_TIMER) {
         Trace("OnTimer() M_TRANS_WAITRDY_TIMER");
         StateSet(STATE_ERR);
@@ -355,6 +365,34 @@ void CTrans::KillLinkTimers()
 {
     m_timers.KillTimer(M_TRANS_WAITRDY_TIMER);
     m_timers.KillTimer(M_TRANS_ANSWER_TIMER);
+    // A transfer that ends or fails takes no further step after a pause.
+    if (m_afterPause) {
+        m_timers.KillTimer(M_TRANS_PAUSE_TIMER);
+        m_afterPause = nullptr;
+    }
+}
+
+void CTrans::PauseThen(void (CTrans::*next)())
+{
+    if (!m_timers.PausesWithTimer()) {
+        m_timers.Delay(kPauseMs);
+        (this->*next)();
+        return;
+    }
+    m_afterPause = next;
+    m_rxHeld = false;
+    m_timers.SetTimer(M_TRANS_PAUSE_TIMER, kPauseMs);
+}
+
+void CTrans::OnPauseOver()
+{
+    m_timers.KillTimer(M_TRANS_PAUSE_TIMER);
+    const auto next = std::exchange(m_afterPause, nullptr);
+    if (next)
+        (this->*next)();
+    // The port announces bytes once until they are read.
+    if (std::exchange(m_rxHeld, false))
+        OnRxL1();
 }
 
 // ------------------------------------------------------------ state machine
@@ -439,8 +477,7 @@ void CTrans::State_WaitRdy()
     }
     TakeReadyText();
     SendAck();
-    m_timers.Delay(kPauseMs);
-    StateNext();
+    PauseThen(&CTrans::NextAfterPause);
 }
 
 // From here on every switch describes the connected telephone, not the
@@ -558,7 +595,11 @@ void CTrans::State_End_Rec()
         return;
     }
     Trace("State_End_Rec()");
-    m_timers.Delay(kPauseMs);
+    PauseThen(&CTrans::SendEndRecord);
+}
+
+void CTrans::SendEndRecord()
+{
     TxL2(kEndRecord);
 }
 

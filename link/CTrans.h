@@ -15,6 +15,8 @@ class CTrans {
 public:
     static constexpr int M_TRANS_WAITRDY_TIMER = 4711;
     static constexpr int M_TRANS_ANSWER_TIMER = 4712;
+    // The pause as a timer, for hosts that must not be held (PausesWithTimer).
+    static constexpr int M_TRANS_PAUSE_TIMER = 4713;
     static constexpr int kWaitRdyMs = 10000;
     static constexpr int kAnswerMs = 8000;
     static constexpr int kPauseMs = 300;
@@ -86,6 +88,11 @@ private:
     void SendAck();
     void SendNak();
     void KillLinkTimers();
+    // Delay(kPauseMs), then the given step; with a timer when the host asks for it.
+    void PauseThen(void (CTrans::*next)());
+    void OnPauseOver();
+    void NextAfterPause() { StateNext(); }
+    void SendEndRecord();
 
     CData_All& m_data;
     ISerialPort& m_sio;
@@ -101,6 +108,10 @@ private:
     int m_progressCount = 0;
     int m_progressMax = 0;
     int m_state = 0;
+
+    // The step a running pause leads to, and whether bytes wait for its end.
+    void (CTrans::*m_afterPause)() = nullptr;
+    bool m_rxHeld = false;
 
     // The frames of the sender that runs, and the next one to send.
     std::vector<std::string> m_frames;

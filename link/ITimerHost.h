@@ -11,4 +11,8 @@ public:
     // Holds the protocol for ms milliseconds (the pauses before the handshake
     // answer and the end record); a virtual clock only advances.
     virtual void Delay(int ms) = 0;
+    // True when the thread serves other telephones too and must not be held:
+    // the link then waits out its pauses with a timer, leaving what its own
+    // telephone sends meanwhile in the port, as the held thread would.
+    virtual bool PausesWithTimer() const { return false; }
 };

@@ -4,6 +4,8 @@
 #include "CData_All.h"
 #include "Trace.h"
 
+#include <optional>
+
 namespace {
 
 void Trace(std::string_view message)
@@ -12,6 +14,19 @@ void Trace(std::string_view message)
 }
 
 } // namespace
+
+class CTransferRunner::OwnScope {
+public:
+    explicit OwnScope(const CTransferRunner& runner) : m_channel(runner.m_traceName)
+    {
+        if (runner.m_ownIdentity)
+            m_identity.emplace(*runner.m_ownIdentity);
+    }
+
+private:
+    TraceChannel m_channel;
+    std::optional<DerivatScope> m_identity;
+};
 
 int FirstStateOfMode(int mode)
 {
@@ -44,8 +59,15 @@ void CTransferRunner::SetPort(int portNumber, std::string devicePath)
     m_sio.SetDevicePath(std::move(devicePath));
 }
 
+void CTransferRunner::ServeAlongsideOthers(std::string traceName)
+{
+    m_ownIdentity = std::make_unique<CDerivat>(Derivat());
+    m_traceName = std::move(traceName);
+}
+
 bool CTransferRunner::Start()
 {
+    const OwnScope scope(*this);
     Trace("Link_Init_Trans()");
     if (!m_sio.Open(this)) {
         m_mode = MODE_PORT_FAILED;
@@ -68,6 +90,7 @@ bool CTransferRunner::Repeat()
 
 void CTransferRunner::Cancel()
 {
+    const OwnScope scope(*this);
     Trace("OnSiotransCancel() Beg.");
     m_host.KillTimer(kPollTimer);
     if (m_status == Status::Running) {
@@ -84,6 +107,7 @@ void CTransferRunner::Cancel()
 
 void CTransferRunner::OnTimer(int id)
 {
+    const OwnScope scope(*this);
     if (id == kPollTimer)
         Poll();
     else
@@ -152,6 +176,7 @@ void CTransferRunner::PostCommNotify(int notice)
 
 void CTransferRunner::OnCommNotify(int notice)
 {
+    const OwnScope scope(*this);
     if (notice == CN_RECEIVE && m_sio.IsOpen())
         m_trans->OnRxL1();
 }

@@ -6,6 +6,7 @@
 // on cancel.
 #include "CSio.h"
 #include "CTrans.h"
+#include "Derivat.h"
 #include "ITransferHost.h"
 #include "TransferBackup.h"
 
@@ -43,6 +44,11 @@ public:
     // Keeps a copy of what every successful read took over in folder; none
     // while it is empty, as it is at first.
     void KeepBackupsIn(std::string folder) { m_backupFolder = std::move(folder); }
+    // For one of several telephones served at once: from now on the link
+    // keeps the switches its own telephone reports (starting from the
+    // program's identity as it is now) and traces into its own file, named
+    // traceName (TraceChannel), instead of the program's.
+    void ServeAlongsideOthers(std::string traceName);
 
     // Opens the port and starts the chain; false (mode 4) when the port cannot be opened.
     bool Start();
@@ -67,6 +73,9 @@ public:
     std::function<void()> onChange;
 
 private:
+    // Every way into the link runs inside it.
+    class OwnScope;
+
     void PostCommNotify(int notice) override;
     void OnCommNotify(int notice);
     void Poll();
@@ -84,6 +93,8 @@ private:
     Status m_status = Status::Idle;
     std::string m_backupFolder;
     BackupResult m_backup;
+    std::unique_ptr<CDerivat> m_ownIdentity;
+    std::string m_traceName;
     // Queued notices outlive nothing: they check this token first.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

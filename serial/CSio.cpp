@@ -243,6 +243,7 @@ int CSio::Open(ISioNotify* owner)
     m_txAwaitDrain = false;
     m_owner = owner;
     m_rxNotified = false;
+    m_deviceGone = false;
     m_stopRequested = false;
     try {
         m_watcher = std::thread(&CSio::WatchLoop, this);
@@ -385,6 +386,7 @@ void CSio::WatchLoop()
         if (portEvents & (EPOLLHUP | EPOLLERR)) {
             // Device gone: tell the owner once (its Read finds nothing) and stop watching it.
             fdDead = true;
+            m_deviceGone = true;
             (void)epoll_ctl(m_epollFd, EPOLL_CTL_DEL, m_fd, nullptr);
             m_rxNotified = true;
             postReceive = true;

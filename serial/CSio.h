@@ -52,6 +52,8 @@ public:
     // The device the last Open used.
     const std::string& DevicePath() const { return m_openedPath; }
     OpenError LastOpenError() const { return m_openError; }
+    // The device hung up or went away (an adapter pulled out) since Open.
+    bool DeviceGone() const { return m_deviceGone.load(); }
     int LastErrno() const { return m_openErrno; }
 
 private:
@@ -89,6 +91,7 @@ private:
     std::thread m_watcher;
     std::atomic<bool> m_stopRequested{false};
     std::atomic<bool> m_rxNotified{false};
+    std::atomic<bool> m_deviceGone{false};
 
     // The staged write, shared by the owner thread and the watcher.
     std::mutex m_txMutex;

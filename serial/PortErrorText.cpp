@@ -95,3 +95,9 @@ std::string PortOpenFailureReason(const CSio& sio, std::string_view howToName)
                               howToName);
     }
 }
+
+std::string HowToNameDeviceOnCommandLine(std::string_view profilePath, int port)
+{
+    return "bitte das Gerät mit --device PFAD angeben oder in " + std::string(profilePath) +
+           " im Abschnitt [Ports] als COM" + std::to_string(port) + "=PFAD eintragen.";
+}

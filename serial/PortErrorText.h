@@ -15,6 +15,9 @@ class CSio;
 // device himself.
 std::string PortOpenFailureReason(const CSio& sio, std::string_view howToName = {});
 
+// howToName of the command lines: the option, or the key of the profile.
+std::string HowToNameDeviceOnCommandLine(std::string_view profilePath, int port);
+
 // The hint for a default device that could not be opened: how to name
 // another one and which ones there are (the first few; stable names first).
 std::string UnnamedDeviceHint(std::string_view howToName, const std::vector<std::string>& present);

@@ -5,17 +5,26 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <map>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 const char kMarkerName[] = "##Trace.###";
 
+struct UtcTime {
+    std::tm tm{};
+    int millis = 0;
+};
+
 struct TraceState {
     bool tried = false;
     bool enabled = false;
-    int fd = -1;
+    UtcTime started;                // names every file of the run
+    std::string channel;            // the file entries go to now; empty: the process's own
+    std::map<std::string, int> fds; // by channel; -1 when the file could not be created
     char stampBuffer[16] = {};
     TraceFraming framing = TraceFraming::LeadingBreak;
     TraceClock clock;
@@ -34,11 +43,6 @@ std::chrono::system_clock::time_point Now()
     return s.clock ? s.clock() : std::chrono::system_clock::now();
 }
 
-struct UtcTime {
-    std::tm tm{};
-    int millis = 0;
-};
-
 UtcTime UtcNow()
 {
     const auto now = Now();
@@ -50,19 +54,31 @@ UtcTime UtcNow()
     return t;
 }
 
-void OpenTraceFile(TraceState& s)
+void DecideOnMarker(TraceState& s)
 {
     const int marker = ::open(kMarkerName, O_RDONLY | O_CLOEXEC);
     if (marker < 0)
         return;
     ::close(marker);
     s.enabled = true;
-    const UtcTime t = UtcNow();
-    char name[40];
-    std::snprintf(name, sizeof name, "S%02d%02d%02d-%02d%02d%02d.Lg", t.tm.tm_year % 100, t.tm.tm_mon + 1,
-                  t.tm.tm_mday, t.tm.tm_hour, t.tm.tm_min, t.tm.tm_sec);
-    // A file that cannot be created leaves tracing enabled; every write then fails quietly.
-    s.fd = ::open(name, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    s.started = UtcNow();
+}
+
+// Created at the channel's first write. A file that cannot be created leaves
+// tracing enabled; every write to it then fails quietly.
+int FileOfChannel(TraceState& s)
+{
+    const auto found = s.fds.find(s.channel);
+    if (found != s.fds.end())
+        return found->second;
+    const std::tm& tm = s.started.tm;
+    char stamp[40];
+    std::snprintf(stamp, sizeof stamp, "S%02d%02d%02d-%02d%02d%02d", tm.tm_year % 100, tm.tm_mon + 1, tm.tm_mday,
+                  tm.tm_hour, tm.tm_min, tm.tm_sec);
+    const std::string name = std::string(stamp) + (s.channel.empty() ? "" : "-" + s.channel) + ".Lg";
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    s.fds.emplace(s.channel, fd);
+    return fd;
 }
 
 } // namespace
@@ -72,11 +88,14 @@ int TraceWrite(std::string_view text)
     auto& s = State();
     if (!s.tried) {
         s.tried = true;
-        OpenTraceFile(s);
+        DecideOnMarker(s);
     }
-    if (!s.enabled || s.fd < 0)
+    if (!s.enabled)
         return 0;
-    return static_cast<int>(::write(s.fd, text.data(), text.size()));
+    const int fd = FileOfChannel(s);
+    if (fd < 0)
+        return 0;
+    return static_cast<int>(::write(fd, text.data(), text.size()));
 }
 
 int TraceWrite(const char* text)
@@ -120,14 +139,39 @@ void TraceLine(std::string_view className, std::string_view message)
         TraceWrite("\r\n");
 }
 
+TraceChannel::TraceChannel(std::string name) : m_previous(std::exchange(State().channel, std::move(name))) {}
+
+TraceChannel::~TraceChannel()
+{
+    State().channel = std::move(m_previous);
+}
+
+std::string TraceNameOfDevice(std::string_view devicePath)
+{
+    std::string_view path = devicePath;
+    if (path.starts_with("/dev/"))
+        path.remove_prefix(5);
+    while (path.starts_with('/'))
+        path.remove_prefix(1);
+    std::string name;
+    for (const char c : path) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+                           c == '-' || c == '+';
+        name += plain ? c : '_';
+    }
+    return name;
+}
+
 void TraceResetForTesting(TraceClock clock)
 {
     auto& s = State();
-    if (s.fd >= 0)
-        ::close(s.fd);
+    for (const auto& [channel, fd] : s.fds)
+        if (fd >= 0)
+            ::close(fd);
+    s.fds.clear();
+    s.channel.clear();
     s.tried = false;
     s.enabled = false;
-    s.fd = -1;
     s.framing = TraceFraming::LeadingBreak;
     s.clock = std::move(clock);
 }

@@ -12,6 +12,8 @@ void QtTransferHost::SetTimer(int id, int periodMs)
     QTimer*& timer = m_timers[id];
     if (!timer) {
         timer = new QTimer(this);
+        // A coarse timer may fire 5 % early; the pause must last its 300 ms.
+        timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, [this, id] {
             if (onTimer)
                 onTimer(id);

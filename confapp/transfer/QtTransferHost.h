@@ -22,7 +22,11 @@ public:
     void KillTimer(int id) override;
     void Delay(int ms) override;
     void Post(std::function<void()> fn) override;
+    bool PausesWithTimer() const override { return m_pausesWithTimer; }
+    // On for each telephone of a run that serves several at once.
+    void SetPausesWithTimer(bool on) { m_pausesWithTimer = on; }
 
 private:
     std::map<int, QTimer*> m_timers;
+    bool m_pausesWithTimer = false;
 };

@@ -107,6 +107,8 @@ TEST(Cli, BadCommandLinesAndFilesExitWithStatusTwoAndTouchNothing)
         {"--new", doc, "--config-part", "2"},
         {"--export-phonebook", dir.File("fehlt.mv8"), dir.File("aus.txt")},
         {"--new", dir.File("fehlt/neu.mv8")},
+        {"--device", "a", "--device", "b", "--read-config", doc},
+        {"--device", "a", "--device", "b", "--port", "3", "--write-config", doc},
     };
     for (const auto& args : bad) {
         const CliRun run = RunMvconf(args);

@@ -223,6 +223,40 @@ TEST_F(Chain, AbortSendsOneEndRecordAndEndsWithoutWaiting)
     }
 }
 
+// With other telephones on the thread the pauses are timers: nothing is
+// sent and nothing read until they are over, and an abort ends them.
+TEST_F(Chain, OnASharedThreadThePausesAreTimersThatHoldTheTelephonesBytes)
+{
+    timers.pausesWithTimer = true;
+    trans.StateSet(CTrans::STATE_READ_CFG);
+    Send("TRANS Q410 QL410 V3.20");
+    EXPECT_EQ(port.TakeNewLines(), Lines{kAckLine});
+    port.Queue("\x06"); // a telephone quick to acknowledge the request still to come
+    trans.OnRxL1();
+    EXPECT_TRUE(port.HasInput());
+    timers.Advance(299);
+    EXPECT_TRUE(port.TakeNewLines().empty());
+    timers.Advance(1);
+    EXPECT_EQ(TextOf(port.TakeNewLines().at(0)), "TK Q410");
+    EXPECT_EQ(trans.StateGet(), 40); // the held ACK was taken after the request
+    Send(":00000001");
+    EXPECT_EQ(port.TakeNewLines(), Lines{kAckLine});
+    timers.Advance(300);
+    EXPECT_EQ(port.TakeNewLines(), Lines{TelephoneFrame(kEndRecord)});
+    Receive("\x06");
+    EXPECT_EQ(trans.StateGet(), CTrans::STATE_END);
+    EXPECT_TRUE(timers.Delays().empty());
+
+    trans.StateSet(CTrans::STATE_WRITE_CFG);
+    Send("TRANS Q410 QL410 V3.20");
+    port.TakeNewLines();
+    trans.StateSet(CTrans::STATE_ABORT);
+    EXPECT_EQ(port.TakeNewLines(), Lines{TelephoneFrame(kEndRecord)});
+    timers.Advance(1000);
+    EXPECT_TRUE(port.TakeNewLines().empty());
+    EXPECT_EQ(trans.StateGet(), CTrans::STATE_END);
+}
+
 TEST_F(Chain, NothingReceivedWhileIdleFinishedOrFailedHasAnEffect)
 {
     for (int state : {CTrans::STATE_IDLE, CTrans::STATE_END, CTrans::STATE_ERR}) {

@@ -74,4 +74,25 @@ TEST_F(TraceLog, RawWritesKeepTheirBytes)
     EXPECT_EQ(ReadFileBytes("S261208-230509.Lg"), "a\xE4\x80[23:05:09.007] ");
 }
 
+TEST_F(TraceLog, EachChannelWritesAFileNamedAfterItsDeviceWithTheRunsTime)
+{
+    WriteFileBytes("##Trace.###", "");
+    TraceSetFraming(TraceFraming::TrailingBreak);
+    {
+        const TraceChannel one(TraceNameOfDevice("/dev/serial/by-id/usb-FTDI_A5 0"));
+        TraceLine("DownloadDialog", "Send: 1");
+        {
+            const TraceChannel two(TraceNameOfDevice("/dev/pts/3"));
+            TraceLine("DownloadDialog", "Send: 2");
+        }
+        TraceLine("DownloadDialog", "Send: 3");
+    }
+    EXPECT_EQ(FileCount(), 3); // the marker and one file per channel, none for the process yet
+    EXPECT_EQ(ReadFileBytes("S261208-230509-serial_by-id_usb-FTDI_A5_0.Lg"),
+              "[23:05:09.007] DownloadDialog: Send: 1\r\n[23:05:09.007] DownloadDialog: Send: 3\r\n");
+    EXPECT_EQ(ReadFileBytes("S261208-230509-pts_3.Lg"), "[23:05:09.007] DownloadDialog: Send: 2\r\n");
+    TraceLine("App", "back");
+    EXPECT_EQ(ReadFileBytes("S261208-230509.Lg"), "[23:05:09.007] App: back\r\n");
+}
+
 } // namespace

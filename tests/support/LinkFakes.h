@@ -53,6 +53,8 @@ public:
     void Delay(int ms) override;
     // Queued here; RunPosted runs them on the test's thread.
     void Post(std::function<void()> fn) override;
+    bool PausesWithTimer() const override { return pausesWithTimer; }
+    bool pausesWithTimer = false;
 
     // Moves the clock by ms, firing due timers in time order (a repeating
     // timer as often as it comes due) through onTimer.
