@@ -49,49 +49,34 @@ protected:
     std::string sent;
 };
 
-QString Row(const QTableWidget& table, int row)
-{
-    QStringList cells;
-    for (int column = 0; column < table.columnCount(); ++column)
-        cells << table.item(row, column)->text();
-    return cells.join(QLatin1Char('|'));
-}
-
 } // namespace
 
-TEST(BackupsWindowAlone, AnEmptyFolderSaysWhereCopiesWillAppear)
+TEST_F(BackupsWindow, ListsComparesAndDeletesOnlyWhenTheUserAgrees)
 {
-    TempDir dir;
-    CDlg_Backups dialog(dir.File("backups"));
-    EXPECT_TRUE(dialog.Summary()->text().contains(QString::fromStdString(dir.File("backups"))));
-    EXPECT_TRUE(dialog.Summary()->text().startsWith(QStringLiteral("Noch keine Sicherungskopien.")));
-    EXPECT_FALSE(dialog.Table()->isVisibleTo(&dialog));
-    EXPECT_FALSE(dialog.OpenButton()->isEnabled());
-    EXPECT_FALSE(dialog.FolderButton()->isEnabled()); // there is no folder yet
+    CDlg_Backups none(environment.File("fehlt"));
+    EXPECT_TRUE(none.Summary()->text().startsWith(QStringLiteral("Noch keine Sicherungskopien.")));
+    EXPECT_FALSE(none.Table()->isVisibleTo(&none));
 
-    KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::Read, dir.File("backups"));
-    dialog.Refresh();
-    EXPECT_EQ(dialog.Table()->rowCount(), 1);
-    QUrl shown;
-    dialog.openFolder = [&shown](const QUrl& url) {
-        shown = url;
-        return true;
-    };
-    dialog.FolderButton()->click();
-    EXPECT_EQ(shown, QUrl::fromLocalFile(QString::fromStdString(dir.File("backups"))));
-}
-
-TEST_F(BackupsWindow, ListsTheCopiesAndComparesOneWithTheDocument)
-{
     QStringList rows;
     int differences = -1;
+    QUrl shown;
     WithWindow([&](CDlg_Backups& dialog) {
-        for (int row = 0; row < dialog.Table()->rowCount(); ++row)
-            rows << Row(*dialog.Table(), row);
+        for (int row = 0; row < dialog.Table()->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < dialog.Table()->columnCount(); ++column)
+                cells << dialog.Table()->item(row, column)->text();
+            rows << cells.join(QLatin1Char('|'));
+        }
+        dialog.openFolder = [&shown](const QUrl& url) { return (shown = url).isValid(); };
+        dialog.FolderButton()->click();
         dialog.Table()->selectRow(1);
         WhenModalShown<CDlg_Compare>([&](CDlg_Compare& compare) {
             differences = compare.Table()->rowCount();
             compare.reject();
+            environment.answer = QMessageBox::No;
+            dialog.DeleteButton()->click();
+            environment.answer = QMessageBox::Yes;
+            dialog.DeleteButton()->click();
             dialog.reject();
         });
         dialog.CompareButton()->click();
@@ -99,17 +84,22 @@ TEST_F(BackupsWindow, ListsTheCopiesAndComparesOneWithTheDocument)
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[0].startsWith(QString::fromUtf8("01.01.2999 00:00:00|gelesen|Telefonbuch|||Die Datei enthält")));
     EXPECT_TRUE(rows[1].endsWith(QStringLiteral("|gesendet|Konfiguration|V3.04|MV850|"))) << rows[1].toStdString();
+    EXPECT_EQ(shown, QUrl::fromLocalFile(QString::fromStdString(folder)));
     EXPECT_EQ(differences, 2); // loudspeaker volume and software version
+    ASSERT_EQ(environment.messages.size(), 2u);
+    EXPECT_EQ(environment.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_FALSE(FileExists(sent));
+    EXPECT_TRUE(FileExists(folder + "/notiz.mv8"));
 }
 
 TEST_F(BackupsWindow, OpensACopyAsAnUntitledDocumentAfterTheSaveQuestion)
 {
     app.data.cfg.basic.LoudHand = 4; // unsaved
     frame.View().MoveDataDocToView();
-    environment.answer = QMessageBox::No;
-    WithWindow([](CDlg_Backups& dialog) {
+    WithWindow([this](CDlg_Backups& dialog) {
         dialog.Table()->selectRow(0);
         dialog.OpenButton()->click(); // cannot be read: says why, stays open
+        environment.answer = QMessageBox::No;
         dialog.Table()->selectRow(1);
         dialog.OpenButton()->click();
     });
@@ -121,23 +111,4 @@ TEST_F(BackupsWindow, OpensACopyAsAnUntitledDocumentAfterTheSaveQuestion)
     EXPECT_TRUE(frame.Docs().PathName().isEmpty()); // a save asks for a name
     EXPECT_FALSE(app.data == app.saved);           // and closing asks first
     EXPECT_TRUE(frame.RecentFiles().Files().isEmpty());
-}
-
-TEST_F(BackupsWindow, DeletesACopyOnlyWhenTheUserAgrees)
-{
-    auto deleteSent = [this](QMessageBox::StandardButton answer) {
-        environment.answer = answer;
-        WithWindow([](CDlg_Backups& dialog) {
-            dialog.Table()->selectRow(1);
-            dialog.DeleteButton()->click();
-            dialog.reject();
-        });
-    };
-    deleteSent(QMessageBox::No);
-    EXPECT_TRUE(FileExists(sent));
-    ASSERT_EQ(environment.messages.size(), 1u);
-    EXPECT_EQ(environment.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    deleteSent(QMessageBox::Yes);
-    EXPECT_FALSE(FileExists(sent));
-    EXPECT_TRUE(FileExists(folder + "/notiz.mv8"));
 }
