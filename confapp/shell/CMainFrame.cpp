@@ -242,7 +242,12 @@ void CMainFrame::OnFileBackups()
         CompareWithFile(&dialog, App::Instance().data, QFile::decodeName(QByteArray::fromStdString(copy.path)));
     };
     dialog.open = [this](const BackupCopy& copy) {
-        return m_docs->OpenAsUntitled(QFile::decodeName(QByteArray::fromStdString(copy.path)));
+        if (!m_docs->OpenAsUntitled(QFile::decodeName(QByteArray::fromStdString(copy.path))))
+            return false;
+        statusBar()->showMessage(QString::fromUtf8("Sicherungskopie vom %1 (%2, %3) als neues Dokument geöffnet.")
+                                     .arg(QString::fromStdString(copy.when), QString::fromUtf8(BackupWayText(copy.way)),
+                                          QString::fromUtf8(BackupPartText(copy.part))));
+        return true;
     };
     dialog.exec();
 }

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -111,4 +112,6 @@ TEST_F(BackupsWindow, OpensACopyAsAnUntitledDocumentAfterTheSaveQuestion)
     EXPECT_TRUE(frame.Docs().PathName().isEmpty()); // a save asks for a name
     EXPECT_FALSE(app.data == app.saved);           // and closing asks first
     EXPECT_TRUE(frame.RecentFiles().Files().isEmpty());
+    EXPECT_TRUE(frame.statusBar()->currentMessage().endsWith(
+        QString::fromUtf8("(gesendet, Konfiguration) als neues Dokument geöffnet.")));
 }
