@@ -157,11 +157,18 @@ std::string HowToNameDevice(const std::string& profile, int port)
            std::to_string(port) + "=PFAD eintragen.";
 }
 
+// Where the copy of what was read or sent went; a missing copy is only a warning.
+void ReportBackup(const BackupResult& backup, std::ostream& out, std::ostream& err)
+{
+    if (backup.kept)
+        out << BackupNotice(backup) << "\n" << std::flush;
+    else if (backup.Tried())
+        err << "mvconf: Warnung: " << BackupNotice(backup) << "\n";
+}
+
 // The runner kept the copy before the save, so a failed save still leaves it.
 int SaveWhatWasRead(Session& s, const std::string& path, const BackupResult& backup, std::ostream& err)
 {
-    if (backup.Tried() && !backup.kept)
-        err << "mvconf: Warnung: " << BackupNotice(backup) << "\n";
     std::string error;
     if (s.doc.OnSaveDocument(path, error))
         return kExitOk;
@@ -207,5 +214,6 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
         return Fail(err, "Übertragung abgebrochen.", kExitTransferFailed);
     if (outcome.status != CTransferRunner::Status::Succeeded)
         return Fail(err, FailureText(plan.mode, outcome, where), kExitTransferFailed);
+    ReportBackup(runner.Backup(), out, err);
     return plan.reads ? SaveWhatWasRead(s, path, runner.Backup(), err) : kExitOk;
 }

@@ -56,6 +56,17 @@ bool CQ410CfDoc::OnOpenDocument(const std::string& path, std::string& error)
     return true;
 }
 
+bool CQ410CfDoc::OnOpenAsUntitled(const std::string& path, std::string& error)
+{
+    TraceLine("Doc", "OnOpenAsUntitled(" + path + ")");
+    CProfileFile file;
+    if (!LoadFile(path, file, error))
+        return false;
+    OnNewDocument();
+    ReadData(file, m_data);
+    return true;
+}
+
 bool CQ410CfDoc::LoadFile(const std::string& path, CProfileFile& file, std::string& error)
 {
     if (file.Load(path, error) == CProfileFile::LoadStatus::Loaded)

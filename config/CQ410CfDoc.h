@@ -25,6 +25,12 @@ public:
     // False when the user cancelled; true when the data may be replaced.
     bool SaveModified();
 
+    // Opens the file's data as a new document without a name (a kept copy):
+    // saving asks for a name, so the file itself is never overwritten, and
+    // the data counts as changed against a new document. On failure nothing
+    // changes and error says why.
+    bool OnOpenAsUntitled(const std::string& path, std::string& error);
+
     // Reads the document file at path into data as opening it would, with the
     // switches as they stand; changes nothing else. On failure data stays as
     // it was and error says why.

@@ -30,6 +30,7 @@ public:
     // The whole value, for the program's own settings (device paths are long).
     std::string GetFullString(std::string_view section, std::string_view key) const;
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    bool HasSection(std::string_view section) const { return FindSection(section) != std::string::npos; }
     // Appends, whole and in their order, the sections of source whose names
     // this file does not have.
     void CarrySectionsFrom(const CProfileFile& source);

@@ -17,6 +17,19 @@
 
 namespace {
 
+constexpr std::size_t kStampLength = 19; // YYYYMMDD-HHMMSS-mmm
+constexpr std::string_view kExtension = ".mv8";
+
+const char* WayWord(BackupWay way)
+{
+    return way == BackupWay::Sent ? "gesendet" : "gelesen";
+}
+
+const char* PartWord(BackupPart part)
+{
+    return part == BackupPart::PhoneBook ? "telefonbuch" : "konfiguration";
+}
+
 std::string TimeStamp()
 {
     const auto now = std::chrono::system_clock::now();
@@ -29,26 +42,39 @@ std::string TimeStamp()
     return std::string(text) + "-" + std::to_string(1000 + ms).substr(1);
 }
 
+bool IsStamp(std::string_view text)
+{
+    if (text.size() != kStampLength)
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (i == 8 || i == 15 ? text[i] != '-' : (text[i] < '0' || text[i] > '9'))
+            return false;
+    return true;
+}
+
 // The time stamp goes to the millisecond; a name already taken is never
 // reused, so a copy never replaces another.
-std::string UnusedName(const std::string& folder, std::string_view what)
+std::string UnusedName(const std::string& folder, BackupWay way, BackupPart part)
 {
     for (;;) {
-        std::string path = folder + "/" + TimeStamp() + "-" + std::string(what) + ".mv8";
+        std::string path = folder + "/" + TimeStamp() + "-" + WayWord(way) + "-" + PartWord(part) + ".mv8";
         if (::access(path.c_str(), F_OK) != 0)
             return path;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
 
-// The names begin with the time stamp, so their order is their age.
-void RemoveOldest(const std::string& folder, int keep)
+// Only our own copies of the same way count; the names begin with the time
+// stamp, so their order is their age.
+void RemoveOldest(const std::string& folder, BackupWay way, int keep)
 {
     std::vector<std::filesystem::path> copies;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
-        if (entry.path().extension() == ".mv8")
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const auto name = ParseBackupName(entry.path().filename().string());
+        if (name && name->way == way && entry.is_regular_file(ec))
             copies.push_back(entry.path());
+    }
     if (static_cast<int>(copies.size()) <= keep)
         return;
     std::sort(copies.begin(), copies.end());
@@ -63,20 +89,45 @@ std::string DefaultBackupFolder()
     return UserStateDir("mvconf") + "/backups";
 }
 
-BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, const std::string& folder, int keep)
+std::optional<BackupName> ParseBackupName(std::string_view fileName)
+{
+    if (!fileName.ends_with(kExtension) || fileName.size() < kStampLength + 1 || fileName[kStampLength] != '-' ||
+        !IsStamp(fileName.substr(0, kStampLength)))
+        return std::nullopt;
+    std::string_view rest = fileName.substr(kStampLength + 1, fileName.size() - kStampLength - 1 - kExtension.size());
+    BackupName name{std::string(fileName.substr(0, kStampLength)), BackupWay::Read, BackupPart::Configuration};
+    for (BackupWay way : {BackupWay::Read, BackupWay::Sent}) {
+        const std::string prefix = std::string(WayWord(way)) + "-";
+        if (rest.starts_with(prefix)) {
+            name.way = way;
+            rest.remove_prefix(prefix.size());
+            break;
+        }
+    }
+    for (BackupPart part : {BackupPart::Configuration, BackupPart::PhoneBook})
+        if (rest == PartWord(part)) {
+            name.part = part;
+            return name;
+        }
+    return std::nullopt;
+}
+
+BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWay way, const std::string& folder,
+                                int keep)
 {
     BackupResult result;
+    result.way = way;
     if (!MakeFolders(folder)) {
         result.error = FileErrorMessage(folder, "angelegt werden", FileErrorReason(errno));
         return result;
     }
-    const std::string path = UnusedName(folder, part == BackupPart::PhoneBook ? "telefonbuch" : "konfiguration");
+    const std::string path = UnusedName(folder, way, part);
     CData_All copy = data;
     CProfileFile file;
     copy.MoveFile(file, true);
     if (!file.Save(path, result.error))
         return result;
-    RemoveOldest(folder, keep);
+    RemoveOldest(folder, way, keep);
     result.kept = true;
     result.path = path;
     return result;
@@ -84,7 +135,8 @@ BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, const st
 
 std::string BackupNotice(const BackupResult& result)
 {
+    const std::string what = result.way == BackupWay::Sent ? "gesendeten" : "gelesenen";
     if (result.kept)
-        return "Sicherungskopie der gelesenen Daten: " + result.path;
-    return "Keine Sicherungskopie der gelesenen Daten angelegt: " + result.error;
+        return "Sicherungskopie der " + what + " Daten: " + result.path;
+    return "Keine Sicherungskopie der " + what + " Daten angelegt: " + result.error;
 }

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Copies of what was read from a telephone, kept in the user's state folder
-// so that data overwritten by mistake can be recovered. Both front ends keep
-// them through the transfer runner; folder, names and how many are kept are
-// decided here alone.
+// Copies of what was read from or sent to a telephone, kept in the user's
+// state folder so that data overwritten by mistake can be recovered. Both
+// front ends keep them through the transfer runner; folder, names and how
+// many are kept are decided here alone.
+#include <optional>
 #include <string>
+#include <string_view>
 
 class CData_All;
 
 enum class BackupPart { Configuration, PhoneBook };
+// Whether the copy holds what the telephone sent (Read) or what it was sent.
+enum class BackupWay { Read, Sent };
 
 struct BackupResult {
     bool kept = false;
+    BackupWay way = BackupWay::Read;
     std::string path;  // the copy, when kept
     std::string error; // why none could be kept (UTF-8)
 
@@ -19,12 +24,26 @@ struct BackupResult {
     bool Tried() const { return kept || !error.empty(); }
 };
 
+// What the name of one of our copies says.
+struct BackupName {
+    std::string stamp; // "YYYYMMDD-HHMMSS-mmm", local time
+    BackupWay way;
+    BackupPart part;
+};
+
 // ${XDG_STATE_HOME:-~/.local/state}/mvconf/backups
 std::string DefaultBackupFolder();
 
-// Saves data as "<YYYYMMDD-HHMMSS-mmm>-<part>.mv8" into folder (created when
-// missing) and removes the oldest copies beyond keep.
-BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, const std::string& folder, int keep = 50);
+// Saves data as "<YYYYMMDD-HHMMSS-mmm>-<gelesen|gesendet>-<part>.mv8" into
+// folder (created when missing) and removes the oldest copies of the same way
+// beyond keep. Nothing else in the folder is touched.
+BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWay way, const std::string& folder,
+                                int keep = 50);
+
+// The copy a file name (without folder) stands for; nothing for names that
+// are not ours. Copies from before sent data was kept have no way in their
+// name ("<stamp>-konfiguration.mv8") and count as read.
+std::optional<BackupName> ParseBackupName(std::string_view fileName);
 
 // What the user is told: where the copy is, or that none was kept and why (UTF-8).
 std::string BackupNotice(const BackupResult& result);

@@ -137,17 +137,17 @@ void CTransferRunner::Poll()
 
 // The copy is kept before anyone is told of the success, so that a caller
 // whose own save fails still finds the data in it. A copy that cannot be
-// written does not fail the read.
+// written does not fail the transfer.
 void CTransferRunner::TakeOver()
 {
     m_documentData = m_transferCopy;
     m_documentData.Validate();
-    const bool reads = m_requestedMode == MODE_READ_CFG || m_requestedMode == MODE_READ_DIALNAME;
-    if (!reads || m_backupFolder.empty())
+    if (m_backupFolder.empty())
         return;
-    m_backup = KeepTransferBackup(m_documentData,
-                                  m_requestedMode == MODE_READ_DIALNAME ? BackupPart::PhoneBook : BackupPart::Configuration,
-                                  m_backupFolder);
+    const bool reads = m_requestedMode == MODE_READ_CFG || m_requestedMode == MODE_READ_DIALNAME;
+    const bool phoneBook = m_requestedMode == MODE_READ_DIALNAME || m_requestedMode == MODE_WRITE_DIALNAME;
+    m_backup = KeepTransferBackup(m_documentData, phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration,
+                                  reads ? BackupWay::Read : BackupWay::Sent, m_backupFolder);
     Trace("KeepBackup() " + BackupNotice(m_backup));
 }
 

@@ -41,8 +41,8 @@ public:
 
     // The device of the port; the port number only names it in messages.
     void SetPort(int portNumber, std::string devicePath);
-    // Keeps a copy of what every successful read took over in folder; none
-    // while it is empty, as it is at first.
+    // Keeps a copy of what every successful read took over or write sent in
+    // folder; none while it is empty, as it is at first.
     void KeepBackupsIn(std::string folder) { m_backupFolder = std::move(folder); }
     // For one of several telephones served at once: from now on the link
     // keeps the switches its own telephone reports (starting from the
@@ -66,7 +66,7 @@ public:
     int Progress() const;
     const CSio& Port() const { return m_sio; }
     CTrans* Link() { return m_trans.get(); }
-    // The copy of the last successful read; not Tried() when none was asked for.
+    // The copy of the last successful transfer; not Tried() when none was asked for.
     const BackupResult& Backup() const { return m_backup; }
 
     // Called on the owner's thread after every poll and state change.

@@ -44,12 +44,17 @@ App::App()
 void App::RunTransferWindow(int mode)
 {
     CDlg_SioTrans dialog(mode, transfer, data, comPort, DeviceForPort(ProfilePath(), comPort), mainFrame);
-    dialog.Runner().KeepBackupsIn(backupFolder.empty() ? DefaultBackupFolder() : backupFolder);
+    dialog.Runner().KeepBackupsIn(BackupFolder());
     dialog.exec();
     const BackupResult& backup = dialog.Runner().Backup();
     auto* frame = qobject_cast<QMainWindow*>(mainFrame);
     if (backup.Tried() && frame)
         frame->statusBar()->showMessage(QString::fromStdString(BackupNotice(backup)));
+}
+
+std::string App::BackupFolder() const
+{
+    return backupFolder.empty() ? DefaultBackupFolder() : backupFolder;
 }
 
 std::string App::ProfilePath() const

@@ -37,7 +37,7 @@ public:
 
     // ${XDG_CONFIG_HOME:-~/.config}/mvconf/mvconf.ini unless a test set another.
     std::string profilePath;
-    // Where reads keep their copies; the per-user folder unless a test set another.
+    // Where transfers keep their copies; the per-user folder unless a test set another.
     std::string backupFolder;
 
     void ProfileSettingsGet();
@@ -46,9 +46,11 @@ public:
     // Runs the transfer window modally in mode 0..3; tests replace it.
     std::function<void(int mode)> runTransfer;
     // What runTransfer does at first: the window on the chosen port; the
-    // status bar then tells where the copy of what was read went.
+    // status bar then tells where the copy of what was read or sent went.
     void RunTransferWindow(int mode);
 
+    // backupFolder, or the per-user folder when none was set.
+    std::string BackupFolder() const;
     // profilePath, or the per-user profile when none was set.
     std::string ProfilePath() const;
 

@@ -113,6 +113,19 @@ bool CDocCommands::OpenDocumentFile(const QString& path)
     return false;
 }
 
+bool CDocCommands::OpenAsUntitled(const QString& path)
+{
+    if (!m_doc.SaveModified())
+        return false;
+    std::string reason;
+    if (m_doc.OnOpenAsUntitled(FileBytes(path), reason)) {
+        AfterLoad();
+        return true;
+    }
+    ShowFailure(QString::fromUtf8("Die Datei konnte nicht geöffnet werden.\n%1").arg(QString::fromUtf8(reason)));
+    return false;
+}
+
 bool CDocCommands::FileOpen()
 {
     const QString path = ChooseOpenPath();

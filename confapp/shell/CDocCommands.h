@@ -26,6 +26,9 @@ public:
     bool FileNew();
     bool FileOpen();
     bool OpenDocumentFile(const QString& path);
+    // Opens a file's data as a new, untitled document (after the question
+    // about unsaved changes); the file stays out of the recent-file list.
+    bool OpenAsUntitled(const QString& path);
     bool FileSave();
     bool FileSaveAs();
     bool SaveModified() { return m_doc.SaveModified(); }

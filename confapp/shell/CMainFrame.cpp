@@ -4,6 +4,7 @@
 #include "App.h"
 #include "AppIcons.h"
 #include "CAboutDlg.h"
+#include "CDlg_Backups.h"
 #include "CDocCommands.h"
 #include "CHelpWindow.h"
 #include "CompareCommand.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -229,5 +231,26 @@ void CMainFrame::OnFileOpen() { m_docs->FileOpen(); }
 void CMainFrame::OnFileSave() { m_docs->FileSave(); }
 void CMainFrame::OnFileSaveAs() { m_docs->FileSaveAs(); }
 void CMainFrame::OnFileCompare() { ::OnFileCompare(this, *m_view, m_docs->PathName()); }
+// The comparison is with the document as shown, so the page's edits are
+// stored first; a page whose checks fail has said why.
+void CMainFrame::OnFileBackups()
+{
+    if (!m_view->TryMoveDataViewToDoc())
+        return;
+    CDlg_Backups dialog(App::Instance().BackupFolder(), this);
+    dialog.compare = [&dialog](const BackupCopy& copy) {
+        CompareWithFile(&dialog, App::Instance().data, QFile::decodeName(QByteArray::fromStdString(copy.path)));
+    };
+    dialog.open = [this](const BackupCopy& copy) {
+        if (!m_docs->OpenAsUntitled(QFile::decodeName(QByteArray::fromStdString(copy.path))))
+            return false;
+        statusBar()->showMessage(QString::fromUtf8("Sicherungskopie vom %1 (%2, %3) als neues Dokument geöffnet.")
+                                     .arg(QString::fromStdString(copy.when), QString::fromUtf8(BackupWayText(copy.way)),
+                                          QString::fromUtf8(BackupPartText(copy.part))));
+        return true;
+    };
+    dialog.exec();
+}
+
 void CMainFrame::OnFilePrint() { m_view->FilePrint(); }
 void CMainFrame::OnFilePrintPreview() { m_view->FilePrintPreview(); }

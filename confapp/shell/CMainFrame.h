@@ -66,6 +66,7 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileCompare();
+    void OnFileBackups();
     void OnFilePrint();
     void OnFilePrintPreview();
 

@@ -62,6 +62,9 @@ void CMainFrame::CreateMenus()
     m_fileMenu->addAction(Command(Text("Vergleichen &mit..."),
                                   Text("Unterschiede zu einer gespeicherten Konfiguration anzeigen"),
                                   &CMainFrame::OnFileCompare));
+    m_fileMenu->addAction(Command(Text("&Sicherungen..."),
+                                  Text("Kopien des Gelesenen und Gesendeten anzeigen, vergleichen und öffnen"),
+                                  &CMainFrame::OnFileBackups));
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(Command(Text("Seiten&ansicht"), Text("Druckbild des Telefonbuchs anzeigen"),
                                   &CMainFrame::OnFilePrintPreview));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Open plus save of a complete document (configuration and a full phone book),
-// and the comparison of two such documents.
+// the comparison of two such documents, and listing a folder of kept copies.
+#include "BackupListing.h"
 #include "CData_All.h"
 #include "CQ410CfDoc.h"
 #include "Derivat.h"
@@ -69,6 +70,26 @@ void BM_CompareFullDocuments(benchmark::State& state)
     state.counters["differences"] = static_cast<double>(differences);
 }
 BENCHMARK(BM_CompareFullDocuments)->Unit(benchmark::kMicrosecond);
+
+// What the backups window does when it opens: 100 full copies, half of
+// them reads and half writes, each read for its version and phone type.
+void BM_ListBackupFolder(benchmark::State& state)
+{
+    FullDocument f;
+    const std::string folder = f.dir.File("backups");
+    for (int i = 0; i < 100; ++i)
+        KeepTransferBackup(f.data, i % 3 ? BackupPart::Configuration : BackupPart::PhoneBook,
+                           i % 2 ? BackupWay::Sent : BackupWay::Read, folder);
+    std::string error;
+    std::size_t listed = 0;
+    for (auto _ : state) {
+        const std::vector<BackupCopy> copies = ListBackups(folder, error);
+        listed = copies.size();
+        benchmark::DoNotOptimize(copies.data());
+    }
+    state.counters["copies"] = static_cast<double>(listed);
+}
+BENCHMARK(BM_ListBackupFolder)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

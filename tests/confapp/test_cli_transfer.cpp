@@ -63,8 +63,21 @@ protected:
     int BackupCount()
     {
         std::error_code ec;
-        const auto folder = dir.File("state") + "/mvconf/backups";
-        return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder, ec), {}));
+        return static_cast<int>(std::distance(std::filesystem::directory_iterator(BackupFolder(), ec), {}));
+    }
+
+    std::string BackupFolder() { return dir.File("state") + "/mvconf/backups"; }
+
+    // The copy the notice on standard output names; it must lie in the folder
+    // and end as expected.
+    std::string NoticedCopy(const ProcessResult& r, const std::string& notice, const std::string& ending)
+    {
+        const std::string prefix = notice + ": " + BackupFolder() + "/";
+        const std::size_t at = r.out.find(prefix);
+        EXPECT_NE(at, std::string::npos) << r.out;
+        const std::string path = r.out.substr(at + notice.size() + 2, r.out.find('\n', at) - at - notice.size() - 2);
+        EXPECT_TRUE(path.ends_with(ending)) << path;
+        return path;
     }
 };
 
@@ -78,6 +91,11 @@ TEST_F(CliTransfer, ConfigurationGoesToTheTelephoneAndComesBack)
         const ProcessResult r = Mvconf({"--device", phone.Device(), "--write-config", original});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(phone.Wait(5000), 0);
+        // What was sent is kept, with the version the telephone reported.
+        const std::string sent =
+            NoticedCopy(r, "Sicherungskopie der gesendeten Daten", "-gesendet-konfiguration.mv8");
+        EXPECT_EQ(Value(sent, "DialKey_3", "ChefKeyMsnInt"), "12");
+        EXPECT_EQ(Value(sent, "Basic", "SwVers"), "V3.20");
     }
     EXPECT_EQ(ReadFileBytes(original), before); // a write does not rewrite the file
     EXPECT_EQ(Value(onPhone, "Basic", "LoudBox"), "5");
@@ -94,7 +112,10 @@ TEST_F(CliTransfer, ConfigurationGoesToTheTelephoneAndComesBack)
     EXPECT_EQ(Value(readBack, "MsnPara_1", "Loud"), "5");
     EXPECT_EQ(Value(readBack, "MsnPara_3", "Melody"), "7");
     EXPECT_EQ(Value(readBack, "DialKey_3", "KeyUse"), "CHEF");
-    EXPECT_EQ(BackupCount(), 1);
+    EXPECT_EQ(Value(NoticedCopy(r, "Sicherungskopie der gelesenen Daten", "-gelesen-konfiguration.mv8"), "Basic",
+                    "SwVers"),
+              "V3.04");
+    EXPECT_EQ(BackupCount(), 2);
 }
 
 TEST_F(CliTransfer, PhoneBookGoesToTheTelephoneAndComesBack)
@@ -105,6 +126,8 @@ TEST_F(CliTransfer, PhoneBookGoesToTheTelephoneAndComesBack)
         SimulatedTelephone phone({"--save", onPhone, "--sessions", "1"});
         const ProcessResult r = Mvconf({"--device", phone.Device(), "--write-phonebook", original});
         ASSERT_EQ(r.status, 0) << r.err;
+        const std::string sent = NoticedCopy(r, "Sicherungskopie der gesendeten Daten", "-gesendet-telefonbuch.mv8");
+        EXPECT_EQ(Value(sent, "DialName_1", "Name"), "M\xFCller");
     }
     const std::string readBack = dir.File("b.mv8");
     SimulatedTelephone phone({"--load", onPhone, "--sessions", "1"});

@@ -18,9 +18,9 @@ TEST(TransferBackup, KeepsTheNewestCopiesReadableAsDocuments)
     std::set<std::string> saved;
     for (int i = 0; i < 5; ++i) {
         data.cfg.basic.LoudBox = i;
-        const BackupResult kept = KeepTransferBackup(data, BackupPart::Configuration, folder, 3);
+        const BackupResult kept = KeepTransferBackup(data, BackupPart::Configuration, BackupWay::Read, folder, 3);
         ASSERT_TRUE(kept.kept) << kept.error;
-        EXPECT_TRUE(kept.path.ends_with("-konfiguration.mv8")) << kept.path;
+        EXPECT_TRUE(kept.path.ends_with("-gelesen-konfiguration.mv8")) << kept.path;
         EXPECT_EQ(BackupNotice(kept), "Sicherungskopie der gelesenen Daten: " + kept.path);
         saved.insert(kept.path);
     }
@@ -36,12 +36,36 @@ TEST(TransferBackup, KeepsTheNewestCopiesReadableAsDocuments)
     EXPECT_EQ(newest.GetString("Basic", "LoudBox"), "4");
 }
 
+// Reads and writes are pruned each on their own; copies named before sent
+// data was kept count as reads, and nothing else in the folder is touched.
+TEST(TransferBackup, PruningKeepsEachWayApartAndLeavesOtherFiles)
+{
+    TempDir dir;
+    const std::string folder = dir.File("backups");
+    const std::string oldRead = folder + "/20200101-000000-000-konfiguration.mv8";
+    const std::string likeACopy = folder + "/20200101-000000-000-gelesen-konfiguration.mv8";
+    std::filesystem::create_directories(likeACopy);
+    WriteFileBytes(oldRead, "");
+    WriteFileBytes(folder + "/notiz.mv8", "");
+    std::vector<std::string> sent;
+    for (int i = 0; i < 3; ++i)
+        sent.push_back(KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::Sent, folder, 2).path);
+    EXPECT_TRUE(sent[2].ends_with("-gesendet-telefonbuch.mv8")) << sent[2];
+    const std::string read =
+        KeepTransferBackup(CData_All(), BackupPart::Configuration, BackupWay::Read, folder, 1).path;
+    EXPECT_FALSE(FileExists(sent[0]));
+    EXPECT_FALSE(FileExists(oldRead));
+    for (const std::string& left : {sent[1], sent[2], read, folder + "/notiz.mv8", likeACopy})
+        EXPECT_TRUE(std::filesystem::exists(left)) << left;
+}
+
 TEST(TransferBackup, AFolderThatCannotBeMadeIsReported)
 {
     TempDir dir;
     WriteFileBytes(dir.File("datei"), "");
-    const BackupResult failed = KeepTransferBackup(CData_All(), BackupPart::PhoneBook, dir.File("datei/backups"));
+    const BackupResult failed =
+        KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::Sent, dir.File("datei/backups"));
     EXPECT_FALSE(failed.kept);
     EXPECT_TRUE(failed.Tried());
-    EXPECT_TRUE(BackupNotice(failed).starts_with("Keine Sicherungskopie der gelesenen Daten angelegt: Die Datei"));
+    EXPECT_TRUE(BackupNotice(failed).starts_with("Keine Sicherungskopie der gesendeten Daten angelegt: Die Datei"));
 }

@@ -10,6 +10,7 @@
 #include "CDlgE_Import.h"
 #include "CDlgE_MsnPara.h"
 #include "CDlg_PortDevice.h"
+#include "CDlg_Backups.h"
 #include "CDlg_Compare.h"
 #include "CDlg_SioTrans.h"
 #include "CDocCommands.h"
@@ -22,10 +23,12 @@
 #include "DocumentCompare.h"
 #include "GermanButtonTexts.h"
 #include "MessageBoxes.h"
+#include "ProfileFile.h"
 #include "WindowProgram.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -55,6 +58,33 @@ std::unique_ptr<QWidget> ComparisonWindow(const CData_All& data, QWidget* parent
     other.dialName.entry[1].MelodyExt = 4;
     return std::make_unique<CDlg_Compare>(CompareDocuments(data, other, Derivat()),
                                           QString::fromUtf8("Büro-2024.mv8"), parent);
+}
+
+// A backup folder with copies of both ways and parts and one that was cut short.
+std::unique_ptr<QWidget> BackupsWindow(const CData_All& data, QWidget* parent)
+{
+    static QTemporaryDir dir;
+    const std::string folder = dir.filePath(QStringLiteral("backups")).toStdString();
+    QDir().mkpath(QString::fromStdString(folder));
+    const struct {
+        const char* name;
+        const char* firmware;
+    } copies[] = {{"20240611-172502-118-gesendet-konfiguration.mv8", "V3.20"},
+                  {"20240611-171933-540-gelesen-konfiguration.mv8", "V3.20"},
+                  {"20240528-090112-007-gesendet-telefonbuch.mv8", "V3.04"},
+                  {"20240302-141250-903-gelesen-konfiguration.mv8", "V3.04"}};
+    std::string error;
+    for (const auto& copy : copies) {
+        CData_All recorded = data;
+        recorded.cfg.basic.SwVers = copy.firmware;
+        CProfileFile file;
+        recorded.MoveFile(file, true);
+        file.Save(folder + "/" + copy.name, error);
+    }
+    CProfileFile().Save(folder + "/20240115-080000-000-gelesen-telefonbuch.mv8", error);
+    auto dialog = std::make_unique<CDlg_Backups>(folder, parent);
+    dialog->Table()->selectRow(1);
+    return dialog;
 }
 
 // New dialogs are added here.
@@ -97,6 +127,7 @@ std::vector<DialogShot> Dialogs()
          [&app](QWidget* parent) { return std::make_unique<CDlgE_DialName>(app.data.dialName.entry[0], parent); }},
         {"dialog_1600_import", [](QWidget* parent) { return std::make_unique<CDlgE_Import>(parent); }},
         {"dialog_vergleich", [&app](QWidget* parent) { return ComparisonWindow(app.data, parent); }},
+        {"dialog_sicherungen", [&app](QWidget* parent) { return BackupsWindow(app.data, parent); }},
         {"dialog_geraet_waehlen",
          [](QWidget* parent) {
              const std::vector<std::string> present{"/dev/serial/by-id/usb-Adapter_A1-if00-port0", "/dev/ttyUSB0",
