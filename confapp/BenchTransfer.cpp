@@ -3,6 +3,7 @@
 
 #include "PortErrorText.h"
 #include "Trace.h"
+#include "TransferBackup.h"
 #include "TransferTexts.h"
 
 BenchTransfer::BenchTransfer(BenchBoard& board, int row, int mode, const CData_All& document, int port,
@@ -16,6 +17,7 @@ BenchTransfer::BenchTransfer(BenchBoard& board, int row, int mode, const CData_A
     m_runner = std::make_unique<CTransferRunner>(mode, m_transfer, m_written, m_host);
     m_runner->SetPort(port, device);
     m_runner->ServeAlongsideOthers(traceName);
+    m_runner->KeepBackupsIn(DefaultBackupFolder());
     // The pauses before the handshake answer and the end record must not
     // hold the other telephones.
     m_host.SetPausesWithTimer(true);
@@ -76,7 +78,7 @@ void BenchTransfer::OnChange()
 // The one place where a telephone has taken the document.
 void BenchTransfer::Succeeded()
 {
-    m_board.Finish(m_row, BenchBoard::Result::Succeeded);
+    m_board.Finish(m_row, BenchBoard::Result::Succeeded, BackupNotice(m_runner->Backup()));
 }
 
 std::string BenchTransfer::FailureReason() const

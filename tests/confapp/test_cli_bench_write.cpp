@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -54,6 +55,11 @@ TEST(CliBenchWrite, EveryTelephoneTakesTheDocumentAsItsOwnFirmwareAllows)
         EXPECT_EQ(Value(saved, "Basic", "Silence") == Value(document, "Basic", "Silence"), i != 1) << i;
     }
     EXPECT_NE(r.out.find("Zusammenfassung:"), std::string::npos) << r.out;
+    // Each telephone's write keeps its own copy of what was sent.
+    int sent = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.File("mvconf/backups")))
+        sent += entry.path().filename().string().find("-gesendet-konfiguration.mv8") != std::string::npos;
+    EXPECT_EQ(sent, 3) << r.out;
 }
 
 } // namespace
