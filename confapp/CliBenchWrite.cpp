@@ -5,6 +5,7 @@
 #include "BenchTransfer.h"
 #include "CliOptions.h"
 #include "CliSession.h"
+#include "CliTransfer.h"
 #include "TransferTexts.h"
 #include "UserPaths.h"
 
@@ -41,12 +42,7 @@ int RunBenchWrite(Session& s, const CliOptions& o, const std::vector<std::string
         !s.doc.OnOpenDocument(o.files[0], error))
         return Fail(err, error);
 
-    std::unique_ptr<QCoreApplication> app;
-    static int argc = 1;
-    static char name[] = "mvconf";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        app = std::make_unique<QCoreApplication>(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = EnsureCoreApplication();
 
     BenchBoard board(out, StdoutTerminalColumns());
     std::vector<std::unique_ptr<BenchTransfer>> transfers;

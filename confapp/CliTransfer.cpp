@@ -150,13 +150,6 @@ std::string FailureText(int mode, const Outcome& outcome, const std::string& whe
     return text + " (" + where + ")";
 }
 
-// How the user names the device of a port on the command line.
-std::string HowToNameDevice(const std::string& profile, int port)
-{
-    return "bitte das Gerät mit --device PFAD angeben oder in " + profile + " im Abschnitt [Ports] als COM" +
-           std::to_string(port) + "=PFAD eintragen.";
-}
-
 // Where the copy of what was read or sent went; a missing copy is only a warning.
 void ReportBackup(const BackupResult& backup, std::ostream& out, std::ostream& err)
 {
@@ -179,6 +172,16 @@ int SaveWhatWasRead(Session& s, const std::string& path, const BackupResult& bac
 
 } // namespace
 
+std::unique_ptr<QCoreApplication> EnsureCoreApplication()
+{
+    static int argc = 1;
+    static char name[] = "mvconf";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance())
+        return nullptr;
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     const TransferPlan plan = PlanOf(o.mode);
@@ -188,12 +191,7 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
         return Fail(err, error);
     PrepareTransferCopy(s, plan.mode);
 
-    std::unique_ptr<QCoreApplication> app;
-    static int argc = 1;
-    static char name[] = "mvconf";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        app = std::make_unique<QCoreApplication>(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = EnsureCoreApplication();
 
     const std::string profile = UserProfilePath("mvconf");
     const int port = o.port ? o.port : ProfilePort(profile);
@@ -206,10 +204,11 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
     const std::string where = (o.device.empty() ? "COM " + std::to_string(port) + ", " : "") + "Gerät " + device;
     const Outcome outcome = Run(runner, host, out, where);
 
-    if (outcome.status == CTransferRunner::Status::PortFailed)
+    if (outcome.status == CTransferRunner::Status::PortFailed) {
+        const std::string howToName = o.device.empty() ? HowToNameDeviceOnCommandLine(profile, port) : std::string();
         return Fail(err, std::string(TransferFailureText(MODE_PORT_FAILED)) + " " +
-                             PortOpenFailureReason(runner.Port(), o.device.empty() ? HowToNameDevice(profile, port)
-                                                                                   : std::string()));
+                             PortOpenFailureReason(runner.Port(), howToName));
+    }
     if (outcome.status == CTransferRunner::Status::Cancelled)
         return Fail(err, "Übertragung abgebrochen.", kExitTransferFailed);
     if (outcome.status != CTransferRunner::Status::Succeeded)

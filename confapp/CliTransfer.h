@@ -2,9 +2,15 @@
 #pragma once
 // The command-line modes that read from or write to the telephone.
 #include <iosfwd>
+#include <memory>
 
+class QCoreApplication;
 struct CliOptions;
 struct Session;
+
+// The transfers run on an event loop; a caller that has an application
+// already (a test in the same process) keeps it, and null comes back.
+std::unique_ptr<QCoreApplication> EnsureCoreApplication();
 
 // Exit status 0 on success, 1 when the transfer failed, 2 for file or port errors.
 int RunTransferMode(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err);
