@@ -43,6 +43,9 @@ expect "$all" mvconf --export-phonebook a.mv8 ''
 expect "a.mv8 b.MV8 sub" mvconf --device /dev/ttyUSB0 --entries 5 --read-phonebook ''
 expect "--derivative --device" mvconf --compare a.mv8 b.MV8 --de
 expect "--compare" mvconf --com
+expect "a.mv8 b.MV8 sub" mvconf --compare a.mv8 ''
+expect "-h" mvconf -h
+expect "-v" fwload -v
 expect "0 1" mvconf --config-part ''
 expect "sub" mvconf --device su
 expect "c.hex sub" fwload --cli --file ''
