@@ -360,8 +360,9 @@ std::string CliUsage()
            " Sekunden melden. Mit der Spur (Trace) bekommt jedes Telefon\n"
            "eine eigene Datei.\n"
            "\n"
-           "Exit-Status: 0 erfolgreich, 1 Übertragung mit dem Telefon fehlgeschlagen,\n"
-           "2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht auf stderr).\n"
+           "Exit-Status: 0 erfolgreich, 1 Übertragung mit dem Telefon fehlgeschlagen oder\n"
+           "Import ohne Eintrag, 2 Fehler in Aufruf, Datei oder Anschluss (der Grund steht\n"
+           "auf stderr).\n"
            "Mit mehreren Telefonen: 0 alle erfolgreich, 1 eines fehlgeschlagen oder\n"
            "abgebrochen, 2 ein Anschluss ließ sich nicht öffnen (die anderen schreiben weiter).\n";
 }
