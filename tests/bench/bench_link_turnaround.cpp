@@ -155,6 +155,13 @@ void ReportPacing(PtyPeer& fast)
 
 int main(int argc, char** argv)
 {
+    if (argc > 1) {
+        const bool help = std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h";
+        std::fputs("Usage: bench_link_turnaround (no options)\n"
+                   "Measures the PC's turnaround on the line and the simulated telephone's pacing.\n",
+                   help ? stdout : stderr);
+        return help ? 0 : 2;
+    }
     QCoreApplication app(argc, argv);
     IdentityScope identity;
     SimulatedTelephone phone({"--ready-delay", "0"});
