@@ -15,7 +15,7 @@
 # build/tryit/empfangen.hex. Without a display the same transfer runs on the
 # command line instead.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/.." && pwd -P)"
 build="$root/build/app"
 tryit="$root/build/tryit"
 
