@@ -126,16 +126,22 @@ fi
 no_display="No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot open."
 
 run_fwload() {
-    local hex="${1:-$root/tools/sample/beispiel.hex}"
+    local hex="${1:-$root/tools/sample/beispiel.hex}" name profile="$tryit/config/fwload/fwload.ini" status=0
+    name="$(basename "$hex")"
     if [ ! -f "$hex" ]; then
         echo "run.sh: $hex does not exist." >&2
+        exit 2
+    fi
+    # The window takes its file up to the first blank, so it gets the name
+    # alone, in the file's folder: a checkout's path may hold blanks.
+    if [ -z "$headless" ] && [[ "$name" == *" "* ]]; then
+        echo "run.sh: fwload's window takes no file name with blanks ($name); rename the file." >&2
         exit 2
     fi
     build_targets fwload bootsim
     mkdir -p "$tryit/config"
     trap stop_simulator EXIT
     start_simulator bootsim --throttle --save-image "$tryit/empfangen.hex"
-    local profile="$tryit/config/fwload/fwload.ini" status=0
     set_profile_key "$profile" Ports COM2 "$device"
     echo "Simulated boot loader on $device as COM2."
     if [ -n "$headless" ]; then
@@ -145,7 +151,8 @@ run_fwload() {
         exit "$status"
     fi
     echo "Press START to load $hex. Profile of this run: $profile"
-    XDG_CONFIG_HOME="$tryit/config" "$build/fwload/fwload" /COM:2 "/FILE:$hex" || status=$?
+    (cd "$(dirname "$hex")" && XDG_CONFIG_HOME="$tryit/config" "$build/fwload/fwload" /COM:2 "/FILE:$name") ||
+        status=$?
     exit "$status"
 }
 
