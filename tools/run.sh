@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds mvconf and runs it.
+# Builds mvconf or fwload and runs it against a simulated telephone.
 #
-#   tools/run.sh [FILE.mv8]     the window, with a simulated telephone on COM2
-#   tools/run.sh --OPTION ...   a command-line mode of mvconf (see --help)
+#   tools/run.sh [FILE.mv8]           mvconf's window, with a simulated telephone on COM2
+#   tools/run.sh --OPTION ...         a command-line mode of mvconf (see --help)
+#   tools/run.sh --fwload [FILE.hex]  fwload's window, with a simulated boot loader on
+#                                     COM2 and the sample image (tools/sample/beispiel.hex)
 #
-# The window runs with a profile of its own under build/tryit/, so trying it
-# out never touches the user's settings. Its COM2 is the simulated
-# telephone, which keeps what it was sent in build/tryit/telefon.mv8 for the
-# next run. Without a display it reads the simulated telephone's
-# configuration on the command line instead.
+# The windows run with profiles of their own under build/tryit/, so trying
+# them out never touches the user's settings. Both simulators take as long
+# as the real 9600 baud line, so the progress shows as with a telephone.
+# mvconf's COM2 keeps what it was sent in build/tryit/telefon.mv8 for the
+# next run; fwload's keeps the lines it received in
+# build/tryit/empfangen.hex. Without a display the same transfer runs on the
+# command line instead.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/.." && pwd -P)"
 build="$root/build/app"
 tryit="$root/build/tryit"
 
@@ -25,10 +29,28 @@ command_line_mode() {
     return 1
 }
 
+# A build folder moved or copied along with the checkout still names the
+# folder it was made for, and CMake refuses it; it is made afresh instead.
+check_build_folder() {
+    local cache="$build/CMakeCache.txt" made_for
+    [ -f "$cache" ] || return 0
+    made_for="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$cache")"
+    if [ ! "$made_for" -ef "$root" ]; then
+        echo "run.sh: $build was made for the checkout in $made_for; building it afresh." >&2
+        rm -rf "$build"
+    fi
+}
+
+# The build's progress goes to stderr, so that a command-line mode's output
+# on stdout stays clean.
 build_targets() {
-    "$root/tools/install-packages.sh" build
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$build" -j 2 --target "$@" >/dev/null
+    "$root/tools/install-packages.sh" build >&2
+    check_build_folder
+    [ -f "$build/CMakeCache.txt" ] || echo "run.sh: configuring the build in $build" >&2
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV_BUILD_TESTS=OFF \
+        -DMV_BUILD_BENCHMARKS=OFF >/dev/null
+    echo "run.sh: building $* (the first build takes some minutes)" >&2
+    cmake --build "$build" -j 2 --target "$@" >&2
 }
 
 # Sets section/key in a profile file whose lines end in CR LF, keeping every
@@ -36,6 +58,7 @@ build_targets() {
 # section to the end of the file. Names match without regard to case.
 set_profile_key() {
     local file="$1" section="$2" key="$3" value="$4"
+    mkdir -p "$(dirname "$file")"
     touch "$file"
     awk -v section="$section" -v key="$key" -v value="$value" '
         function trim(s) { gsub(/^[ \t]+|[ \t]+$/, "", s); return s }
@@ -48,7 +71,7 @@ set_profile_key() {
             printf "%s\r\n", $0
             next
         }
-        inside && !done && index($0, "=") > 0 && tolower(trim(substr($0, 1, index($0, "=") - 1))) == tolower(key) {
+        inside && !done && index($0, "=") > 0 && tolower(trim(substr($0, 1, index($0, "=") - 1))) == tolower(trim(key)) {
             printf "%s=%s\r\n", key, value
             done = 1
             next
@@ -62,52 +85,96 @@ set_profile_key() {
     mv "$file.tmp" "$file"
 }
 
-if command_line_mode "$@"; then
-    build_targets mvconf
-    exec "$build/confapp/mvconf" "$@"
-fi
+# Starts a simulator (program name, then its options) in the background; it
+# prints its device as its first line. Sets sim_pid and device.
+sim_pid=""
+device=""
+start_simulator() {
+    local name="$1" out="$tryit/$1.device" log="$tryit/$1.log"
+    shift
+    rm -f "$out"
+    "$build/tools/$name/$name" "$@" >"$out" 2>"$log" &
+    sim_pid=$!
+    for _ in $(seq 50); do
+        [ -s "$out" ] && [ "$(wc -l <"$out")" -ge 1 ] && break
+        if ! kill -0 "$sim_pid" 2>/dev/null; then
+            sim_pid=""
+            echo "run.sh: $name did not start:" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+    if [ "$(wc -l <"$out")" -lt 1 ]; then
+        echo "run.sh: $name did not report its device within 5 s (see $log)." >&2
+        exit 1
+    fi
+    device="$(head -n 1 "$out")"
+}
+stop_simulator() {
+    if [ -n "$sim_pid" ]; then
+        kill "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+        sim_pid=""
+    fi
+}
+
 headless=""
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     headless=1
 fi
+no_display="No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot open."
+
+run_fwload() {
+    local hex="${1:-$root/tools/sample/beispiel.hex}" name profile="$tryit/config/fwload/fwload.ini" status=0
+    name="$(basename "$hex")"
+    if [ ! -f "$hex" ]; then
+        echo "run.sh: $hex does not exist." >&2
+        exit 2
+    fi
+    # The window takes its file up to the first blank, so it gets the name
+    # alone, in the file's folder: a checkout's path may hold blanks.
+    if [ -z "$headless" ] && [[ "$name" == *" "* ]]; then
+        echo "run.sh: fwload's window takes no file name with blanks ($name); rename the file." >&2
+        exit 2
+    fi
+    build_targets fwload bootsim
+    mkdir -p "$tryit/config"
+    trap stop_simulator EXIT
+    start_simulator bootsim --throttle --save-image "$tryit/empfangen.hex"
+    set_profile_key "$profile" Ports COM2 "$device"
+    echo "Simulated boot loader on $device as COM2."
+    if [ -n "$headless" ]; then
+        echo "$no_display"
+        echo "Loading $hex into the simulated boot loader on the command line instead:"
+        XDG_CONFIG_HOME="$tryit/config" "$build/fwload/fwload" --cli --device "$device" --file "$hex" || status=$?
+        exit "$status"
+    fi
+    echo "Press START to load $hex. Profile of this run: $profile"
+    (cd "$(dirname "$hex")" && XDG_CONFIG_HOME="$tryit/config" "$build/fwload/fwload" /COM:2 "/FILE:$name") ||
+        status=$?
+    exit "$status"
+}
+
+trap 'exit 130' INT
+trap 'exit 143' TERM
+if [ "${1:-}" = "--fwload" ]; then
+    shift
+    run_fwload "$@"
+fi
+if command_line_mode "$@"; then
+    build_targets mvconf
+    exec "$build/confapp/mvconf" "$@"
+fi
 
 build_targets mvconf simphone
 mkdir -p "$tryit/config/mvconf" "$tryit/state"
-phone_pid=""
-stop_phone() {
-    if [ -n "$phone_pid" ]; then
-        kill "$phone_pid" 2>/dev/null || true
-        wait "$phone_pid" 2>/dev/null || true
-        phone_pid=""
-    fi
-}
-trap stop_phone EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-path_file="$tryit/simphone.path"
-rm -f "$path_file"
-phone_args=(--save "$tryit/telefon.mv8" --path-file "$path_file")
+trap stop_simulator EXIT
+phone_args=(--throttle --save "$tryit/telefon.mv8")
 if [ -f "$tryit/telefon.mv8" ]; then
     phone_args+=(--load "$tryit/telefon.mv8")
 fi
-"$build/tools/simphone/simphone" "${phone_args[@]}" >/dev/null 2>"$tryit/simphone.log" &
-phone_pid=$!
-for _ in $(seq 50); do
-    [ -s "$path_file" ] && break
-    if ! kill -0 "$phone_pid" 2>/dev/null; then
-        phone_pid=""
-        echo "run.sh: the simulated telephone did not start:" >&2
-        cat "$tryit/simphone.log" >&2
-        exit 1
-    fi
-    sleep 0.1
-done
-if [ ! -s "$path_file" ]; then
-    echo "run.sh: the simulated telephone did not report its device within 5 s (see $tryit/simphone.log)." >&2
-    exit 1
-fi
-device="$(head -n 1 "$path_file")"
+start_simulator simphone "${phone_args[@]}"
 
 profile="$tryit/config/mvconf/mvconf.ini"
 set_profile_key "$profile" Ports COM2 "$device"
@@ -116,9 +183,7 @@ echo "Simulated telephone on $device as COM2."
 
 status=0
 if [ -n "$headless" ]; then
-    # Without a display the window cannot open; show the same transfer on the
-    # command line instead.
-    echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot open."
+    echo "$no_display"
     echo "Reading the configuration of the simulated telephone on the command line instead:"
     out="$tryit/ausgelesen.mv8"
     XDG_CONFIG_HOME="$tryit/config" XDG_STATE_HOME="$tryit/state" \

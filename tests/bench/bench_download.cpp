@@ -156,17 +156,50 @@ Run DownloadMany(const TempDir& dir, int count, int timeoutMs, double& worstLate
     return run;
 }
 
+constexpr const char* kUsage =
+    "Usage: bench_download [--kib N] [--telephones N]\n"
+    "Loads an image with fwload --cli into the simulated boot loader: unthrottled, throttled to\n"
+    "9600 baud 8N2, and into several throttled boot loaders at once; prints the figures.\n"
+    "  --kib N           image size in KiB of text (default 64; 1024 for the full figure)\n"
+    "  --telephones N    boot loaders served at once (default 8)\n";
+
+// False for anything but the options above, each with a number of at least 1.
+bool ParseArguments(int argc, char** argv, std::size_t& kib, int& telephones, bool& help)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string name = argv[i];
+        if (name == "--help" || name == "-h") {
+            help = true;
+            continue;
+        }
+        if ((name != "--kib" && name != "--telephones") || i + 1 == argc)
+            return false;
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(argv[++i], &end, 10);
+        if (*end != '\0' || value < 1 || value > 1u << 20)
+            return false;
+        if (name == "--kib")
+            kib = value;
+        else
+            telephones = static_cast<int>(value);
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::size_t kib = 64;
     int telephones = 8;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--kib") == 0)
-            kib = static_cast<std::size_t>(std::strtoul(argv[i + 1], nullptr, 10));
-        else if (std::strcmp(argv[i], "--telephones") == 0)
-            telephones = std::max(1, std::atoi(argv[i + 1]));
+    bool help = false;
+    if (!ParseArguments(argc, argv, kib, telephones, help)) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    if (help) {
+        std::fputs(kUsage, stdout);
+        return 0;
     }
     TempDir dir;
     const Image image = MakeImage(kib);

@@ -102,10 +102,20 @@ TEST_F(CliTransfer, ConfigurationGoesToTheTelephoneAndComesBack)
     EXPECT_EQ(Value(onPhone, "DialKey_3", "ChefKeyMsnInt"), "12");
     EXPECT_EQ(Value(onPhone, "DialIndex_9", "Msn"), "0891234");
 
+    // Read back from a telephone paced like the real line: nothing reaches the
+    // PC sooner than the line could carry it.
     const std::string readBack = dir.File("b.mv8");
-    SimulatedTelephone phone({"--load", onPhone, "--sessions", "1", "--firmware", "V3.04"});
+    SimulatedTelephone phone({"--load", onPhone, "--sessions", "1", "--firmware", "V3.04", "--throttle", "--timing",
+                              dir.File("timing.txt")});
+    const auto start = std::chrono::steady_clock::now();
     const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-config", readBack});
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(phone.Wait(5000), 0);
+    const std::string timing = ReadFileBytes(dir.File("timing.txt"));
+    const double sent = std::stod(timing.substr(timing.find("bytes_written ") + 14));
+    EXPECT_GT(sent, 1000) << timing;
+    EXPECT_GE(took.count(), sent * 10 / 9600);
     EXPECT_EQ(Value(readBack, "Basic", "LoudBox"), "5");
     EXPECT_EQ(Value(readBack, "Basic", "SwVers"), "V3.04");
     EXPECT_EQ(Value(readBack, "MsnPara_1", "Msn"), "3012345");

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "CPacedPhone.h"
 #include "CSimPhone.h"
 #include "CTrans.h"
 #include "Derivat.h"
@@ -247,6 +248,42 @@ TEST_F(SimulatedTelephone, UnknownRequestIsRefused)
     CSimPhone phone("V3.20", 1);
     Open(phone);
     EXPECT_EQ(phone.Receive(PcLine("TX Q410")), kNakLine);
+}
+
+TEST_F(SimulatedTelephone, PacedReadTakesTenBitsAtNinetySixHundredBaudForEveryByteEachWay)
+{
+    using Time = CPacedPhone::Time;
+    CSimPhone phone("V3.20", 1);
+    CPacedPhone paced(phone, CPacedPhone::kRealCharTime);
+    Time now{0};
+    std::size_t bytes = 0;
+    // The PC hands over its next line the moment the answer has arrived
+    // whole. Its lines go without CR LF here, so that nothing of the PC's is
+    // on the way while the telephone answers: the time is then the sum of
+    // the bytes' times.
+    const auto exchange = [&](const std::string& pcLine) {
+        std::string reply = paced.Receive(pcLine, now);
+        while (const auto next = paced.NextEvent()) {
+            now = *next;
+            reply += paced.Poll(now);
+        }
+        bytes += pcLine.size() + reply.size();
+        return reply;
+    };
+    paced.StartSession(now);
+    EXPECT_EQ(Frames(exchange("")), std::vector<std::string>{"TRANS Q410 QL410 V3.20"});
+    const std::string ack = "\x06";
+    EXPECT_EQ(exchange(ack), "");
+    const std::string request = PcLine("TK Q410");
+    std::string reply = exchange(request.substr(0, request.size() - 2));
+    int frames = 0;
+    for (; Frames(reply).size() == 1 && frames < 500; ++frames)
+        reply = exchange(ack);
+    EXPECT_EQ(frames, CfgRecordCount(Derivat().props) + 1);
+
+    EXPECT_EQ(now, static_cast<long>(bytes) * CPacedPhone::kRealCharTime);
+    const double lineS = static_cast<double>(bytes) * 10 / 9600;
+    EXPECT_NEAR(std::chrono::duration<double>(now).count(), lineS, lineS * 0.05);
 }
 
 } // namespace

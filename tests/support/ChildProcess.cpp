@@ -200,6 +200,11 @@ std::string BootsimPath()
     return BinDir() + "/tools/bootsim/bootsim";
 }
 
+std::string ScreenshotsPath()
+{
+    return BinDir() + "/tools/screenshots/screenshots";
+}
+
 std::string SourceFile(const std::string& relative)
 {
     return std::string(MV_SOURCE_DIR) + "/" + relative;

@@ -64,5 +64,6 @@ std::string MvconfPath();
 std::string SimphonePath();
 std::string FwloadPath();
 std::string BootsimPath();
+std::string ScreenshotsPath();
 // A file of the source tree (the sample firmware under tools/sample, say).
 std::string SourceFile(const std::string& relative);

@@ -71,7 +71,7 @@ std::string CBootLoader::Check(const Options& options)
 }
 
 CBootLoader::CBootLoader(Options options)
-    : m_options(std::move(options)), m_fromPc(m_options.charTime), m_toPc(m_options.charTime)
+    : m_options(std::move(options)), m_line(m_options.charTime)
 {
 }
 
@@ -95,7 +95,7 @@ void CBootLoader::StartSession(Time now)
     switch (m_options.greeting) {
     case Greeting::Report:
         Send(Report() + "\r", "report", now);
-        SendGo(m_toPc.IdleAt() + m_options.goDelay);
+        SendGo(m_line.ToPcIdleAt() + m_options.goDelay);
         break;
     case Greeting::LoadRequest:
         Send(LoadRequest() + "\r", "load request", now);
@@ -109,8 +109,7 @@ void CBootLoader::StartSession(Time now)
 
 void CBootLoader::EndSession()
 {
-    m_fromPc.Clear();
-    m_toPc.Clear();
+    m_line.Clear();
     m_rx.clear();
     if (m_phase != Phase::Vanished)
         m_phase = Phase::Idle;
@@ -121,24 +120,20 @@ std::string CBootLoader::Receive(std::string_view bytes, Time now)
     if (m_phase == Phase::Idle)
         Log("Bad", "bytes before the procedure was started");
     else
-        m_fromPc.Push(bytes, now);
+        m_line.FromPc(bytes, now);
     return Poll(now);
 }
 
 std::string CBootLoader::Poll(Time now)
 {
-    while (const auto arrival = m_fromPc.PopArrived(now))
+    while (const auto arrival = m_line.PopAtDevice(now))
         TakeByte(arrival->byte, arrival->at);
-    return m_toPc.TakeArrived(now);
+    return m_line.TakeAtPc(now);
 }
 
 std::optional<CBootLoader::Time> CBootLoader::NextEvent() const
 {
-    const std::optional<Time> in = m_fromPc.NextArrival();
-    const std::optional<Time> out = m_toPc.NextArrival();
-    if (in && out)
-        return std::min(*in, *out);
-    return in ? in : out;
+    return m_line.NextEvent();
 }
 
 void CBootLoader::TakeByte(char byte, Time at)
@@ -252,14 +247,14 @@ void CBootLoader::Acknowledge(bool endOfFile, Time at)
 void CBootLoader::SendGo(Time at)
 {
     Send("GO\r", "GO", at);
-    m_goArrives = m_toPc.IdleAt();
+    m_goArrives = m_line.ToPcIdleAt();
     m_phase = Phase::Loading;
 }
 
 void CBootLoader::Send(std::string_view bytes, std::string_view what, Time at)
 {
     Log("Tx", what);
-    m_toPc.Push(bytes, at);
+    m_line.ToPc(bytes, at);
 }
 
 void CBootLoader::Log(std::string_view kind, std::string_view text) const

@@ -4,9 +4,9 @@
 // in, bytes for the PC out. It knows no port and no clock; its owner says
 // when the user started the procedure on the telephone (StartSession), when
 // the PC let go of the line (EndSession) and what time it is. The wire
-// between them is modelled by two CWireQueue, so with a non-zero character
-// time every byte takes as long in each direction as on the real line.
-#include "CWireQueue.h"
+// between them is a CPacedLine, so with a non-zero character time every byte
+// takes as long in each direction as on the real line.
+#include "CPacedLine.h"
 
 #include <chrono>
 #include <functional>
@@ -85,6 +85,8 @@ public:
     std::string Poll(Time now);
     // When Poll has something to do next; nothing while idle.
     std::optional<Time> NextEvent() const;
+    // Answers are still on their way to the PC.
+    bool SendingToPc() const { return m_line.SendingToPc(); }
 
     // The image lines received this session without their LF, each once.
     const std::vector<std::string>& Lines() const { return m_lines; }
@@ -110,8 +112,7 @@ private:
     void Log(std::string_view kind, std::string_view text) const;
 
     Options m_options;
-    CWireQueue m_fromPc;
-    CWireQueue m_toPc;
+    CPacedLine m_line;
     Phase m_phase = Phase::Idle;
     std::string m_rx; // the line being received
     std::vector<std::string> m_lines;

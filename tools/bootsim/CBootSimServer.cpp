@@ -101,7 +101,7 @@ void CBootSimServer::RunSession()
             break;
         const std::string answer = m_loader.Poll(Now());
         if (!answer.empty() && started && due)
-            m_timing.Wrote(*due, Clock::now());
+            m_timing.Wrote(*due, Clock::now(), !m_loader.SendingToPc());
         Send(answer);
         if (m_loader.WantsToVanish())
             return;
@@ -139,7 +139,7 @@ bool CBootSimServer::HandleInput()
     while (m_pty.Read(bytes)) {
         if (bytes.empty())
             return true;
-        m_timing.Heard(Clock::now());
+        m_timing.Heard(Clock::now(), bytes.size());
         Send(m_loader.Receive(bytes, Now()));
         if (m_loader.WantsToVanish())
             return true;
@@ -154,7 +154,7 @@ void CBootSimServer::Send(std::string_view bytes)
     // Timed from before the write: the PC may see the bytes before it returns.
     const Clock::time_point writing = Clock::now();
     if (m_pty.Write(bytes))
-        m_timing.Answered(writing);
+        m_timing.Answered(writing, bytes.size());
     else
         Note("the PC does not take what is sent");
 }

@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -158,6 +159,24 @@ bool Save(QWidget& widget, const QDir& outDir, const QString& stem)
     return true;
 }
 
+constexpr const char* kUsage = "Aufruf: screenshots AUSGABEORDNER\n"
+                               "Zeichnet jede Seite und jeden Dialog von mvconf ohne Anzeige als PNG-Datei\n"
+                               "in AUSGABEORDNER (wird angelegt, vorhandene Bilder werden ersetzt).\n";
+
+QtMessageHandler g_qtHandler = nullptr;
+
+// The offscreen platform has no window manager to tell about a window's size
+// limits, and says so each time a shown window's limits are set (and once
+// when a window changes its parent); the pictures need neither. Every other
+// message passes.
+void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message == QLatin1String("This plugin does not support propagateSizeHints()") ||
+        message == QLatin1String("This plugin does not support setParent!"))
+        return;
+    g_qtHandler(type, context, message);
+}
+
 // Every switch on, so that every page exists.
 void SwitchEverythingOn()
 {
@@ -170,12 +189,18 @@ void SwitchEverythingOn()
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    if (argc != 2) {
-        std::cerr << "Aufruf: screenshots AUSGABEORDNER\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << kUsage;
+        return 0;
+    }
+    // A folder whose name begins with "-" is given as ./-name.
+    if (argc != 2 || argv[1][0] == '-') {
+        std::cerr << kUsage;
         return 2;
     }
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    g_qtHandler = qInstallMessageHandler(DropPlatformNotes);
+    QApplication application(argc, argv);
     const QDir outDir(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(outDir.path())) {
         std::cerr << "screenshots: Ordner " << argv[1] << " kann nicht angelegt werden.\n";

@@ -4,7 +4,6 @@
 #include "CPtyMaster.h"
 #include "CSimPhone.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <poll.h>
@@ -33,17 +32,11 @@ std::string Printable(std::string_view text)
     return out;
 }
 
-int MsUntil(std::chrono::steady_clock::time_point when)
-{
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(when - std::chrono::steady_clock::now());
-    // One more millisecond, so that the wait does not end just too early.
-    return static_cast<int>(std::max<long long>(0, left.count() + 1));
-}
-
 } // namespace
 
 CSimPhoneServer::CSimPhoneServer(CPtyMaster& pty, CSimPhone& phone, Settings settings, int stopFd)
-    : m_pty(pty), m_phone(phone), m_settings(std::move(settings)), m_stopFd(stopFd)
+    : m_pty(pty), m_phone(phone), m_settings(std::move(settings)), m_paced(phone, m_settings.charTime),
+      m_stopFd(stopFd)
 {
     if (m_settings.log)
         m_phone.onLog = [this](std::string_view line) { Note(line); };
@@ -74,24 +67,47 @@ void CSimPhoneServer::RunSession()
     Note("port opened");
     m_pty.DropUnread();
     const Clock::time_point readyAt = Clock::now() + std::chrono::milliseconds(m_settings.readyDelayMs);
-    bool readySent = false;
+    bool started = false;
     for (;;) {
-        const CPtyMaster::Events events = m_pty.Wait(m_stopFd, readySent ? -1 : MsUntil(readyAt));
+        const std::optional<Clock::time_point> due = WakeAt(started, readyAt);
+        const CPtyMaster::Events events = m_pty.WaitUntil(m_stopFd, due);
         m_stopped = events.stop;
         if (m_stopped)
             break;
-        if (!readySent && Clock::now() >= readyAt) {
-            Send(m_phone.StartSession());
-            readySent = true;
+        if (!started && Clock::now() >= readyAt) {
+            m_paced.StartSession(Now());
+            started = true;
         }
-        if ((events.input && !HandleInput()) || events.hangup)
+        if (events.input && !HandleInput())
             break;
-        if (m_phone.WantsToVanish())
+        const std::string answer = m_paced.Poll(Now());
+        if (!answer.empty() && started && due)
+            m_timing.Wrote(*due, Clock::now(), !m_paced.SendingToPc());
+        Send(answer);
+        NoteCompleted();
+        // A telephone that vanishes still lets go of what is on the line.
+        if (m_phone.WantsToVanish() && !m_paced.SendingToPc())
             return;
+        if (events.hangup)
+            break;
     }
-    m_phone.EndSession();
+    m_paced.EndSession();
     m_pty.DropUnread();
+    if (started)
+        WriteTiming();
     Note("port closed");
+}
+
+// Until the ready frame is due, then until the line's next byte arrives.
+std::optional<CSimPhoneServer::Clock::time_point> CSimPhoneServer::WakeAt(bool started,
+                                                                          Clock::time_point readyAt) const
+{
+    if (!started)
+        return readyAt;
+    const std::optional<CPacedPhone::Time> next = m_paced.NextEvent();
+    if (!next)
+        return std::nullopt;
+    return m_origin + std::chrono::duration_cast<Clock::duration>(*next);
 }
 
 // False when the line has gone.
@@ -101,17 +117,22 @@ bool CSimPhoneServer::HandleInput()
     while (m_pty.Read(bytes)) {
         if (bytes.empty())
             return true;
-        Send(m_phone.Receive(bytes));
+        m_timing.Heard(Clock::now(), bytes.size());
+        Send(m_paced.Receive(bytes, Now()));
         NoteCompleted();
-        if (m_phone.WantsToVanish())
-            return true;
     }
     return false;
 }
 
 void CSimPhoneServer::Send(std::string_view bytes)
 {
-    if (!bytes.empty() && !m_pty.Write(bytes))
+    if (bytes.empty())
+        return;
+    // Timed from before the write: the PC may see the bytes before it returns.
+    const Clock::time_point writing = Clock::now();
+    if (m_pty.Write(bytes))
+        m_timing.Answered(writing, bytes.size());
+    else
         Note("the PC does not take what is sent");
 }
 
@@ -127,12 +148,23 @@ void CSimPhoneServer::NoteCompleted()
         std::cerr << "simphone: cannot save " << m_settings.savePath << ": " << error << std::endl;
 }
 
+void CSimPhoneServer::WriteTiming() const
+{
+    if (!m_settings.timingPath.empty() && !m_timing.WriteReport(m_settings.timingPath))
+        std::cerr << "simphone: cannot write " << m_settings.timingPath << std::endl;
+}
+
 int CSimPhoneServer::Vanish()
 {
     StopWithin(kVanishLingerMs);
     m_pty.Close();
     Note("vanished");
     return 0;
+}
+
+CPacedPhone::Time CSimPhoneServer::Now() const
+{
+    return std::chrono::duration_cast<CPacedPhone::Time>(Clock::now() - m_origin);
 }
 
 bool CSimPhoneServer::StopWithin(int timeoutMs) const

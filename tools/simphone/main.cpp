@@ -27,7 +27,10 @@ constexpr const char* kUsage =
     "  --phone-type Q410|QL410 (default QL410)\n"
     "  --ready-delay MS        ready frame this long after the port is opened (default 300)\n"
     "  --sessions N            exit after N completed sessions (default: never)\n"
+    "  --throttle              take as long as a 9600 baud 8N1 line in both directions\n"
     "  --log                   one line per frame on stderr\n"
+    "  --timing FILE           when a session ends, write how late the simulator was and\n"
+    "                          how long the PC took to react to its answers\n"
     "Faults:\n"
     "  --nak-once              refuse the first record frame of a write once\n"
     "  --silent                never send anything\n"
@@ -77,6 +80,10 @@ bool TakeFlag(std::string_view name, Options& o)
                        : name == "--bad-checksum-once"  ? &o.faults.badChecksumOnce
                        : name == "--log"                ? &o.server.log
                                                         : nullptr;
+    if (name == "--throttle") {
+        o.server.charTime = CPacedPhone::kRealCharTime;
+        return true;
+    }
     if (flag)
         *flag = true;
     return flag != nullptr;
@@ -92,6 +99,8 @@ bool TakeValue(std::string_view name, std::string_view value, Options& o, std::s
         o.server.savePath.assign(value);
     else if (name == "--path-file")
         o.pathFile.assign(value);
+    else if (name == "--timing")
+        o.server.timingPath.assign(value);
     else if (name == "--firmware")
         ok = ParseFirmware(value, o.firmware);
     else if (name == "--phone-type")
@@ -110,7 +119,7 @@ bool TakeValue(std::string_view name, std::string_view value, Options& o, std::s
 bool IsValueOption(std::string_view name)
 {
     for (std::string_view known : {"--load", "--save", "--path-file", "--firmware", "--phone-type", "--ready-delay",
-                                   "--vanish-after", "--sessions"})
+                                   "--vanish-after", "--sessions", "--timing"})
         if (name == known)
             return true;
     return false;

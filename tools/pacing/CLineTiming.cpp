@@ -23,21 +23,28 @@ double Quantile(const std::vector<double>& sorted, double share)
 
 } // namespace
 
-void CLineTiming::Wrote(Clock::time_point due, Clock::time_point now)
+void CLineTiming::Wrote(Clock::time_point due, Clock::time_point now, bool drained)
 {
+    if (drained) {
+        ++m_drains;
+        m_drainLateS += Seconds(std::max(now - due, Clock::duration(0)));
+    }
     if (now > due) {
         m_lateS += Seconds(now - due);
+        m_lateMaxS = std::max(m_lateMaxS, Seconds(now - due));
         ++m_lateWrites;
     }
 }
 
-void CLineTiming::Answered(Clock::time_point now)
+void CLineTiming::Answered(Clock::time_point now, std::size_t bytes)
 {
     m_lastWrite = now;
+    m_bytesWritten += bytes;
 }
 
-void CLineTiming::Heard(Clock::time_point now)
+void CLineTiming::Heard(Clock::time_point now, std::size_t bytes)
 {
+    m_bytesRead += bytes;
     if (!m_lastWrite)
         return;
     m_reactionsS.push_back(Seconds(now - *m_lastWrite));
@@ -49,8 +56,13 @@ bool CLineTiming::WriteReport(const std::string& path) const
     std::vector<double> sorted = m_reactionsS;
     std::sort(sorted.begin(), sorted.end());
     std::ofstream out(path, std::ios::trunc);
-    out << "late_writes " << m_lateWrites << "\n"
+    out << "bytes_written " << m_bytesWritten << "\n"
+        << "bytes_read " << m_bytesRead << "\n"
+        << "late_writes " << m_lateWrites << "\n"
         << "late_s " << m_lateS << "\n"
+        << "late_max_ms " << m_lateMaxS * 1000 << "\n"
+        << "drains " << m_drains << "\n"
+        << "drain_late_s " << m_drainLateS << "\n"
         << "reactions " << sorted.size() << "\n"
         << "reaction_sum_s " << std::accumulate(sorted.begin(), sorted.end(), 0.0) << "\n"
         << "reaction_median_ms " << Quantile(sorted, 0.5) * 1000 << "\n"
