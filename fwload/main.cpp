@@ -4,6 +4,7 @@
 #include "FwCliMain.h"
 #include "FwCliOptions.h"
 #include "FwCommandLine.h"
+#include "GermanButtonTexts.h"
 #include "Trace.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     BeginDisplayCheck("fwload");
     QApplication app(argc, argv);
     EndDisplayCheck();
+    InstallGermanButtonTexts(app);
     // Ties the window to its menu entry and icon on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("fwload"));
     DownloadDialog dialog(commandLine);
