@@ -15,8 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <map>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -116,18 +114,6 @@ Run Download(const TempDir& dir, bool throttled, int timeoutMs)
     return run;
 }
 
-// The boot loader's figures on how punctual the line was, by name.
-std::map<std::string, double> LineTiming(const std::string& path)
-{
-    std::map<std::string, double> figures;
-    std::ifstream in(path);
-    std::string name;
-    double value = 0;
-    while (in >> name >> value)
-        figures[name] = value;
-    return figures;
-}
-
 // One fwload serving count throttled boot loaders at once.
 Run DownloadMany(const TempDir& dir, int count, int timeoutMs, double& worstLateS)
 {
@@ -152,7 +138,7 @@ Run DownloadMany(const TempDir& dir, int count, int timeoutMs, double& worstLate
         loader->Wait(5000);
     worstLateS = 0;
     for (int i = 0; i < count; ++i)
-        worstLateS = std::max(worstLateS, LineTiming(dir.File("timing" + std::to_string(i) + ".txt"))["late_s"]);
+        worstLateS = std::max(worstLateS, NamedFigures(dir.File("timing" + std::to_string(i) + ".txt"))["late_s"]);
     return run;
 }
 
@@ -219,7 +205,7 @@ int main(int argc, char** argv)
     std::printf("  total %.2f s, wire limit %.2f s + boot loader's answers and pauses %.2f s = %.2f s (%+.2f %%)\n",
                 slow.wallS, wireS, answersS, wireS + answersS, (slow.wallS / (wireS + answersS) - 1) * 100);
     // The simulator is a process on the same machine: it too wakes late at times.
-    auto timing = LineTiming(dir.File("timing.txt"));
+    auto timing = NamedFigures(dir.File("timing.txt"));
     const double ownS = answersS + timing["late_s"];
     std::printf("  boot loader's own lateness %.2f s over %.0f answers; against %.2f s + %.2f s = %.2f s: %+.2f %%\n",
                 timing["late_s"], timing["late_writes"], wireS, ownS, wireS + ownS,

@@ -21,8 +21,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -115,18 +113,6 @@ double ReadSeconds(const std::string& device)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The simulator's figures on its punctuality, by name.
-std::map<std::string, double> LineTiming(const std::string& path)
-{
-    std::map<std::string, double> figures;
-    std::ifstream in(path);
-    std::string name;
-    double value = 0;
-    while (in >> name >> value)
-        figures[name] = value;
-    return figures;
-}
-
 void ReportPacing(PtyPeer& fast)
 {
     constexpr int kReads = 3;
@@ -141,7 +127,7 @@ void ReportPacing(PtyPeer& fast)
         pacedS += ReadSeconds(paced.Device());
     }
     paced.Wait(5000);
-    auto t = LineTiming(dir.File("timing.txt"));
+    auto t = NamedFigures(dir.File("timing.txt"));
     const double lineS = t["bytes_written"] * 10 / 9600;
     std::printf("configuration read from a telephone paced at 9600 8N1, %d times: %.2f s each, unpaced %.2f s\n",
                 kReads, pacedS / kReads, fastS / kReads);

@@ -3,7 +3,6 @@
 #include "CData_All.h"
 #include "CQ410CfDoc.h"
 #include "ChildProcess.h"
-#include "ProfileFile.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +11,6 @@
 #include <memory>
 
 namespace {
-
-std::string Value(const std::string& path, const char* section, const char* key)
-{
-    CProfileFile file;
-    std::string error;
-    file.Load(path, error);
-    return file.GetString(section, key);
-}
 
 // Two telephones of the current firmware and an old one, which knows fewer
 // records: each link must keep the switches of its own telephone.
@@ -51,8 +42,8 @@ TEST(CliBenchWrite, EveryTelephoneTakesTheDocumentAsItsOwnFirmwareAllows)
     for (std::size_t i = 0; i < phones.size(); ++i) {
         EXPECT_EQ(phones[i]->Wait(5000), 0);
         const std::string saved = dir.File("phone" + std::to_string(i) + ".mv8");
-        EXPECT_EQ(Value(saved, "Basic", "LoudBox"), "5") << i;
-        EXPECT_EQ(Value(saved, "Basic", "Silence") == Value(document, "Basic", "Silence"), i != 1) << i;
+        EXPECT_EQ(ProfileValue(saved, "Basic", "LoudBox"), "5") << i;
+        EXPECT_EQ(ProfileValue(saved, "Basic", "Silence") == ProfileValue(document, "Basic", "Silence"), i != 1) << i;
     }
     EXPECT_NE(r.out.find("Zusammenfassung:"), std::string::npos) << r.out;
     // Each telephone's write keeps its own copy of what was sent.

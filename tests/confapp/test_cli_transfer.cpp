@@ -4,7 +4,6 @@
 #include "CQ410CfDoc.h"
 #include "CSio.h"
 #include "ChildProcess.h"
-#include "ProfileFile.h"
 #include "PtyLine.h"
 #include "TestSupport.h"
 
@@ -52,14 +51,6 @@ protected:
         return path;
     }
 
-    std::string Value(const std::string& path, const char* section, const char* key)
-    {
-        CProfileFile file;
-        std::string error;
-        file.Load(path, error);
-        return file.GetString(section, key);
-    }
-
     int BackupCount()
     {
         std::error_code ec;
@@ -94,13 +85,13 @@ TEST_F(CliTransfer, ConfigurationGoesToTheTelephoneAndComesBack)
         // What was sent is kept, with the version the telephone reported.
         const std::string sent =
             NoticedCopy(r, "Sicherungskopie der gesendeten Daten", "-gesendet-konfiguration.mv8");
-        EXPECT_EQ(Value(sent, "DialKey_3", "ChefKeyMsnInt"), "12");
-        EXPECT_EQ(Value(sent, "Basic", "SwVers"), "V3.20");
+        EXPECT_EQ(ProfileValue(sent, "DialKey_3", "ChefKeyMsnInt"), "12");
+        EXPECT_EQ(ProfileValue(sent, "Basic", "SwVers"), "V3.20");
     }
     EXPECT_EQ(ReadFileBytes(original), before); // a write does not rewrite the file
-    EXPECT_EQ(Value(onPhone, "Basic", "LoudBox"), "5");
-    EXPECT_EQ(Value(onPhone, "DialKey_3", "ChefKeyMsnInt"), "12");
-    EXPECT_EQ(Value(onPhone, "DialIndex_9", "Msn"), "0891234");
+    EXPECT_EQ(ProfileValue(onPhone, "Basic", "LoudBox"), "5");
+    EXPECT_EQ(ProfileValue(onPhone, "DialKey_3", "ChefKeyMsnInt"), "12");
+    EXPECT_EQ(ProfileValue(onPhone, "DialIndex_9", "Msn"), "0891234");
 
     // Read back from a telephone paced like the real line: nothing reaches the
     // PC sooner than the line could carry it.
@@ -116,13 +107,13 @@ TEST_F(CliTransfer, ConfigurationGoesToTheTelephoneAndComesBack)
     const double sent = std::stod(timing.substr(timing.find("bytes_written ") + 14));
     EXPECT_GT(sent, 1000) << timing;
     EXPECT_GE(took.count(), sent * 10 / 9600);
-    EXPECT_EQ(Value(readBack, "Basic", "LoudBox"), "5");
-    EXPECT_EQ(Value(readBack, "Basic", "SwVers"), "V3.04");
-    EXPECT_EQ(Value(readBack, "MsnPara_1", "Msn"), "3012345");
-    EXPECT_EQ(Value(readBack, "MsnPara_1", "Loud"), "5");
-    EXPECT_EQ(Value(readBack, "MsnPara_3", "Melody"), "7");
-    EXPECT_EQ(Value(readBack, "DialKey_3", "KeyUse"), "CHEF");
-    EXPECT_EQ(Value(NoticedCopy(r, "Sicherungskopie der gelesenen Daten", "-gelesen-konfiguration.mv8"), "Basic",
+    EXPECT_EQ(ProfileValue(readBack, "Basic", "LoudBox"), "5");
+    EXPECT_EQ(ProfileValue(readBack, "Basic", "SwVers"), "V3.04");
+    EXPECT_EQ(ProfileValue(readBack, "MsnPara_1", "Msn"), "3012345");
+    EXPECT_EQ(ProfileValue(readBack, "MsnPara_1", "Loud"), "5");
+    EXPECT_EQ(ProfileValue(readBack, "MsnPara_3", "Melody"), "7");
+    EXPECT_EQ(ProfileValue(readBack, "DialKey_3", "KeyUse"), "CHEF");
+    EXPECT_EQ(ProfileValue(NoticedCopy(r, "Sicherungskopie der gelesenen Daten", "-gelesen-konfiguration.mv8"), "Basic",
                     "SwVers"),
               "V3.04");
     EXPECT_EQ(BackupCount(), 2);
@@ -137,15 +128,15 @@ TEST_F(CliTransfer, PhoneBookGoesToTheTelephoneAndComesBack)
         const ProcessResult r = Mvconf({"--device", phone.Device(), "--write-phonebook", original});
         ASSERT_EQ(r.status, 0) << r.err;
         const std::string sent = NoticedCopy(r, "Sicherungskopie der gesendeten Daten", "-gesendet-telefonbuch.mv8");
-        EXPECT_EQ(Value(sent, "DialName_1", "Name"), "M\xFCller");
+        EXPECT_EQ(ProfileValue(sent, "DialName_1", "Name"), "M\xFCller");
     }
     const std::string readBack = dir.File("b.mv8");
     SimulatedTelephone phone({"--load", onPhone, "--sessions", "1"});
     const ProcessResult r = Mvconf({"--device", phone.Device(), "--read-phonebook", readBack});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Value(readBack, "DialName_1", "Name"), "M\xFCller"); // sorted to the front
-    EXPECT_EQ(Value(readBack, "DialName_1", "Msn"), "0301111");
-    EXPECT_EQ(Value(readBack, "DialName_5", "Name"), "Voxbox anw\xE4hlen");
+    EXPECT_EQ(ProfileValue(readBack, "DialName_1", "Name"), "M\xFCller"); // sorted to the front
+    EXPECT_EQ(ProfileValue(readBack, "DialName_1", "Msn"), "0301111");
+    EXPECT_EQ(ProfileValue(readBack, "DialName_5", "Name"), "Voxbox anw\xE4hlen");
 }
 
 // What the telephone sends is gone from the line after the read, so the

@@ -6,7 +6,6 @@
 #include "CData_All.h"
 #include "CQ410CfDoc.h"
 #include "ChildProcess.h"
-#include "ProfileFile.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -128,14 +127,6 @@ std::string MakeDocument(const std::string& path, int loudBox, const std::string
     return path;
 }
 
-std::string Value(const std::string& path, const char* section, const char* key)
-{
-    CProfileFile file;
-    std::string error;
-    file.Load(path, error);
-    return file.GetString(section, key);
-}
-
 std::vector<std::string> FilesIn(const std::string& folder)
 {
     std::vector<std::string> files;
@@ -190,11 +181,11 @@ TEST(DesktopWindow, ReadingFromTheToolBarKeepsABackupAndFillsTheDocument)
         << "the transfer window did not close after the read";
     const std::vector<std::string> copies = FilesIn(backups);
     ASSERT_EQ(copies.size(), 1u);
-    EXPECT_EQ(Value(copies[0], "Basic", "LoudBox"), "5");
-    EXPECT_EQ(Value(copies[0], "Basic", "SwVers"), "V3.04");
+    EXPECT_EQ(ProfileValue(copies[0], "Basic", "LoudBox"), "5");
+    EXPECT_EQ(ProfileValue(copies[0], "Basic", "SwVers"), "V3.04");
 
     x.Click(toolBar[0][2]);
-    EXPECT_TRUE(PollUntil([&] { return Value(document, "Basic", "LoudBox") == "5"; }));
-    EXPECT_EQ(Value(document, "MsnPara_1", "Msn"), "3012345");
-    EXPECT_EQ(Value(document, "Basic", "SwVers"), "V3.04");
+    EXPECT_TRUE(PollUntil([&] { return ProfileValue(document, "Basic", "LoudBox") == "5"; }));
+    EXPECT_EQ(ProfileValue(document, "MsnPara_1", "Msn"), "3012345");
+    EXPECT_EQ(ProfileValue(document, "Basic", "SwVers"), "V3.04");
 }

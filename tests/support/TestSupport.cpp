@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "Derivat.h"
+#include "ProfileFile.h"
 #include "StringResources.h"
 #include "Trace.h"
 
@@ -88,6 +89,25 @@ std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string ProfileValue(const std::string& path, const char* section, const char* key)
+{
+    CProfileFile file;
+    std::string error;
+    file.Load(path, error);
+    return file.GetString(section, key);
+}
+
+std::map<std::string, double> NamedFigures(const std::string& path)
+{
+    std::map<std::string, double> figures;
+    std::ifstream in(path);
+    std::string name;
+    double value = 0;
+    while (in >> name >> value)
+        figures[name] = value;
+    return figures;
 }
 
 void WriteFileBytes(const std::string& path, std::string_view bytes)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared helpers of the test executables.
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,5 +58,9 @@ public:
 };
 
 std::string ReadFileBytes(const std::string& path);
+// The text under key in section of a document or profile file; empty when missing.
+std::string ProfileValue(const std::string& path, const char* section, const char* key);
+// "name value" lines, as the simulators write their timing reports, by name.
+std::map<std::string, double> NamedFigures(const std::string& path);
 void WriteFileBytes(const std::string& path, std::string_view bytes);
 bool FileExists(const std::string& path);
