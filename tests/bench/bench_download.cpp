@@ -89,42 +89,13 @@ struct Run {
     double cpuS = 0;
 };
 
-// fwload is waited for before the boot loader, so the children's CPU time
-// that grows across RunProcess is fwload's own.
-Run Download(const TempDir& dir, bool throttled, int timeoutMs)
+// fwload --cli on the image with the given device options, timed. fwload is
+// waited for before the boot loaders, so the children's CPU time that grows
+// across RunProcess is fwload's own.
+Run TimedFwload(const TempDir& dir, const std::vector<std::string>& devices, int timeoutMs)
 {
-    std::vector<std::string> options{"--report", "--hardware", "Q410", "--revision", "AB", "--sessions", "1"};
-    if (throttled)
-        options.insert(options.end(), {"--throttle", "--timing", dir.File("timing.txt")});
-    else
-        options.insert(options.end(), {"--start-delay", std::to_string(kFastStartDelayMs)});
-    SimulatedBootLoader loader(options);
-    const double cpuBefore = ChildrenCpuSeconds();
-    const auto start = Clock::now();
-    const ProcessResult r = RunProcess(
-        {FwloadPath(), "--cli", "--device", loader.Device(), "--file", dir.File("fw.hex")}, timeoutMs,
-        {"XDG_CONFIG_HOME=" + dir.Path()});
-    Run run;
-    run.wallS = std::chrono::duration<double>(Clock::now() - start).count();
-    run.cpuS = ChildrenCpuSeconds() - cpuBefore;
-    run.status = r.status;
-    if (r.status != 0)
-        std::fprintf(stderr, "fwload failed (%d): %s%s\n", r.status, r.out.c_str(), r.err.c_str());
-    loader.Wait(5000);
-    return run;
-}
-
-// One fwload serving count throttled boot loaders at once.
-Run DownloadMany(const TempDir& dir, int count, int timeoutMs, double& worstLateS)
-{
-    std::vector<std::unique_ptr<SimulatedBootLoader>> loaders;
     std::vector<std::string> argv{FwloadPath(), "--cli", "--file", dir.File("fw.hex")};
-    for (int i = 0; i < count; ++i) {
-        loaders.push_back(std::make_unique<SimulatedBootLoader>(std::vector<std::string>{
-            "--report", "--hardware", "Q410", "--revision", "AB", "--sessions", "1", "--throttle", "--timing",
-            dir.File("timing" + std::to_string(i) + ".txt")}));
-        argv.insert(argv.end(), {"--device", loaders.back()->Device()});
-    }
+    argv.insert(argv.end(), devices.begin(), devices.end());
     const double cpuBefore = ChildrenCpuSeconds();
     const auto start = Clock::now();
     const ProcessResult r = RunProcess(argv, timeoutMs, {"XDG_CONFIG_HOME=" + dir.Path()});
@@ -134,6 +105,34 @@ Run DownloadMany(const TempDir& dir, int count, int timeoutMs, double& worstLate
     run.status = r.status;
     if (r.status != 0)
         std::fprintf(stderr, "fwload failed (%d): %s%s\n", r.status, r.out.c_str(), r.err.c_str());
+    return run;
+}
+
+Run Download(const TempDir& dir, bool throttled, int timeoutMs)
+{
+    std::vector<std::string> options{"--report", "--hardware", "Q410", "--revision", "AB", "--sessions", "1"};
+    if (throttled)
+        options.insert(options.end(), {"--throttle", "--timing", dir.File("timing.txt")});
+    else
+        options.insert(options.end(), {"--start-delay", std::to_string(kFastStartDelayMs)});
+    SimulatedBootLoader loader(options);
+    const Run run = TimedFwload(dir, {"--device", loader.Device()}, timeoutMs);
+    loader.Wait(5000);
+    return run;
+}
+
+// One fwload serving count throttled boot loaders at once.
+Run DownloadMany(const TempDir& dir, int count, int timeoutMs, double& worstLateS)
+{
+    std::vector<std::unique_ptr<SimulatedBootLoader>> loaders;
+    std::vector<std::string> devices;
+    for (int i = 0; i < count; ++i) {
+        loaders.push_back(std::make_unique<SimulatedBootLoader>(std::vector<std::string>{
+            "--report", "--hardware", "Q410", "--revision", "AB", "--sessions", "1", "--throttle", "--timing",
+            dir.File("timing" + std::to_string(i) + ".txt")}));
+        devices.insert(devices.end(), {"--device", loaders.back()->Device()});
+    }
+    const Run run = TimedFwload(dir, devices, timeoutMs);
     for (auto& loader : loaders)
         loader->Wait(5000);
     worstLateS = 0;
