@@ -21,10 +21,7 @@ BenchTransfer::BenchTransfer(BenchBoard& board, int row, int mode, const CData_A
     // The pauses before the handshake answer and the end record must not
     // hold the other telephones.
     m_host.SetPausesWithTimer(true);
-    m_host.onTimer = [this](int id) {
-        m_readyTimedOut = m_readyTimedOut || id == CTrans::M_TRANS_WAITRDY_TIMER;
-        m_runner->OnTimer(id);
-    };
+    m_host.onTimer = [this](int id) { m_runner->OnTimer(id); };
     m_runner->onChange = [this] { OnChange(); };
 }
 
@@ -47,12 +44,6 @@ void BenchTransfer::OnChange()
     case Status::Idle:
         return;
     case Status::Running:
-        // Cancelling ends the link as "Abbrechen" would; the next change reports it.
-        if (m_runner->Port().DeviceGone()) {
-            m_deviceGone = true;
-            m_runner->Cancel();
-            return;
-        }
         m_board.SetState(m_row, m_runner->Link()->StateGet() == FirstStateOfMode(m_mode) ? "wartet auf Telefon"
                                                                                           : "sendet");
         m_board.SetPercent(m_row, m_runner->Progress());
@@ -67,10 +58,7 @@ void BenchTransfer::OnChange()
         m_board.Finish(m_row, Result::PortFailed, PortOpenFailureReason(m_runner->Port(), m_howToName));
         return;
     case Status::Cancelled:
-        if (m_deviceGone)
-            m_board.Finish(m_row, Result::Failed, kBenchDeviceGone);
-        else
-            m_board.Finish(m_row, Result::Cancelled, kBenchInterrupted);
+        m_board.Finish(m_row, Result::Cancelled, kBenchInterrupted);
         return;
     }
 }
@@ -81,11 +69,11 @@ void BenchTransfer::Succeeded()
     m_board.Finish(m_row, BenchBoard::Result::Succeeded, BackupNotice(m_runner->Backup()));
 }
 
+// A pulled adapter says all there is to say; otherwise the mode's failure and why.
 std::string BenchTransfer::FailureReason() const
 {
-    std::string reason = TransferFailureText(m_mode);
-    if (m_readyTimedOut)
-        reason += " Das Telefon hat sich nicht innerhalb von " + std::to_string(CTrans::kWaitRdyMs / 1000) +
-                  " Sekunden gemeldet.";
-    return reason;
+    const std::string cause = m_runner->FailureCause();
+    if (m_runner->Port().DeviceGone())
+        return cause;
+    return TransferFailureText(m_mode) + (cause.empty() ? "" : " " + cause);
 }

@@ -42,6 +42,4 @@ private:
     CData_All m_written;
     QtTransferHost m_host;
     std::unique_ptr<CTransferRunner> m_runner;
-    bool m_readyTimedOut = false;
-    bool m_deviceGone = false;
 };

@@ -39,7 +39,7 @@ int RunBenchWrite(Session& s, const CliOptions& o, const std::vector<std::string
     std::string error;
     if (!ResolveBenchTargets(
             o.targets, [&profile](int port) { return DeviceForPort(profile, port); }, profile, phones, error) ||
-        !s.doc.OnOpenDocument(o.files[0], error))
+        !OpenDocumentToSend(s, o, error))
         return Fail(err, error);
 
     const std::unique_ptr<QCoreApplication> app = EnsureCoreApplication();

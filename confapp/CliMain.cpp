@@ -38,9 +38,18 @@ bool ApplyIdentity(const CliOptions& o, std::string& error)
     return true;
 }
 
+// The switches decide what a document holds; with both halves off it would
+// be an empty file that looks like a saved document.
+constexpr int kExitNothingToWrite = 1;
+
 int RunNew(Session& s, const CliOptions& o, std::ostream& err)
 {
     std::string error;
+    if (!Derivat().PropCfg && !Derivat().PropDialName)
+        return Fail(err,
+                    "Mit --config-part 0 und ohne Telefonbuch (--phonebook-part 1) hat ein neues Dokument keinen "
+                    "Inhalt; " + o.files[0] + " wurde nicht angelegt.",
+                    kExitNothingToWrite);
     s.doc.OnNewDocument();
     if (!s.doc.OnSaveDocument(o.files[0], error))
         return Fail(err, error);
@@ -85,7 +94,7 @@ int RunImport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& 
 {
     std::string error;
     const std::string& document = o.files[1];
-    if (Exists(document) ? !s.doc.OnOpenDocument(document, error) : !s.doc.OnNewDocument())
+    if (!s.doc.OnOpenOrNewDocument(document, error))
         return Fail(err, error);
     ImportSettings settings = o.import;
     settings.fileName = o.files[0];
@@ -105,9 +114,15 @@ int RunExport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& 
     std::string error;
     if (!s.doc.OnOpenDocument(o.files[0], error))
         return Fail(err, error);
+    const std::string text = PhoneBookExportText(s.data);
+    if (text.empty())
+        return Fail(err,
+                    "Das Telefonbuch von " + o.files[0] + " enthält keinen Eintrag mit Name und Rufnummer; "
+                    "es wurde nichts exportiert.",
+                    kExitNothingToWrite);
     // "-" is the standard output, which gets the bytes as a file would.
     if (o.files[1] == "-") {
-        out << PhoneBookExportText(s.data) << std::flush;
+        out << text << std::flush;
         return out ? kExitOk : Fail(err, "Die Standardausgabe kann nicht geschrieben werden.");
     }
     if (!ExportPhoneBook(s.data, o.files[1], error))
@@ -130,7 +145,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     CliOptions o;
     std::string error;
     if (!ParseCliOptions(argc, argv, o, error)) {
-        err << "mvconf: " << error << "\n" << CliUsage();
+        err << "mvconf: " << error << "\nMehr dazu: mvconf --help\n";
         return kExitError;
     }
     if (o.mode == CliMode::Help) {

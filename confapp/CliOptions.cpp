@@ -219,6 +219,8 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& o, std::string& error)
         if (const ModeSpec* entry = FindMode(flag)) {
             if (!TakeMode(*entry, i, argc, argv, o, error))
                 return false;
+        } else if (flag == "--force") {
+            o.force = true;
         } else if (flag.substr(0, 2) == "--") {
             if (!TakeOption(flag, i, argc, argv, o, error))
                 return false;
@@ -233,6 +235,10 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& o, std::string& error)
     }
     if (o.importOptionsGiven && o.mode != CliMode::ImportPhoneBook) {
         error = "Die Importeinstellungen gelten nur mit --import-phonebook.";
+        return false;
+    }
+    if (o.force && o.mode != CliMode::WriteConfig && o.mode != CliMode::WritePhoneBook) {
+        error = "--force gilt nur beim Schreiben zum Telefon (--write-config, --write-phonebook).";
         return false;
     }
     if ((!o.device.empty() || o.port) && !IsTransferMode(o.mode)) {
@@ -332,6 +338,8 @@ std::string CliUsage()
            "  mvconf [--device PFAD | --port N] --read-phonebook DATEI.mv8\n"
            "  mvconf [--device PFAD | --port N] --write-phonebook DATEI.mv8\n"
            "                                             liest vom oder schreibt zum Telefon\n"
+           "  --force                                    sendet auch ein Dokument ohne die Konfiguration\n"
+           "                                             (ohne [Basic]) oder ohne Telefonbuch\n"
            "  mvconf --device PFAD --device PFAD ... --write-config DATEI.mv8\n"
            "  mvconf --device PFAD --device PFAD ... --write-phonebook DATEI.mv8\n"
            "                                             schreibt zu mehreren Telefonen zugleich\n"

@@ -29,6 +29,7 @@ struct CliOptions {
     std::string device; // --device PATH
     int port = 0;       // --port N; 0: the port of the profile
     std::vector<BenchTarget> targets; // every --device and --port in order
+    bool force = false; // --force: send a document that lacks the half that is sent
 
     // --device or --port more than once: a write to several telephones at once.
     bool SeveralTelephones() const { return SeveralBenchTargets(targets); }

@@ -6,7 +6,6 @@
 
 #include <ostream>
 #include <string>
-#include <unistd.h>
 
 struct Session {
     CData_All data;
@@ -24,10 +23,4 @@ inline int Fail(std::ostream& err, const std::string& message, int status = kExi
 {
     err << "mvconf: " << message << "\n";
     return status;
-}
-
-// True when a file (or anything else) stands at path.
-inline bool Exists(const std::string& path)
-{
-    return ::access(path.c_str(), F_OK) == 0;
 }

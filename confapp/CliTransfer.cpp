@@ -2,8 +2,11 @@
 #include "CliTransfer.h"
 
 #include "AtomicFile.h"
+#include "BenchBoard.h"
+#include "BenchLoop.h"
 #include "CliOptions.h"
 #include "CliSession.h"
+#include "DocumentSections.h"
 #include "InterruptWatch.h"
 #include "ProfileFile.h"
 #include "QtTransferHost.h"
@@ -18,11 +21,11 @@
 #include <cstdlib>
 #include <memory>
 #include <ostream>
-#include <unistd.h>
 
 namespace {
 
 constexpr int kDefaultComPort = 2;
+constexpr const char* kFileUnchanged = "Die Datei bleibt, wie sie war.";
 
 struct TransferPlan {
     int mode;
@@ -48,16 +51,15 @@ int ProfilePort(const std::string& profilePath)
     return port >= 1 && port <= 255 ? port : kDefaultComPort;
 }
 
-// Reading starts from the file when there is one (the phone book or the
+// Reading starts from the file when it is a document (the phone book or the
 // configuration it already holds stays), writing needs it. What is read must
 // be savable before the telephone sends it: it is gone from the line after.
-bool OpenDocument(Session& s, const std::string& path, bool reads, std::string& error)
+bool OpenDocument(Session& s, const CliOptions& o, bool reads, std::string& error)
 {
+    const std::string& path = o.files[0];
     if (!reads)
-        return s.doc.OnOpenDocument(path, error);
-    if (Exists(path) ? !s.doc.OnOpenDocument(path, error) : !s.doc.OnNewDocument())
-        return false;
-    if (CheckSavable(path, error))
+        return OpenDocumentToSend(s, o, error);
+    if (s.doc.OnOpenOrNewDocument(path, error) && CheckSavable(path, error))
         return true;
     error += " Es wurde nichts übertragen.";
     return false;
@@ -73,29 +75,39 @@ void PrepareTransferCopy(Session& s, int mode)
         s.transfer.ResetDialName();
 }
 
-// The percent line on a terminal; it is ended before anything else is printed.
-class ProgressPrinter {
+// On a terminal the telephone's row as a bench shows it, rewritten in place:
+// where, percent and state. Into a file or a pipe nothing: the result says it.
+class ProgressRow {
 public:
-    explicit ProgressPrinter(std::ostream& out) : m_out(out), m_enabled(::isatty(STDOUT_FILENO)) {}
-    ~ProgressPrinter() { End(); }
-    void Show(int percent)
+    ProgressRow(std::ostream& out, std::string label) : m_columns(StdoutTerminalColumns()), m_board(out, m_columns)
     {
-        if (!m_enabled || percent == m_shown)
-            return;
-        m_shown = percent;
-        m_out << "\r" << percent << " %" << std::flush;
+        m_row = m_board.Add(std::move(label), {});
     }
-    void End()
+    void Show(const CTransferRunner& runner, bool reads)
     {
-        if (m_shown >= 0)
-            m_out << "\n" << std::flush;
-        m_shown = -1;
+        if (m_columns <= 0)
+            return;
+        const bool waiting = runner.Link()->StateGet() == FirstStateOfMode(runner.Mode());
+        m_board.SetState(m_row, waiting ? "wartet auf Telefon" : reads ? "liest" : "sendet");
+        m_board.SetPercent(m_row, runner.Progress());
+        m_shown = true;
+    }
+    // Before anything else is printed; the reason of a failure follows on its own.
+    void End(CTransferRunner::Status status)
+    {
+        if (!m_shown || !m_board.IsRunning(m_row))
+            return;
+        using Result = BenchBoard::Result;
+        m_board.Finish(m_row, status == CTransferRunner::Status::Succeeded   ? Result::Succeeded
+                              : status == CTransferRunner::Status::Cancelled ? Result::Cancelled
+                                                                             : Result::Failed);
     }
 
 private:
-    std::ostream& m_out;
-    bool m_enabled;
-    int m_shown = -1;
+    int m_columns;
+    BenchBoard m_board;
+    int m_row = 0;
+    bool m_shown = false;
 };
 
 // What the transfer window shows while it waits for the telephone.
@@ -109,45 +121,49 @@ void PrintInstructions(std::ostream& out, int mode, const std::string& where)
         << std::flush;
 }
 
-struct Outcome {
-    CTransferRunner::Status status;
-    bool readyTimedOut; // the telephone never reported ready
-};
-
 // Runs the transfer on an event loop until it has succeeded or failed.
-Outcome Run(CTransferRunner& runner, QtTransferHost& host, std::ostream& out, const std::string& where)
+CTransferRunner::Status Run(CTransferRunner& runner, QtTransferHost& host, std::ostream& out,
+                            const std::string& where)
 {
     QEventLoop loop;
-    ProgressPrinter progress(out);
-    bool readyTimedOut = false;
-    host.onTimer = [&runner, &readyTimedOut](int id) {
-        readyTimedOut = readyTimedOut || id == CTrans::M_TRANS_WAITRDY_TIMER;
-        runner.OnTimer(id);
-    };
+    ProgressRow progress(out, where);
+    const bool reads = runner.Mode() == MODE_READ_CFG || runner.Mode() == MODE_READ_DIALNAME;
+    host.onTimer = [&runner](int id) { runner.OnTimer(id); };
     bool announced = false;
     runner.onChange = [&] {
-        if (!announced && runner.GetStatus() == CTransferRunner::Status::Running) {
+        if (runner.GetStatus() != CTransferRunner::Status::Running) {
+            loop.quit();
+            return;
+        }
+        if (!announced) {
             announced = true;
             PrintInstructions(out, runner.Mode(), where);
         }
-        progress.Show(runner.Progress());
-        if (runner.GetStatus() != CTransferRunner::Status::Running)
-            loop.quit();
+        progress.Show(runner, reads);
     };
     InterruptWatch interrupt([&runner] { runner.Cancel(); });
     if (runner.Start())
         loop.exec();
-    return {runner.GetStatus(), readyTimedOut};
+    progress.End(runner.GetStatus());
+    return runner.GetStatus();
 }
 
-std::string FailureText(int mode, const Outcome& outcome, const std::string& where)
+// A write that ended early may have left part of the document in the telephone.
+std::string WhatTheTelephoneHolds(const CTransferRunner& runner, bool reads)
 {
-    std::string text = TransferFailureText(mode);
-    if (outcome.readyTimedOut)
-        return text + " Das Telefon hat sich nicht innerhalb von " + std::to_string(CTrans::kWaitRdyMs / 1000) +
-               " Sekunden gemeldet: Es wurde nicht mit " + kTransferKeys +
-               " in den Datenmodus gebracht, oder Kabel oder Anschluss stimmen nicht (" + where + ").";
-    return text + " (" + where + ")";
+    if (reads)
+        return " " + std::string(kFileUnchanged);
+    if (!runner.TelephoneTookPart())
+        return " Es wurde nichts übertragen.";
+    return " " + PartlyWrittenNotice(runner.RequestedMode(), "mit demselben Aufruf");
+}
+
+std::string FailureText(const CTransferRunner& runner, bool reads, const std::string& where)
+{
+    std::string text = TransferFailureText(runner.RequestedMode()) + std::string(" (") + where + ")";
+    if (const std::string cause = runner.FailureCause(); !cause.empty())
+        text += " " + cause;
+    return text + WhatTheTelephoneHolds(runner, reads);
 }
 
 // Where the copy of what was read or sent went; a missing copy is only a warning.
@@ -172,6 +188,18 @@ int SaveWhatWasRead(Session& s, const std::string& path, const BackupResult& bac
 
 } // namespace
 
+bool OpenDocumentToSend(Session& s, const CliOptions& o, std::string& error)
+{
+    const std::string& path = o.files[0];
+    if (!s.doc.OnOpenDocument(path, error))
+        return false;
+    const std::string warning = MissingPartWarning(path, s.doc.PartsInFile(), IsPhoneBookMode(o.mode));
+    if (warning.empty() || o.force)
+        return true;
+    error = warning + " Mit --force wird es trotzdem gesendet. Es wurde nichts übertragen.";
+    return false;
+}
+
 std::unique_ptr<QCoreApplication> EnsureCoreApplication()
 {
     static int argc = 1;
@@ -187,7 +215,7 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
     const TransferPlan plan = PlanOf(o.mode);
     const std::string& path = o.files[0];
     std::string error;
-    if (!OpenDocument(s, path, plan.reads, error))
+    if (!OpenDocument(s, o, plan.reads, error))
         return Fail(err, error);
     PrepareTransferCopy(s, plan.mode);
 
@@ -202,17 +230,17 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
     runner.KeepBackupsIn(DefaultBackupFolder());
     // With --device the port number means nothing to the user.
     const std::string where = (o.device.empty() ? "COM " + std::to_string(port) + ", " : "") + "Gerät " + device;
-    const Outcome outcome = Run(runner, host, out, where);
+    const CTransferRunner::Status status = Run(runner, host, out, where);
 
-    if (outcome.status == CTransferRunner::Status::PortFailed) {
+    if (status == CTransferRunner::Status::PortFailed) {
         const std::string howToName = o.device.empty() ? HowToNameDeviceOnCommandLine(profile, port) : std::string();
         return Fail(err, std::string(TransferFailureText(MODE_PORT_FAILED)) + " " +
                              PortOpenFailureReason(runner.Port(), howToName));
     }
-    if (outcome.status == CTransferRunner::Status::Cancelled)
-        return Fail(err, "Übertragung abgebrochen.", kExitTransferFailed);
-    if (outcome.status != CTransferRunner::Status::Succeeded)
-        return Fail(err, FailureText(plan.mode, outcome, where), kExitTransferFailed);
+    if (status == CTransferRunner::Status::Cancelled)
+        return Fail(err, "Übertragung abgebrochen." + WhatTheTelephoneHolds(runner, plan.reads), kExitTransferFailed);
+    if (status != CTransferRunner::Status::Succeeded)
+        return Fail(err, FailureText(runner, plan.reads, where), kExitTransferFailed);
     ReportBackup(runner.Backup(), out, err);
     return plan.reads ? SaveWhatWasRead(s, path, runner.Backup(), err) : kExitOk;
 }

@@ -2,6 +2,7 @@
 #include "BackupListing.h"
 
 #include "CData.h"
+#include "DocumentSections.h"
 #include "FileErrorText.h"
 #include "ProfileFile.h"
 #include "ValueTexts.h"
@@ -43,7 +44,7 @@ void ReadDetails(BackupCopy& copy)
         copy.problem = error;
         return;
     }
-    if (!file.HasSection("Basic") && !file.HasSection("DialName_1")) {
+    if (!FindDocumentParts(file).anyRecord) {
         copy.problem = "Die Datei enthält keine Einstellungen (leer oder beschädigt).";
         return;
     }

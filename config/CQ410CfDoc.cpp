@@ -4,9 +4,12 @@
 #include "CData_All.h"
 #include "Derivat.h"
 #include "ProfileFile.h"
+#include "SaveTarget.h"
 #include "Trace.h"
 
 namespace {
+
+constexpr DocumentParts kWholeDocument{true, true, true};
 
 std::string FileTitle(const std::string& path)
 {
@@ -35,6 +38,8 @@ bool CQ410CfDoc::OnNewDocument()
     m_data.SetCountryDefaults();
     m_saved = m_data;
     m_path.clear();
+    m_source = CProfileFile();
+    m_parts = kWholeDocument;
     m_title = "Neu";
     m_modified = false;
     return true;
@@ -51,9 +56,18 @@ bool CQ410CfDoc::OnOpenDocument(const std::string& path, std::string& error)
     m_path = path;
     m_title = FileTitle(path);
     ReadData(file, m_data);
+    m_parts = FindDocumentParts(file);
+    m_source = std::move(file);
     m_saved = m_data;
     m_modified = false;
     return true;
+}
+
+bool CQ410CfDoc::OnOpenOrNewDocument(const std::string& path, std::string& error)
+{
+    if (IsFileWithContent(path))
+        return OnOpenDocument(path, error);
+    return OnNewDocument();
 }
 
 bool CQ410CfDoc::OnOpenAsUntitled(const std::string& path, std::string& error)
@@ -64,15 +78,19 @@ bool CQ410CfDoc::OnOpenAsUntitled(const std::string& path, std::string& error)
         return false;
     OnNewDocument();
     ReadData(file, m_data);
+    m_parts = FindDocumentParts(file);
     return true;
 }
 
 bool CQ410CfDoc::LoadFile(const std::string& path, CProfileFile& file, std::string& error)
 {
-    if (file.Load(path, error) == CProfileFile::LoadStatus::Loaded)
-        return true;
-    if (error.empty())
+    const CProfileFile::LoadStatus status = file.Load(path, error);
+    if (status == CProfileFile::LoadStatus::Missing)
         error = "Die Datei \"" + path + "\" ist nicht vorhanden.";
+    else if (status == CProfileFile::LoadStatus::Loaded && !FindDocumentParts(file).anyRecord)
+        error = NotADocumentMessage(path);
+    else
+        return status == CProfileFile::LoadStatus::Loaded;
     return false;
 }
 
@@ -95,29 +113,47 @@ bool CQ410CfDoc::OnSaveDocument(const std::string& path, std::string& error)
 {
     TraceLine("Doc", "OnSaveDocument(" + path + ")");
     MoveDataViewToDoc();
-    // Keys this program does not write (foreign sections, the half that is
-    // switched off, old key names) stay in the file: read, modify, write.
     CProfileFile file;
-    const CProfileFile::LoadStatus target = file.Load(path, error);
-    if (target == CProfileFile::LoadStatus::Failed)
+    const bool own = IsOwnFile(path);
+    if (own && !LoadOwnFile(path, file, error))
         return false;
-    // A new file gets them from the file the document came from, as whole
-    // sections after the program's own.
-    CProfileFile origin;
-    if (target == CProfileFile::LoadStatus::Missing && !m_path.empty() &&
-        origin.Load(m_path, error) == CProfileFile::LoadStatus::Failed) {
-        error += " Ihre Abschnitte, die dieses Programm nicht selbst schreibt, gehören auch in die neue Datei.";
-        return false;
-    }
     m_data.MoveFile(file, true);
-    file.CarrySectionsFrom(origin);
+    // Elsewhere, the sections this program does not write (foreign ones, the
+    // half that is switched off) follow as whole sections after its own.
+    if (!own)
+        file.CarrySectionsFrom(m_source);
     if (!file.Save(path, error))
         return false;
     m_path = path;
     m_title = FileTitle(path);
+    m_source = std::move(file);
+    m_parts = kWholeDocument;
     m_saved = m_data;
     m_modified = false;
     return true;
+}
+
+// The own file is read again, so that keys this program does not write
+// (also those added since it was opened) stay where they are.
+bool CQ410CfDoc::LoadOwnFile(const std::string& path, CProfileFile& file, std::string& error) const
+{
+    switch (file.Load(path, error)) {
+    case CProfileFile::LoadStatus::Loaded:
+        return true;
+    case CProfileFile::LoadStatus::Missing:
+        file = m_source; // removed meanwhile: as it was when read
+        return true;
+    case CProfileFile::LoadStatus::Failed:
+        break;
+    }
+    return false;
+}
+
+// Any other target is never read: its old content must not mix into the
+// document, and a pipe or device would hold the save until someone writes.
+bool CQ410CfDoc::IsOwnFile(const std::string& path) const
+{
+    return !m_path.empty() && SameRegularFile(path, m_path);
 }
 
 bool CQ410CfDoc::SaveToHeldPath()

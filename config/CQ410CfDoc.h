@@ -3,11 +3,13 @@
 // The configuration document without its windows: new, open, save and the
 // question whether unsaved changes are to be kept. The windowed program
 // wraps it and supplies the hooks.
+#include "DocumentSections.h"
+#include "ProfileFile.h"
+
 #include <functional>
 #include <string>
 
 class CData_All;
-class CProfileFile;
 
 class CQ410CfDoc {
 public:
@@ -20,7 +22,15 @@ public:
     bool OnNewDocument();
     // On failure nothing changes (data, saved copy, path, switches) and error says why.
     bool OnOpenDocument(const std::string& path, std::string& error);
+    // For data about to be read into the document (from the telephone or an
+    // import): an existing document is opened, so that the half that is not
+    // read stays; a missing or empty file, a pipe or a device gives a new
+    // one. A file that is no document is refused, so it is not replaced.
+    bool OnOpenOrNewDocument(const std::string& path, std::string& error);
     // On failure the saved copy and the file stay as they were and error says why.
+    // The document's own file keeps what others keep in it; any other target
+    // gets the document and the sections of its own file that this program
+    // does not write, whatever the target held before.
     bool OnSaveDocument(const std::string& path, std::string& error);
     // False when the user cancelled; true when the data may be replaced.
     bool SaveModified();
@@ -32,14 +42,16 @@ public:
     bool OnOpenAsUntitled(const std::string& path, std::string& error);
 
     // Reads the document file at path into data as opening it would, with the
-    // switches as they stand; changes nothing else. On failure data stays as
-    // it was and error says why.
+    // switches as they stand; changes nothing else. On failure (also for a
+    // file that is no document) data stays as it was and error says why.
     static bool ReadDocumentFile(const std::string& path, CData_All& data, std::string& error);
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
     const std::string& PathName() const { return m_path; }
     const std::string& Title() const { return m_title; }
+    // The halves the opened file held; a new or saved document holds both.
+    const DocumentParts& PartsInFile() const { return m_parts; }
 
     // Stores the active page's edits into the data; set by the view.
     std::function<void()> moveDataViewToDoc;
@@ -52,12 +64,18 @@ public:
 private:
     void MoveDataViewToDoc();
     bool SaveToHeldPath();
+    bool IsOwnFile(const std::string& path) const;
+    bool LoadOwnFile(const std::string& path, CProfileFile& file, std::string& error) const;
     static bool LoadFile(const std::string& path, CProfileFile& file, std::string& error);
     static void ReadData(CProfileFile& file, CData_All& data);
 
     CData_All& m_data;
     CData_All& m_saved;
     std::string m_path;
+    // The held path's file as last read or written: where sections that this
+    // program does not write come from when the document goes elsewhere.
+    CProfileFile m_source;
+    DocumentParts m_parts;
     std::string m_title;
     bool m_modified = false;
 };

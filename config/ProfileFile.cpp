@@ -170,6 +170,20 @@ std::string CProfileFile::GetFullString(std::string_view section, std::string_vi
     return line.substr(line.find('=') + 1);
 }
 
+bool CProfileFile::HasValues(std::string_view section) const
+{
+    const std::size_t index = FindSection(section);
+    if (index == std::string::npos)
+        return false;
+    const Section& s = m_sections[index];
+    for (const KeyRef& ref : s.keys) {
+        const std::string& line = s.lines[ref.line];
+        if (!Trim(std::string_view(line).substr(line.find('=') + 1)).empty())
+            return true;
+    }
+    return false;
+}
+
 void CProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     const std::size_t index = FindSection(section);

@@ -31,6 +31,8 @@ public:
     std::string GetFullString(std::string_view section, std::string_view key) const;
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool HasSection(std::string_view section) const { return FindSection(section) != std::string::npos; }
+    // Whether the section has a key with a value that is not empty.
+    bool HasValues(std::string_view section) const;
     // Appends, whole and in their order, the sections of source whose names
     // this file does not have.
     void CarrySectionsFrom(const CProfileFile& source);

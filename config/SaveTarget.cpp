@@ -102,6 +102,21 @@ SaveTarget ResolveSaveTarget(const std::string& path)
     return ExistingRegular(path);
 }
 
+bool IsFileWithContent(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
+}
+
+bool SameRegularFile(const std::string& a, const std::string& b)
+{
+    struct stat sa {};
+    struct stat sb {};
+    if (::stat(a.c_str(), &sa) != 0)
+        return errno == ENOENT && a == b;
+    return ::stat(b.c_str(), &sb) == 0 && S_ISREG(sa.st_mode) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 int WriteInPlace(const std::string& path, std::string_view bytes)
 {
     // Without O_NONBLOCK a pipe nobody reads would hold the program until

@@ -17,6 +17,13 @@ struct SaveTarget {
 // that leads nowhere leads to the name it points to, which is then created.
 SaveTarget ResolveSaveTarget(const std::string& path);
 
+// Whether a regular file (or a link to one) with at least one byte stands at path.
+bool IsFileWithContent(const std::string& path);
+
+// Whether both names lead to the same regular file, or are one name with
+// nothing standing there (a file removed since it was read).
+bool SameRegularFile(const std::string& a, const std::string& b);
+
 // Writes all bytes to an existing file that is not a regular one; 0, or the
 // errno value of the step that failed. A pipe without a reader fails at once.
 int WriteInPlace(const std::string& path, std::string_view bytes);

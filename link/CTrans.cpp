@@ -207,7 +207,7 @@ void CTrans::OnRxWhileWaiting()
         if (++m_repeatCount < kMaxRepeats)
             RepeatLastTx();
         else
-            GiveUp("OnRxL2() To much frame repeats!");
+            GiveUp("OnRxL2() To much frame repeats!", Failure::Refused);
         return;
     }
     // The telephone talks out of turn: give it one more answer period.
@@ -215,7 +215,7 @@ void CTrans::OnRxWhileWaiting()
     if (++m_repeatCount < kMaxRepeats)
         m_timers.SetTimer(M_TRANS_ANSWER_TIMER, kAnswerMs);
     else
-        GiveUp("OnRxL2() To much frame repeats!");
+        GiveUp("OnRxL2() To much frame repeats!", Failure::OutOfTurn);
 }
 
 // Only record frames carry a checksum; on success it is cut off.
@@ -237,10 +237,16 @@ bool CTrans::RxFrameIntact()
     return true;
 }
 
-void CTrans::GiveUp(std::string_view message)
+void CTrans::GiveUp(std::string_view message, Failure failure)
 {
     Trace(message);
     m_repeatCount = 0;
+    Fail(failure);
+}
+
+void CTrans::Fail(Failure failure)
+{
+    m_failure = failure;
     StateSet(STATE_ERR);
 }
 
@@ -289,7 +295,7 @@ bool CTrans::TraceTx(std::string_view line)
     if (++m_repeatCount < kMaxRepeats)
         return true;
     Trace("TxL1() To much Nack Repeats!");
-    StateSet(STATE_ERR);
+    Fail(Failure::Garbled);
     return false;
 }
 
@@ -343,7 +349,7 @@ void CTrans::OnTimer(int id)
     }
     if (id == M_TRANS_WAITRDY_TIMER) {
         Trace("OnTimer() M_TRANS_WAITRDY_TIMER");
-        StateSet(STATE_ERR);
+        Fail(Failure::NoReadyFrame);
         return;
     }
     if (id != M_TRANS_ANSWER_TIMER) {
@@ -358,7 +364,7 @@ void CTrans::OnTimer(int id)
     }
     Trace("OnTimer() To much TimeOut Repeats!");
     m_timeoutCount = 0;
-    StateSet(STATE_ERR);
+    Fail(Failure::NoAnswer);
 }
 
 void CTrans::KillLinkTimers()
@@ -465,6 +471,7 @@ void CTrans::State_WaitRdy()
     if (m_entering) {
         Trace("State_WaitRdy()");
         m_waitAck = m_repeatCount = m_timeoutCount = 0;
+        m_failure = Failure::None;
         m_progressMax = 100;
         m_progressCount = 0;
         m_timers.SetTimer(M_TRANS_WAITRDY_TIMER, kWaitRdyMs);
@@ -472,7 +479,7 @@ void CTrans::State_WaitRdy()
     }
     m_timers.KillTimer(M_TRANS_WAITRDY_TIMER);
     if (m_rxText.compare(0, kReadyMark.size(), kReadyMark) != 0) {
-        StateSet(STATE_ERR);
+        Fail(Failure::WrongReadyFrame);
         return;
     }
     TakeReadyText();

@@ -33,6 +33,9 @@ public:
         STATE_ABORT = 48,
     };
 
+    // Why the last chain failed, for the user.
+    enum class Failure { None, NoReadyFrame, WrongReadyFrame, NoAnswer, Refused, OutOfTurn, Garbled };
+
     // data: the transfer copy; neither it, the port nor the timers are owned.
     CTrans(CData_All& data, ISerialPort& sio, ITimerHost& timers);
 
@@ -54,6 +57,7 @@ public:
     static void ConvPhoneToPc(std::string& text);
 
     const std::string& LastTx() const { return m_lastTx; }
+    Failure LastFailure() const { return m_failure; }
 
 private:
     int TxL2(std::string_view text);
@@ -66,7 +70,8 @@ private:
     void ClearRx();
     void OnRxWhileWaiting();
     bool RxFrameIntact();
-    void GiveUp(std::string_view message);
+    void GiveUp(std::string_view message, Failure failure);
+    void Fail(Failure failure);
     void RepeatLastTx();
     bool TraceTx(std::string_view line);
     void Trace(std::string_view message) const;
@@ -108,6 +113,7 @@ private:
     int m_progressCount = 0;
     int m_progressMax = 0;
     int m_state = 0;
+    Failure m_failure = Failure::None;
 
     // The step a running pause leads to, and whether bytes wait for its end.
     void (CTrans::*m_afterPause)() = nullptr;

@@ -3,6 +3,7 @@
 
 #include "CData_All.h"
 #include "Trace.h"
+#include "TransferTexts.h"
 
 #include <optional>
 
@@ -77,6 +78,7 @@ bool CTransferRunner::Start()
     m_sio.SetFlowRtsCts(1);
     m_sio.SetDtr(1);
     m_status = Status::Running;
+    m_telephoneTookPart = false;
     m_trans->StateSet(FirstStateOfMode(m_mode));
     m_host.SetTimer(kPollTimer, kPollMs);
     Notify();
@@ -94,6 +96,7 @@ void CTransferRunner::Cancel()
     Trace("OnSiotransCancel() Beg.");
     m_host.KillTimer(kPollTimer);
     if (m_status == Status::Running) {
+        m_telephoneTookPart = m_trans->StateGet() != FirstStateOfMode(m_mode);
         Trace("OnSiotransCancel() StateSet call.");
         m_trans->StateSet(CTrans::STATE_ABORT);
         Trace("OnSiotransCancel() StateSet done.");
@@ -125,10 +128,18 @@ void CTransferRunner::Poll()
     if (m_status != Status::Running)
         return;
     const int state = m_trans->StateGet();
-    if (state == CTrans::STATE_END) {
+    // A pulled adapter would only show as a telephone that stopped answering.
+    if (m_sio.DeviceGone() && state != CTrans::STATE_END) {
+        m_telephoneTookPart = state != FirstStateOfMode(m_mode) && state != CTrans::STATE_ERR;
+        m_trans->StateSet(CTrans::STATE_ERR);
+        Finish(Status::Failed);
+    } else if (state == CTrans::STATE_END) {
         TakeOver();
         Finish(Status::Succeeded);
     } else if (state == CTrans::STATE_ERR) {
+        const CTrans::Failure failure = m_trans->LastFailure();
+        m_telephoneTookPart =
+            failure != CTrans::Failure::NoReadyFrame && failure != CTrans::Failure::WrongReadyFrame;
         Finish(Status::Failed);
     } else {
         Notify();
@@ -149,6 +160,11 @@ void CTransferRunner::TakeOver()
     m_backup = KeepTransferBackup(m_documentData, phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration,
                                   reads ? BackupWay::Read : BackupWay::Sent, m_backupFolder);
     Trace("KeepBackup() " + BackupNotice(m_backup));
+}
+
+std::string CTransferRunner::FailureCause() const
+{
+    return TransferFailureCause(m_trans->LastFailure(), m_sio.DeviceGone());
 }
 
 void CTransferRunner::Finish(Status status)

@@ -66,6 +66,13 @@ public:
     int Progress() const;
     const CSio& Port() const { return m_sio; }
     CTrans* Link() { return m_trans.get(); }
+    const CTrans* Link() const { return m_trans.get(); }
+    // After a failure: why, from what the link and the port saw (UTF-8);
+    // empty when nothing more is known than the mode's failure text.
+    std::string FailureCause() const;
+    // Whether the telephone had taken part when the transfer failed or was
+    // cancelled: a write may then have left part of the new data in it.
+    bool TelephoneTookPart() const { return m_telephoneTookPart; }
     // The copy of the last successful transfer; not Tried() when none was asked for.
     const BackupResult& Backup() const { return m_backup; }
 
@@ -91,6 +98,7 @@ private:
     CSio m_sio;
     std::unique_ptr<CTrans> m_trans;
     Status m_status = Status::Idle;
+    bool m_telephoneTookPart = false;
     std::string m_backupFolder;
     BackupResult m_backup;
     std::unique_ptr<CDerivat> m_ownIdentity;

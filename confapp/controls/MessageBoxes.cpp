@@ -20,11 +20,14 @@ std::function<void()>& BeepHook()
 } // namespace
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                        const QString& text, QMessageBox::StandardButtons buttons)
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton)
 {
     if (Hook())
         return Hook()(icon, caption, text, buttons);
     QMessageBox box(icon, caption, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -11,7 +11,8 @@ class QWidget;
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                                         const QString& text,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 void Beep();
 
 // Test seams: with a hook set, the box is not shown and the hook answers;

@@ -103,6 +103,9 @@ bool CPpE_Basic2::StoreToData()
     CData::StrToDialPre(basic.DialPre, ToCp1252(m_dialPre->text()));
     CData::StrToDialPre(basic.DialPreInt, ToCp1252(m_dialPreInt->text()));
     basic.PabxAtLowPower = m_lowPower->isChecked() ? 1 : 0;
-    CData::StrToPabxType(basic.PabxType, m_pabxType00->isChecked() ? "00" : "01");
+    // "0" and "00" are the same type: the field only changes with the choice.
+    const int chosen = m_pabxType00->isChecked() ? 0 : 1;
+    if (ValueTexts::PabxTypeButton(basic.PabxType) != chosen)
+        CData::StrToPabxType(basic.PabxType, chosen == 0 ? "00" : "01");
     return true;
 }

@@ -4,10 +4,12 @@
 #include "CDlg_SioTrans.h"
 #include "CQ410CfDoc.h"
 #include "Derivat.h"
+#include "DocumentSections.h"
 #include "MessageBoxes.h"
 #include "ProfileStore.h"
 #include "Trace.h"
 #include "TransferBackup.h"
+#include "TransferTexts.h"
 #include "UserPaths.h"
 
 #include <QMainWindow>
@@ -28,6 +30,25 @@ QString PhoneBookNotice()
                              "werden, da es sonst zu Fehlfunktionen kommen kann!");
 }
 
+// The status bar after a transfer: where the copy went, or how it ended;
+// never what an earlier transfer left there.
+std::string TransferOutcomeLine(const CTransferRunner& runner)
+{
+    switch (runner.GetStatus()) {
+    case CTransferRunner::Status::Succeeded:
+        return runner.Backup().Tried() ? BackupNotice(runner.Backup()) : std::string();
+    case CTransferRunner::Status::Cancelled:
+        return "Übertragung abgebrochen.";
+    case CTransferRunner::Status::Failed:
+    case CTransferRunner::Status::PortFailed:
+        return TransferFailureText(runner.Mode());
+    case CTransferRunner::Status::Idle:
+    case CTransferRunner::Status::Running:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 App& App::Instance()
@@ -46,10 +67,15 @@ void App::RunTransferWindow(int mode)
     CDlg_SioTrans dialog(mode, transfer, data, comPort, DeviceForPort(ProfilePath(), comPort), mainFrame);
     dialog.Runner().KeepBackupsIn(BackupFolder());
     dialog.exec();
-    const BackupResult& backup = dialog.Runner().Backup();
+    const CTransferRunner& runner = dialog.Runner();
+    const bool writes = mode == MODE_WRITE_CFG || mode == MODE_WRITE_DIALNAME;
+    if (runner.GetStatus() == CTransferRunner::Status::Cancelled && writes && runner.TelephoneTookPart())
+        ShowMessage(mainFrame, QMessageBox::Warning, QString::fromUtf8(kProgramTitle),
+                    QString::fromUtf8("Die Übertragung wurde abgebrochen. ") +
+                        QString::fromStdString(PartlyWrittenNotice(mode, CDlg_SioTrans::AgainCommand(mode))));
     auto* frame = qobject_cast<QMainWindow*>(mainFrame);
-    if (backup.Tried() && frame)
-        frame->statusBar()->showMessage(QString::fromStdString(BackupNotice(backup)));
+    if (frame)
+        frame->statusBar()->showMessage(QString::fromStdString(TransferOutcomeLine(runner)));
 }
 
 std::string App::BackupFolder() const
@@ -135,10 +161,26 @@ void App::DoRxDialName()
     MoveDocToView();
 }
 
+bool App::MaySend(bool phoneBook) const
+{
+    if (!document)
+        return true;
+    const bool filled = phoneBook ? data.dialName != saved.dialName : data.cfg != saved.cfg;
+    const std::string warning =
+        filled ? std::string() : MissingPartWarning(document->PathName(), document->PartsInFile(), phoneBook);
+    if (warning.empty())
+        return true;
+    return ShowMessage(mainFrame, QMessageBox::Warning, QString::fromUtf8(kProgramTitle),
+                       QString::fromStdString(warning) + QString::fromUtf8("\n\nTrotzdem senden?"),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 void App::DoTxCfg()
 {
     TraceLine("App", "DoTxCfg()");
     MoveViewToDoc();
+    if (!MaySend(false))
+        return;
     transfer = data;
     RunTransfer(0);
     MoveDocToView();
@@ -148,6 +190,8 @@ void App::DoTxDialName()
 {
     TraceLine("App", "DoTxDialName()");
     MoveViewToDoc();
+    if (!MaySend(true))
+        return;
     transfer = data;
     RunTransfer(2);
     ShowMessage(mainFrame, QMessageBox::Information, QString::fromUtf8(kProgramTitle), PhoneBookNotice());

@@ -63,5 +63,8 @@ private:
     App();
     void MoveViewToDoc();
     void MoveDocToView();
+    // False when the user would rather not send a half that the document's
+    // file did not hold (and that has not been filled since).
+    bool MaySend(bool phoneBook) const;
     void RunTransfer(int mode);
 };

@@ -52,6 +52,12 @@ void OnPhoneBookImport(QWidget* parent)
 
 void OnPhoneBookExport(QWidget* parent)
 {
+    if (PhoneBookExportText(App::Instance().data).empty()) {
+        ShowMessage(parent, QMessageBox::Information, QStringLiteral("Telefonbuch Export"),
+                    QString::fromUtf8("Das Telefonbuch enthält keinen Eintrag mit Name und Rufnummer; "
+                                      "es gibt nichts zu exportieren."));
+        return;
+    }
     QFileDialog dialog(parent, QStringLiteral("Telefonbuch Export"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -166,10 +166,28 @@ void CDlg_SioTrans::Link_Init_Dlg()
     const bool portFailed = mode == MODE_PORT_FAILED;
     const std::string howToName = "bitte auf der Seite \"Datenaustausch\" mit \"Gerät wählen...\" eines für COM " +
                                   std::to_string(m_runner->Port().PortNumber()) + " wählen.";
-    m_reason->setText(portFailed ? QString::fromStdString(PortOpenFailureReason(m_runner->Port(), howToName))
-                                 : QString());
-    m_reason->setVisible(portFailed);
+    m_reason->setText(QString::fromStdString(portFailed ? PortOpenFailureReason(m_runner->Port(), howToName)
+                                             : failed   ? FailureReason()
+                                                        : std::string()));
+    m_reason->setVisible(portFailed || failed);
     m_repeat->setVisible(failed && !portFailed);
+}
+
+// Where, why, and what a write left in the telephone, as the command line says it.
+std::string CDlg_SioTrans::FailureReason() const
+{
+    const CSio& port = m_runner->Port();
+    std::string reason = "COM " + std::to_string(port.PortNumber()) + ", Gerät " + port.DevicePath() + ".";
+    if (const std::string cause = m_runner->FailureCause(); !cause.empty())
+        reason += " " + cause;
+    if (!Reads(m_runner->RequestedMode()) && m_runner->TelephoneTookPart())
+        reason += " " + PartlyWrittenNotice(m_runner->RequestedMode(), AgainCommand(m_runner->RequestedMode()));
+    return reason;
+}
+
+const char* CDlg_SioTrans::AgainCommand(int mode)
+{
+    return mode == MODE_WRITE_DIALNAME ? "mit \"Telefonbuch senden\"" : "mit \"Konfiguration senden\"";
 }
 
 // The pattern scrolls one way while the telephone sends and the other way

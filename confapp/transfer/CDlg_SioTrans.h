@@ -40,6 +40,9 @@ public:
     QPushButton* RepeatButton() const { return m_repeat; }
     QPushButton* CancelButton() const { return m_cancel; }
 
+    // How the user sends a write again, for the texts after a failure or a cancel.
+    static const char* AgainCommand(int mode);
+
     // The pattern keeps its position from one window to the next.
     static int PatternOffset();
     static void SetPatternOffset(int offset);
@@ -53,6 +56,7 @@ private:
     void OnInitDialog();
     void OnRunnerChange();
     void Link_Init_Dlg();
+    std::string FailureReason() const;
     void ShowNextPattern();
     void OnSiotransCancel();
     void OnSiotransRepeat();

@@ -4,7 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <future>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -26,6 +34,21 @@ CliRun RunMvconf(const std::vector<std::string>& args)
     IdentityScope shipped; // every run starts from the shipped identity
     const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
     return {status, out.str(), err.str()};
+}
+
+// What a writer puts into the pipe until it closes it; at most 20 s of silence.
+std::string DrainPipe(int fd)
+{
+    std::string bytes;
+    char buffer[4096];
+    for (pollfd p{fd, POLLIN, 0}; ::poll(&p, 1, 20000) > 0;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0 || (n < 0 && errno != EAGAIN))
+            break;
+        if (n > 0)
+            bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
 }
 
 } // namespace
@@ -109,11 +132,14 @@ TEST(Cli, BadCommandLinesAndFilesExitWithStatusTwoAndTouchNothing)
         {"--new", dir.File("fehlt/neu.mv8")},
         {"--device", "a", "--device", "b", "--read-config", doc},
         {"--device", "a", "--device", "b", "--port", "3", "--write-config", doc},
+        {"--new", doc, "--force"},
     };
     for (const auto& args : bad) {
         const CliRun run = RunMvconf(args);
         EXPECT_EQ(run.status, 2) << args.size();
         EXPECT_TRUE(run.err.starts_with("mvconf: ")) << run.err;
+        // The reason and where to read more; the whole help would bury the reason.
+        EXPECT_TRUE(run.err.ends_with("\n") && run.err.find("Aufruf:") == std::string::npos) << run.err;
     }
     EXPECT_EQ(ReadFileBytes(doc), "[Basic]\r\nLoudBox=2\r\n");
     EXPECT_FALSE(FileExists(dir.File("aus.txt")));
@@ -179,4 +205,91 @@ TEST(Cli, CompareListsTheDifferencesAndTellsThemByItsExitStatus)
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("fehlt.mv8\" ist nicht vorhanden"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
+}
+
+// A binary, an empty or a foreign file would read as a document of defaults;
+// nothing is saved, sent or replaced on its account.
+TEST(Cli, AFileThatIsNoDocumentIsRefusedEverywhere)
+{
+    TempDir dir;
+    const std::string good = dir.File("gut.mv8");
+    ASSERT_EQ(RunMvconf({"--new", good}).status, 0);
+    const std::string phoneBookOnly = dir.File("buch.mv8");
+    WriteFileBytes(phoneBookOnly, "[DialName_1]\r\nName=Anna\r\nMsn=1\r\n");
+    const std::string missing = dir.File("fehlt");
+    for (const std::string& bytes : {std::string("\x7F" "ELF\x02\x01\x01\0\0", 9), std::string(), std::string("[Foo]\r\nx=1\r\n")}) {
+        const std::string bad = dir.File("kaputt.mv8");
+        WriteFileBytes(bad, bytes);
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"--convert", bad, dir.File("neu.mv8")},
+                                                     {"--compare", good, bad},
+                                                     {"--device", missing, "--write-config", bad},
+                                                     {"--export-phonebook", bad, dir.File("aus.txt")}}) {
+            const CliRun run = RunMvconf(args);
+            EXPECT_EQ(run.status, 2) << args[0];
+            EXPECT_NE(run.err.find("ist kein mvconf-Dokument"), std::string::npos) << run.err;
+        }
+        EXPECT_FALSE(FileExists(dir.File("neu.mv8")));
+        // Reading into it would replace it; only an empty file is taken as a new document.
+        const CliRun read = RunMvconf({"--device", missing, "--read-config", bad});
+        EXPECT_EQ(read.status, 2);
+        EXPECT_EQ(read.err.find("ist kein mvconf-Dokument") == std::string::npos, bytes.empty()) << read.err;
+        EXPECT_EQ(ReadFileBytes(bad), bytes);
+    }
+    // A document without the half that is sent needs --force before the port is opened.
+    CliRun run = RunMvconf({"--device", missing, "--write-config", phoneBookOnly});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("enthält keine Konfiguration"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Mit --force"), std::string::npos) << run.err;
+    run = RunMvconf({"--device", missing, "--write-config", phoneBookOnly, "--force"});
+    EXPECT_NE(run.err.find(missing), std::string::npos) << run.err;
+    run = RunMvconf({"--device", missing, "--write-phonebook", good});
+    EXPECT_NE(run.err.find("enthält kein Telefonbuch"), std::string::npos) << run.err;
+}
+
+// Saving never reads the target: a pipe with a reader gets the document and
+// the program goes on; a missing reader makes it fail, never wait.
+TEST(Cli, SavingIntoAPipeWritesWithoutReadingIt)
+{
+    TempDir dir;
+    const std::string source = dir.File("quelle.mv8");
+    WriteFileBytes(source, "[Foo]\r\nx=1\r\n[Basic]\r\nLoudBox=5\r\n");
+    const std::string pipe = dir.File("rohr");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--new", pipe},
+                                                 {"--convert", source, pipe}}) {
+        // The reader is there before the program starts, as with ">(...)".
+        const int fd = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(fd, 0);
+        std::string received;
+        std::thread reader([&] { received = DrainPipe(fd); });
+        auto run = std::async(std::launch::async, [&] { return RunMvconf(args); });
+        const bool ended = run.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+        if (!ended) // a program that waits for a writer: let it go, so the test fails instead of hanging
+            ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+        reader.join();
+        ::close(fd);
+        ASSERT_TRUE(ended) << args[0];
+        EXPECT_EQ(run.get().status, 0);
+        EXPECT_TRUE(received.starts_with("[Basic]\r\n")) << received.substr(0, 40);
+        EXPECT_EQ(received.find("[Foo]") != std::string::npos, args[0] == "--convert");
+    }
+}
+
+TEST(Cli, NothingToWriteIsSaidWithExitOne)
+{
+    TempDir dir;
+    const std::string doc = dir.File("neu.mv8");
+    CliRun run = RunMvconf({"--new", doc, "--config-part", "0"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("nicht angelegt"), std::string::npos) << run.err;
+    EXPECT_FALSE(FileExists(doc));
+
+    ASSERT_EQ(RunMvconf({"--new", doc}).status, 0); // the shipped build: no phone book
+    for (const std::string& target : {dir.File("aus.txt"), std::string("-")}) {
+        run = RunMvconf({"--export-phonebook", doc, target});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("keinen Eintrag"), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(FileExists(dir.File("aus.txt")));
 }

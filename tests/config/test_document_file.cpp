@@ -76,7 +76,7 @@ TEST_F(DocumentFile, SavingKeepsWhatTheProgramDoesNotWrite)
 
 // Under a new name, every section of the document's file that the program
 // does not write (the phone book while it is off, other programs' sections)
-// follows the program's own. An existing file keeps its own sections only.
+// follows the program's own. What another existing file held is not kept.
 TEST_F(DocumentFile, SaveUnderANewNameCarriesTheSectionsTheProgramDoesNotWrite)
 {
     IdentityScope scope;
@@ -92,11 +92,11 @@ TEST_F(DocumentFile, SaveUnderANewNameCarriesTheSectionsTheProgramDoesNotWrite)
                                "[foo]\r\nBaz=2\r\n")) << text;
     EXPECT_EQ(text.find("\nUse=DTMF"), std::string::npos); // its own sections are written anew
 
+    // What another file held never mixes in: the result is that of a new name.
     const std::string existing = dir.File("da.mv8");
-    WriteFileBytes(existing, "[X]\r\ny=1\r\n");
+    WriteFileBytes(existing, "[X]\r\ny=1\r\n[DialName_2]\r\nName=Fremd\r\n");
     ASSERT_TRUE(doc.OnSaveDocument(existing, error)) << error;
-    EXPECT_TRUE(ReadFileBytes(existing).starts_with("[X]\r\ny=1\r\n[Basic]\r\n"));
-    EXPECT_EQ(ReadFileBytes(existing).find("[Foo]"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(existing), text);
 }
 
 // The older key stays in the file; a number emptied since (by the user or by
@@ -215,11 +215,31 @@ TEST_F(DocumentFile, SaveModifiedSavesOnYes)
 {
     IdentityScope scope;
     const std::string path = dir.File("ja.mv8");
-    WriteFileBytes(path, "");
+    WriteFileBytes(path, "[Basic]\r\nDialPre=\r\n");
     ASSERT_TRUE(doc.OnOpenDocument(path, error));
     doc.askSaveChanges = [](const std::string&) { return CQ410CfDoc::Answer::Yes; };
     data.cfg.basic.DialPre = "0";
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_EQ(saved, data);
     EXPECT_TRUE(HasLines(ReadFileBytes(path), "DialPre=0\r\n"));
+}
+
+TEST_F(DocumentFile, OnlyAFileWithARecordSectionOpensAndTellsWhichHalvesItHolds)
+{
+    IdentityScope scope;
+    const std::string path = dir.File("x.mv8");
+    data.cfg.basic.LoudBox = 5;
+    for (const std::string& bytes : {std::string(), std::string("\x7F" "ELF\x02\x01", 6), std::string("[Foo]\r\nBasic=1\r\n")}) {
+        WriteFileBytes(path, bytes);
+        EXPECT_FALSE(doc.OnOpenDocument(path, error));
+        EXPECT_NE(error.find("ist kein mvconf-Dokument"), std::string::npos) << error;
+        EXPECT_FALSE(doc.OnOpenAsUntitled(path, error));
+        EXPECT_EQ(data.cfg.basic.LoudBox, 5);
+    }
+    WriteFileBytes(path, "[basic]\r\nLoudBox=\r\n[DialName_7]\r\n");
+    ASSERT_TRUE(doc.OnOpenDocument(path, error)) << error;
+    EXPECT_FALSE(doc.PartsInFile().configuration); // a [Basic] without values holds nothing
+    EXPECT_TRUE(doc.PartsInFile().phoneBook);
+    ASSERT_TRUE(doc.OnSaveDocument(path, error));
+    EXPECT_TRUE(doc.PartsInFile().configuration && doc.PartsInFile().phoneBook);
 }
