@@ -96,13 +96,14 @@ void CTransferRunner::Cancel()
     Trace("OnSiotransCancel() Beg.");
     m_host.KillTimer(kPollTimer);
     if (m_status == Status::Running) {
-        m_telephoneTookPart = m_trans->StateGet() != FirstStateOfMode(m_mode);
+        m_telephoneTookPart = LinkReachedTelephone();
         Trace("OnSiotransCancel() StateSet call.");
         m_trans->StateSet(CTrans::STATE_ABORT);
         Trace("OnSiotransCancel() StateSet done.");
     }
     m_sio.Close();
     Trace("OnSiotransCancel() Close done.");
+    m_failedBeforeCancel = m_status == Status::Failed;
     m_status = Status::Cancelled;
     Trace("OnSiotransCancel() End.");
     Notify();
@@ -130,16 +131,14 @@ void CTransferRunner::Poll()
     const int state = m_trans->StateGet();
     // A pulled adapter would only show as a telephone that stopped answering.
     if (m_sio.DeviceGone() && state != CTrans::STATE_END) {
-        m_telephoneTookPart = state != FirstStateOfMode(m_mode) && state != CTrans::STATE_ERR;
+        m_telephoneTookPart = LinkReachedTelephone();
         m_trans->StateSet(CTrans::STATE_ERR);
         Finish(Status::Failed);
     } else if (state == CTrans::STATE_END) {
         TakeOver();
         Finish(Status::Succeeded);
     } else if (state == CTrans::STATE_ERR) {
-        const CTrans::Failure failure = m_trans->LastFailure();
-        m_telephoneTookPart =
-            failure != CTrans::Failure::NoReadyFrame && failure != CTrans::Failure::WrongReadyFrame;
+        m_telephoneTookPart = LinkReachedTelephone();
         Finish(Status::Failed);
     } else {
         Notify();
@@ -160,6 +159,15 @@ void CTransferRunner::TakeOver()
     m_backup = KeepTransferBackup(m_documentData, phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration,
                                   reads ? BackupWay::Read : BackupWay::Sent, m_backupFolder);
     Trace("KeepBackup() " + BackupNotice(m_backup));
+}
+
+// Past the handshake: from then on a write changes the telephone.
+bool CTransferRunner::LinkReachedTelephone() const
+{
+    if (m_trans->StateGet() != CTrans::STATE_ERR)
+        return m_trans->StateGet() != FirstStateOfMode(m_mode);
+    const CTrans::Failure failure = m_trans->LastFailure();
+    return failure != CTrans::Failure::NoReadyFrame && failure != CTrans::Failure::WrongReadyFrame;
 }
 
 std::string CTransferRunner::FailureCause() const

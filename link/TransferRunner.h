@@ -73,6 +73,8 @@ public:
     // Whether the telephone had taken part when the transfer failed or was
     // cancelled: a write may then have left part of the new data in it.
     bool TelephoneTookPart() const { return m_telephoneTookPart; }
+    // Cancelled only to close after a failure, which stands as the result.
+    bool FailedBeforeCancel() const { return m_failedBeforeCancel; }
     // The copy of the last successful transfer; not Tried() when none was asked for.
     const BackupResult& Backup() const { return m_backup; }
 
@@ -87,6 +89,7 @@ private:
     void OnCommNotify(int notice);
     void Poll();
     void TakeOver();
+    bool LinkReachedTelephone() const;
     void Finish(Status status);
     void Notify();
 
@@ -99,6 +102,7 @@ private:
     std::unique_ptr<CTrans> m_trans;
     Status m_status = Status::Idle;
     bool m_telephoneTookPart = false;
+    bool m_failedBeforeCancel = false;
     std::string m_backupFolder;
     BackupResult m_backup;
     std::unique_ptr<CDerivat> m_ownIdentity;

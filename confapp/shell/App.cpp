@@ -38,7 +38,9 @@ std::string TransferOutcomeLine(const CTransferRunner& runner)
     case CTransferRunner::Status::Succeeded:
         return runner.Backup().Tried() ? BackupNotice(runner.Backup()) : std::string();
     case CTransferRunner::Status::Cancelled:
-        return "Übertragung abgebrochen.";
+        if (!runner.FailedBeforeCancel())
+            return "Übertragung abgebrochen.";
+        [[fallthrough]];
     case CTransferRunner::Status::Failed:
     case CTransferRunner::Status::PortFailed:
         return TransferFailureText(runner.Mode());
@@ -69,7 +71,9 @@ void App::RunTransferWindow(int mode)
     dialog.exec();
     const CTransferRunner& runner = dialog.Runner();
     const bool writes = mode == MODE_WRITE_CFG || mode == MODE_WRITE_DIALNAME;
-    if (runner.GetStatus() == CTransferRunner::Status::Cancelled && writes && runner.TelephoneTookPart())
+    // After a failure the window has said it already.
+    if (runner.GetStatus() == CTransferRunner::Status::Cancelled && !runner.FailedBeforeCancel() && writes &&
+        runner.TelephoneTookPart())
         ShowMessage(mainFrame, QMessageBox::Warning, QString::fromUtf8(kProgramTitle),
                     QString::fromUtf8("Die Übertragung wurde abgebrochen. ") +
                         QString::fromStdString(PartlyWrittenNotice(mode, CDlg_SioTrans::AgainCommand(mode))));

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which pages the sheet shows for the derivative switches, and in what order.
+// Which pages the sheet shows for the derivative switches, and in what order;
+// showing them changes nothing.
 #include "CDocCommands.h"
 #include "CMainFrame.h"
+#include "CSimPhone.h"
+#include "CTrans.h"
+#include "DocumentCompare.h"
+#include "DocumentVariants.h"
+#include "LinkFakes.h"
 #include "CPropertyPage.h"
 #include "CPropertySheetView.h"
 #include "CQ410CfView.h"
@@ -97,4 +103,64 @@ TEST(PageSet, WindowTitleNamesDocumentAndProgram)
     CMainFrame frame;
     frame.Docs().NewWithoutQuestion();
     EXPECT_EQ(frame.windowTitle(), "Neu - Systemtelefon MV850");
+}
+
+namespace {
+
+// The configuration as a telephone sends it, read by the link from the
+// simulated telephone.
+CData_All ReadFromSimulatedTelephone()
+{
+    CSimPhone phone("V3.20", 1);
+    FakePort port;
+    VirtualTimerHost timers;
+    CData_All data;
+    CTrans trans(data, port, timers);
+    timers.onTimer = [&trans](int id) { trans.OnTimer(id); };
+    trans.StateSet(CTrans::STATE_READ_CFG);
+    port.Queue(phone.StartSession());
+    for (int turn = 0; turn < 5000 && trans.StateGet() != CTrans::STATE_END && trans.StateGet() != CTrans::STATE_ERR;
+         ++turn) {
+        while (port.HasInput())
+            trans.OnRxL1();
+        for (const std::string& line : port.TakeNewLines())
+            port.Queue(phone.Receive(line));
+        if (!port.HasInput())
+            timers.Advance(100);
+    }
+    EXPECT_EQ(trans.StateGet(), CTrans::STATE_END);
+    data.Validate();
+    return data;
+}
+
+// Every page shown and left, without an edit, then the last one stored.
+std::vector<std::string> ChangesOfVisitingEveryPage(const CData_All& document)
+{
+    App& app = App::Instance();
+    app.data = app.saved = document;
+    CMainFrame frame;
+    frame.View().OnInitialUpdate();
+    CPropertySheetView* sheet = frame.View().Sheet();
+    for (int i = 1; i <= sheet->count(); ++i)
+        sheet->setCurrentIndex(i % sheet->count());
+    frame.View().MoveDataViewToDoc();
+    std::vector<std::string> changes;
+    for (const FieldDifference& d : CompareDocuments(document, app.data, Derivat()))
+        changes.push_back(DifferenceLine(d));
+    if (changes.empty() && app.data != document)
+        changes.emplace_back("a field that the comparison does not list");
+    return changes;
+}
+
+} // namespace
+
+TEST(PageSet, ShowingAndLeavingEveryPageChangesNothing)
+{
+    ShellTestEnvironment environment({.derivative = "ZEFIR", .firmware = "V3.20", .phonebookPart = "1"});
+    std::vector<CData_All> documents(3);
+    FillDocumentVariant(documents[0], 0);
+    FillDocumentVariant(documents[1], 1);
+    documents[2] = ReadFromSimulatedTelephone();
+    for (const CData_All& document : documents)
+        EXPECT_EQ(ChangesOfVisitingEveryPage(document), std::vector<std::string>());
 }

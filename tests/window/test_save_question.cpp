@@ -141,6 +141,29 @@ TEST_F(SaveQuestion, SendingNeverAsksAndSendsTheEdits)
     EXPECT_EQ(environment.transferModes, std::vector<int>{0});
 }
 
+// A file without [Basic] opened to defaults; sending those would replace the
+// telephone's settings, so the program asks first, until the data is filled.
+TEST_F(SaveQuestion, SendingAHalfTheFileDidNotHoldAsksFirst)
+{
+    const std::string file = environment.File("nur-buch.mv8");
+    WriteFileBytes(file, "[DialName_1]\r\nName=Anna\r\nMsn=1\r\n");
+    ASSERT_TRUE(frame.Docs().OpenDocumentFile(QString::fromStdString(file)));
+    environment.answer = QMessageBox::No;
+    app.DoTxCfg();
+    ASSERT_EQ(environment.messages.size(), 1u);
+    EXPECT_TRUE(environment.messages[0].text.contains("keine Konfiguration")) << environment.messages[0].text.toStdString();
+    EXPECT_TRUE(environment.transferModes.empty());
+    environment.answer = QMessageBox::Yes;
+    app.DoTxCfg();
+    EXPECT_EQ(environment.transferModes, std::vector<int>{0});
+
+    environment.messages.clear();
+    frame.View().Sheet()->setCurrentIndex(frame.View().Sheet()->count() - 1); // off the page of the field
+    ChangeDocument();
+    app.DoTxCfg();
+    EXPECT_TRUE(environment.messages.empty());
+}
+
 TEST_F(SaveQuestion, SendingThePhoneBookEndsWithTheWaitingNotice)
 {
     ChangeDocument();

@@ -135,6 +135,51 @@ TEST_F(TransferDialog, AReadInTheWindowKeepsACopyAndSaysWhere)
     EXPECT_TRUE(trace.Contains("CDlg_SioTrans: KeepBackup() " + failure));
 }
 
+// The window tells where and why a transfer failed, and what a cancelled
+// write left in the telephone; the status bar keeps no older line.
+TEST_F(TransferDialog, AFailedOrCancelledWriteSaysWhereWhyAndWhatTheTelephoneHolds)
+{
+    ShellTestEnvironment environment;
+    App& app = App::Instance();
+    CMainFrame frame;
+    frame.Docs().NewWithoutQuestion();
+    app.runTransfer = [&app](int mode) { app.RunTransferWindow(mode); };
+    PtyLine line;
+    WriteFileBytes(app.profilePath, "[Ports]\r\nCOM2=" + line.Device() + "\r\n");
+    std::string greeting;
+    QString reason;
+    QTimer telephone; // greets once the port is open, and the user cancels once the write runs
+    QObject::connect(&telephone, &QTimer::timeout, [&] {
+        auto* dlg = qobject_cast<CDlg_SioTrans*>(QApplication::activeModalWidget());
+        if (!dlg)
+            return;
+        if (!greeting.empty())
+            line.Write(std::exchange(greeting, {}));
+        else if (dlg->RepeatOffered() && reason.isEmpty())
+            reason = dlg->ReasonText();
+        else if (const int state = dlg->Runner().Link()->StateGet();
+                 dlg->RepeatOffered() || (state != CTrans::STATE_WRITE_CFG && state != CTrans::STATE_ERR))
+            dlg->CancelButton()->click();
+    });
+    telephone.start(20);
+
+    greeting = TelephoneFrame("TRANS Q410 QL410 V3.20");
+    app.DoTxCfg();
+    ASSERT_EQ(environment.messages.size(), 1u);
+    EXPECT_TRUE(environment.messages[0].text.contains("erst einen Teil der neuen Konfiguration"))
+        << environment.messages[0].text.toStdString();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), QString::fromUtf8("Übertragung abgebrochen."));
+
+    frame.statusBar()->showMessage(QStringLiteral("Sicherungskopie der gesendeten Daten: alt.mv8"));
+    greeting = TelephoneFrame("ATZ");
+    app.DoTxCfg();
+    EXPECT_TRUE(reason.contains(QString::fromStdString("COM 2, Gerät " + line.Device()))) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(QStringLiteral("kein Systemtelefon"))) << reason.toStdString();
+    EXPECT_FALSE(reason.contains(QStringLiteral("Teil"))); // the telephone never took part
+    EXPECT_EQ(frame.statusBar()->currentMessage(), QStringLiteral("Fehler beim Senden der Konfiguration!"));
+    EXPECT_EQ(environment.messages.size(), 1u);
+}
+
 TEST_F(TransferDialog, AWrittenConfigurationComesBackWithTheTelephonesVersion)
 {
     const std::string onPhone = dir.File("geschrieben.mv8");
@@ -162,6 +207,7 @@ TEST_F(TransferDialog, AFailureOffersARepeatAndKeepsTheDocument)
 
     FailReadyWait(dlg);
     EXPECT_EQ(dlg.StatusText(), QStringLiteral("Fehler beim Lesen der Konfiguration!"));
+    EXPECT_TRUE(dlg.ReasonText().contains(QStringLiteral("nicht innerhalb von 10 Sekunden"))) << dlg.ReasonText().toStdString();
     EXPECT_TRUE(dlg.RepeatOffered());
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(beeps, 1);
