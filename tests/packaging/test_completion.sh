@@ -41,6 +41,7 @@ expect "$all" mvconf --import-phonebook ''
 expect "a.mv8 b.MV8 sub" mvconf --import-phonebook d.txt ''
 expect "$all" mvconf --export-phonebook a.mv8 ''
 expect "a.mv8 b.MV8 sub" mvconf --device /dev/ttyUSB0 --entries 5 --read-phonebook ''
+expect "a.mv8 b.MV8 sub" mvconf --force --write-config ''
 expect "--derivative --device" mvconf --compare a.mv8 b.MV8 --de
 expect "--compare" mvconf --com
 expect "a.mv8 b.MV8 sub" mvconf --compare a.mv8 ''
