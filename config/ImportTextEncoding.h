@@ -19,6 +19,6 @@ struct ImportText {
 bool IsValidUtf8(std::string_view bytes);
 
 // A text that is valid UTF-8 (a leading byte-order mark allowed) and holds
-// more than ASCII is converted; any other text is Windows-1252 already, as
-// Windows-1252 umlauts are never valid UTF-8 in a real name.
+// more than ASCII is converted; any other text is taken as Windows-1252,
+// whose umlauts and ß next to letters are never valid UTF-8.
 ImportText ImportTextToCp1252(std::string_view fileBytes);

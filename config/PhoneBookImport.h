@@ -27,11 +27,11 @@ struct ImportSettings {
 enum class ImportResult { Imported, NothingFound, Unreadable, NotKept };
 
 // Replaces the phone book of data with the entries of the file (Windows-1252
-// or UTF-8, any line ends), then sorts it. A phone book that is not empty is
-// first kept as a copy of the whole document in backupFolder (none when it
-// is empty); a copy that cannot be made, a file that cannot be read or one
-// that yields no entry leaves data unchanged, and report.error says why.
-// report counts what did not arrive as the file had it.
+// or UTF-8, any line ends), then sorts it. A phone book with entries is
+// first kept as a copy of the whole document in backupFolder (an empty
+// backupFolder asks for no copy); a copy that cannot be made, a file that
+// cannot be read or one that yields no entry leaves data unchanged, and
+// report.error says why. report counts what did not arrive as it stood.
 ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, const std::string& backupFolder,
                              ImportReport& report);
 
