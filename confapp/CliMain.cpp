@@ -13,6 +13,7 @@
 #include "PhoneBookImport.h"
 #include "ProgramVersion.h"
 #include "StringResources.h"
+#include "TransferBackup.h"
 
 #include <ostream>
 #include <string>
@@ -90,22 +91,30 @@ int CountEntries(const CData_All& data)
 // read, but the settings or the file do not fit.
 constexpr int kExitNothingImported = 1;
 
+// The document is kept as a copy before its phone book is replaced; a new
+// document holds nothing of the user's yet. Warnings come with the result,
+// once the document is saved.
 int RunImport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     std::string error;
     const std::string& document = o.files[1];
     if (!s.doc.OnOpenOrNewDocument(document, error))
         return Fail(err, error);
+    const bool existed = !s.doc.PathName().empty(); // a document was opened, not made
     ImportSettings settings = o.import;
     settings.fileName = o.files[0];
-    const ImportResult result = ImportPhoneBook(settings, s.data, error);
+    ImportReport report;
+    const ImportResult result =
+        ImportPhoneBook(settings, s.data, existed ? DefaultBackupFolder() : std::string(), report);
     if (result != ImportResult::Imported)
-        return Fail(err, error, result == ImportResult::NothingFound ? kExitNothingImported : kExitError);
-    if (!error.empty())
-        err << "mvconf: Warnung: " << error << "\n";
+        return Fail(err, report.error, result == ImportResult::NothingFound ? kExitNothingImported : kExitError);
     if (!s.doc.OnSaveDocument(document, error))
         return Fail(err, error);
+    if (report.HasWarnings())
+        err << "mvconf: Warnung: " << ImportWarningText(report) << "\n" << std::flush;
     out << CountEntries(s.data) << " Telefonbucheinträge in " << document << " gespeichert.\n";
+    if (report.backup.kept)
+        out << BackupNotice(report.backup) << "\n";
     return kExitOk;
 }
 

@@ -100,7 +100,11 @@ bool DeleteBackup(const BackupCopy& copy, std::string& error)
 
 const char* BackupWayText(BackupWay way)
 {
-    return way == BackupWay::Sent ? "gesendet" : "gelesen";
+    switch (way) {
+    case BackupWay::Sent: return "gesendet";
+    case BackupWay::BeforeImport: return "vor Import";
+    default: return "gelesen";
+    }
 }
 
 const char* BackupPartText(BackupPart part)

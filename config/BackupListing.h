@@ -30,6 +30,6 @@ std::vector<BackupCopy> ListBackups(const std::string& folder, std::string& erro
 // removed. False with error (UTF-8) when it cannot be.
 bool DeleteBackup(const BackupCopy& copy, std::string& error);
 
-// "gelesen" or "gesendet"; "Konfiguration" or "Telefonbuch".
+// "gelesen", "gesendet" or "vor Import"; "Konfiguration" or "Telefonbuch".
 const char* BackupWayText(BackupWay way);
 const char* BackupPartText(BackupPart part);

@@ -3,10 +3,7 @@
 
 #include "Trace.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -16,18 +13,15 @@ constexpr const char* kTokenSeparators = " ,-/";
 
 } // namespace
 
-CParse::CParse(const std::string& fileName)
+CParse::CParse(std::string text) : m_text(std::move(text))
 {
     TraceLine(kClass, "Constructor()");
     BuildClassTable();
-    Open(fileName);
 }
 
 CParse::~CParse()
 {
     TraceLine(kClass, "Destructor()");
-    if (m_fd >= 0)
-        ::close(m_fd);
 }
 
 void CParse::BuildClassTable()
@@ -43,41 +37,20 @@ void CParse::BuildClassTable()
     m_class['\t'] = ImportCharClass::ColumnSeparator;
     for (const char* p = kTokenSeparators; *p; ++p)
         m_class[static_cast<unsigned char>(*p)] = ImportCharClass::TokenSeparator;
+    // Windows ends a line with CR LF, Unix with LF, old Macintosh files with CR.
     m_class['\r'] = ImportCharClass::LineEnd;
-}
-
-void CParse::Open(const std::string& fileName)
-{
-    m_fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (m_fd < 0) {
-        m_openError = errno;
-        return;
-    }
-    // A folder opens fine but fails on the first read; refuse it here so the
-    // caller can still tell the user instead of importing nothing.
-    struct stat st {};
-    if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(m_fd);
-        m_fd = -1;
-        m_openError = EISDIR;
-    }
+    m_class['\n'] = ImportCharClass::LineEnd;
 }
 
 bool CParse::ReadByte(unsigned char& byte)
 {
-    if (m_bufferPos == m_bufferLen) {
-        if (m_fd < 0)
-            return false;
-        ssize_t n;
-        do
-            n = ::read(m_fd, m_buffer.data(), m_buffer.size());
-        while (n < 0 && errno == EINTR);
-        if (n <= 0)
-            return false; // a read error ends the file like its end does
-        m_bufferPos = 0;
-        m_bufferLen = static_cast<std::size_t>(n);
-    }
-    byte = static_cast<unsigned char>(m_buffer[m_bufferPos++]);
+    if (m_pos < m_text.size() && m_afterCarriageReturn && m_text[m_pos] == '\n')
+        ++m_pos;
+    m_afterCarriageReturn = false;
+    if (m_pos == m_text.size())
+        return false;
+    byte = static_cast<unsigned char>(m_text[m_pos++]);
+    m_afterCarriageReturn = byte == '\r';
     return true;
 }
 

@@ -39,3 +39,13 @@ std::string Cp1252ToUtf8(std::string_view bytes)
     }
     return text;
 }
+
+int UnicodeToCp1252(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<int>(c);
+    for (int byte = 0x80; byte <= 0x9F; ++byte)
+        if (Cp1252ToUnicode(static_cast<unsigned char>(byte)) == c)
+            return byte;
+    return -1;
+}

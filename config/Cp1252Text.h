@@ -10,3 +10,6 @@
 char16_t Cp1252ToUnicode(unsigned char byte);
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+
+// The Windows-1252 byte of a code point, or -1 when the code page lacks it.
+int UnicodeToCp1252(char32_t c);

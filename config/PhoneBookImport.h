@@ -2,6 +2,8 @@
 #pragma once
 // Filling the phone book from tab-separated text, writing it out as such
 // text, and the test data that fills every entry.
+#include "ImportReport.h"
+
 #include <array>
 #include <string>
 
@@ -22,16 +24,19 @@ struct ImportSettings {
     std::string prefix;
 };
 
-enum class ImportResult { Imported, NothingFound, Unreadable };
+enum class ImportResult { Imported, NothingFound, Unreadable, NotKept };
 
-// Replaces the phone book of data with the entries of the file, then sorts
-// it. A file that cannot be opened or yields no entry leaves data unchanged,
-// and message says why. After an import, message holds a warning when the
-// file's line ends or characters are not what the import expects, else it
-// is empty. Messages are UTF-8.
-ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, std::string& message);
+// Replaces the phone book of data with the entries of the file (Windows-1252
+// or UTF-8, any line ends), then sorts it. A phone book with entries is
+// first kept as a copy of the whole document in backupFolder (an empty
+// backupFolder asks for no copy); a copy that cannot be made, a file that
+// cannot be read or one that yields no entry leaves data unchanged, and
+// report.error says why. report counts what did not arrive as it stood.
+ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, const std::string& backupFolder,
+                             ImportReport& report);
 
-// The same for callers that only ask whether the phone book was replaced.
+// The same without a copy, for callers that only ask whether the phone
+// book was replaced; error is empty after an import.
 bool DoImport(const ImportSettings& settings, CData_All& data, std::string& error);
 
 // "Name<TAB>Msn<CR><LF>" for every entry with both, in position order.

@@ -22,7 +22,11 @@ constexpr std::string_view kExtension = ".mv8";
 
 const char* WayWord(BackupWay way)
 {
-    return way == BackupWay::Sent ? "gesendet" : "gelesen";
+    switch (way) {
+    case BackupWay::Sent: return "gesendet";
+    case BackupWay::BeforeImport: return "vor-import";
+    default: return "gelesen";
+    }
 }
 
 const char* PartWord(BackupPart part)
@@ -64,15 +68,15 @@ std::string UnusedName(const std::string& folder, BackupWay way, BackupPart part
     }
 }
 
-// Only our own copies of the same way count; the names begin with the time
+// Only our own copies of the same kind count; the names begin with the time
 // stamp, so their order is their age.
-void RemoveOldest(const std::string& folder, BackupWay way, int keep)
+void RemoveOldest(const std::string& folder, BackupWay way, BackupPart part, int keep)
 {
     std::vector<std::filesystem::path> copies;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         const auto name = ParseBackupName(entry.path().filename().string());
-        if (name && name->way == way && entry.is_regular_file(ec))
+        if (name && name->way == way && name->part == part && entry.is_regular_file(ec))
             copies.push_back(entry.path());
     }
     if (static_cast<int>(copies.size()) <= keep)
@@ -96,7 +100,7 @@ std::optional<BackupName> ParseBackupName(std::string_view fileName)
         return std::nullopt;
     std::string_view rest = fileName.substr(kStampLength + 1, fileName.size() - kStampLength - 1 - kExtension.size());
     BackupName name{std::string(fileName.substr(0, kStampLength)), BackupWay::Read, BackupPart::Configuration};
-    for (BackupWay way : {BackupWay::Read, BackupWay::Sent}) {
+    for (BackupWay way : {BackupWay::Read, BackupWay::Sent, BackupWay::BeforeImport}) {
         const std::string prefix = std::string(WayWord(way)) + "-";
         if (rest.starts_with(prefix)) {
             name.way = way;
@@ -127,7 +131,7 @@ BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWa
     copy.MoveFile(file, true);
     if (!file.Save(path, result.error))
         return result;
-    RemoveOldest(folder, way, keep);
+    RemoveOldest(folder, way, part, keep);
     result.kept = true;
     result.path = path;
     return result;
@@ -135,6 +139,9 @@ BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWa
 
 std::string BackupNotice(const BackupResult& result)
 {
+    if (result.way == BackupWay::BeforeImport)
+        return result.kept ? "Sicherungskopie des Dokuments vor dem Import: " + result.path
+                           : "Keine Sicherungskopie des Dokuments vor dem Import angelegt: " + result.error;
     const std::string what = result.way == BackupWay::Sent ? "gesendeten" : "gelesenen";
     if (result.kept)
         return "Sicherungskopie der " + what + " Daten: " + result.path;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Copies of what was read from or sent to a telephone, kept in the user's
-// state folder so that data overwritten by mistake can be recovered. Both
-// front ends keep them through the transfer runner; folder, names and how
+// Copies of what was read from or sent to a telephone, and of the document
+// before an import replaced its phone book, kept in the user's state folder
+// so that data overwritten by mistake can be recovered. Both front ends keep
+// them through the transfer runner and the import; folder, names and how
 // many are kept are decided here alone.
 #include <optional>
 #include <string>
@@ -11,8 +12,9 @@
 class CData_All;
 
 enum class BackupPart { Configuration, PhoneBook };
-// Whether the copy holds what the telephone sent (Read) or what it was sent.
-enum class BackupWay { Read, Sent };
+// Whether the copy holds what the telephone sent (Read), what it was sent,
+// or the document as it was before an import replaced its phone book.
+enum class BackupWay { Read, Sent, BeforeImport };
 
 struct BackupResult {
     bool kept = false;
@@ -34,9 +36,10 @@ struct BackupName {
 // ${XDG_STATE_HOME:-~/.local/state}/mvconf/backups
 std::string DefaultBackupFolder();
 
-// Saves data as "<YYYYMMDD-HHMMSS-mmm>-<gelesen|gesendet>-<part>.mv8" into
-// folder (created when missing) and removes the oldest copies of the same way
-// beyond keep. Nothing else in the folder is touched.
+// Saves data as "<YYYYMMDD-HHMMSS-mmm>-<gelesen|gesendet|vor-import>-<part>.mv8"
+// into folder (created when missing) and removes the oldest copies of the
+// same way and part beyond keep, so that many copies of one kind never push
+// out those of another. Nothing else in the folder is touched.
 BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWay way, const std::string& folder,
                                 int keep = 50);
 

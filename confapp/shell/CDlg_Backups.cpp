@@ -91,7 +91,8 @@ void CDlg_Backups::Fill()
         m_summary->setText(QString::fromUtf8(m_error));
     else if (m_copies.empty())
         m_summary->setText(Text("Noch keine Sicherungskopien. Von allem, was vom Telefon gelesen oder zum Telefon "
-                                "gesendet wird, erscheint hier eine Kopie; sie liegen im Ordner %1.")
+                                "gesendet wird, erscheint hier eine Kopie, ebenso vom Dokument vor dem Import "
+                                "eines Telefonbuchs; sie liegen im Ordner %1.")
                                .arg(folder));
     else
         m_summary->setText(Text("Sicherungskopien im Ordner %1, die neueste zuerst:").arg(folder));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Datei > Sicherungen...": the copies kept of what was read from and sent
-// to the telephone, newest first. The window only shows the folder's listing
+// to the telephone and of the document before an import, newest first. The window only shows the folder's listing
 // and passes the chosen copy on; comparing and opening are the caller's.
 #include "BackupListing.h"
 

@@ -42,12 +42,16 @@ void OnPhoneBookImport(QWidget* parent)
     CDlgE_Import dialog(parent);
     if (dialog.exec() != QDialog::Accepted || !MayReplacePhoneBook())
         return;
-    // A failure, or a warning that the file's format was not what the import expects.
-    std::string message;
-    ImportPhoneBook(dialog.Settings(), App::Instance().data, message);
-    if (!message.empty())
-        ShowMessage(parent, QMessageBox::Warning, dialog.windowTitle(), QString::fromStdString(message));
+    App& app = App::Instance();
+    ImportReport report;
+    const bool imported =
+        ImportPhoneBook(dialog.Settings(), app.data, app.BackupFolder(), report) == ImportResult::Imported;
     ShowDataInView();
+    // The result is always told: what was cut or replaced must not go unseen,
+    // and the user learns where the replaced phone book was kept.
+    const bool warn = !imported || report.HasWarnings();
+    ShowMessage(parent, warn ? QMessageBox::Warning : QMessageBox::Information, dialog.windowTitle(),
+                QString::fromStdString(imported ? ImportResultText(report) : report.error));
 }
 
 void OnPhoneBookExport(QWidget* parent)

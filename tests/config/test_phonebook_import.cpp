@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CData_All.h"
 #include "CParse.h"
-#include "ChildProcess.h"
+#include "ImportTextEncoding.h"
 #include "PhoneBookImport.h"
 #include "TestSupport.h"
 
@@ -15,24 +15,14 @@ namespace {
 
 using Tokens = std::vector<std::string>;
 
-// The parser on a file holding exactly bytes.
 class ParseTest : public ::testing::Test {
 protected:
-    std::string Write(std::string_view bytes)
-    {
-        const std::string path = m_dir.File("in.txt");
-        WriteFileBytes(path, bytes);
-        return path;
-    }
-
-    TempDir m_dir;
     TraceCapture m_trace;
 };
 
 TEST_F(ParseTest, SplitsColumnsAtTabsAndTokensAtSeparators)
 {
-    CParse parse(Write("Meier Hans\tBerlin\t030 1234\rx-y,z/w\r"));
-    ASSERT_TRUE(parse.IsOpen());
+    CParse parse("Meier Hans\tBerlin\t030 1234\rx-y,z/w\r");
 
     EXPECT_TRUE(parse.NextLine());
     ASSERT_EQ(parse.ColumnCount(), 3);
@@ -56,8 +46,8 @@ TEST_F(ParseTest, SplitsColumnsAtTabsAndTokensAtSeparators)
 
 TEST_F(ParseTest, IgnoredBytesNeitherSplitNorAppear)
 {
-    // Line feeds are ignored: B and C on "two lines" melt into one token.
-    CParse parse(Write("ab(c\tB\nC\n\x80 M\xFC\xDFller +49*1#.\n"));
+    // Control characters are ignored: B and C around one melt into one token.
+    CParse parse("ab(c\tB\x01" "C\x7F\x80 M\xFC\xDFller +49*1#.");
     EXPECT_FALSE(parse.NextLine());
     ASSERT_EQ(parse.ColumnCount(), 2);
     EXPECT_EQ(parse.Tokens(0), (Tokens{"abc"}));
@@ -73,7 +63,7 @@ TEST_F(ParseTest, CutsTokensColumnsAndCharactersAtTheirLimits)
     std::string manyTabs;
     for (int i = 0; i < 60; ++i)
         manyTabs += "c" + std::to_string(i) + "\t";
-    CParse parse(Write(std::string(60, 'A') + "\r" + manyTokens + "\r" + manyTabs + "end\r"));
+    CParse parse(std::string(60, 'A') + "\r" + manyTokens + "\r" + manyTabs + "end\r");
 
     ASSERT_TRUE(parse.NextLine());
     EXPECT_EQ(parse.Tokens(0), (Tokens{std::string(50, 'A')}));
@@ -95,37 +85,18 @@ TEST_F(ParseTest, CutsTokensColumnsAndCharactersAtTheirLimits)
     EXPECT_EQ(m_trace.Count("CParse: NextLine() to much cols!"), 10);
 }
 
-TEST_F(ParseTest, LinesCrossingTheReadBufferStayWhole)
+// Windows, Unix and old Macintosh line ends, also mixed in one file.
+TEST_F(ParseTest, CrLfLfAndCrEachEndOneLine)
 {
-    std::string bytes;
-    for (int i = 0; i < 3000; ++i)
-        bytes += "Name" + std::to_string(i) + "\t" + std::to_string(100000 + i) + "\r\n";
-    CParse parse(Write(bytes));
-    for (int i = 0; i < 3000; ++i) {
-        ASSERT_TRUE(parse.NextLine()) << i;
-        ASSERT_EQ(parse.ColumnCount(), 2) << i;
-        ASSERT_EQ(parse.Tokens(0), (Tokens{"Name" + std::to_string(i)})) << i;
-        ASSERT_EQ(parse.Tokens(1), (Tokens{std::to_string(100000 + i)})) << i;
+    CParse parse("a\r\nb\nc\rd\r\r\ne");
+    for (const Tokens& line : {Tokens{"a"}, Tokens{"b"}, Tokens{"c"}, Tokens{"d"}, Tokens{}}) {
+        ASSERT_TRUE(parse.NextLine());
+        EXPECT_EQ(parse.Tokens(0), line);
     }
     EXPECT_FALSE(parse.NextLine());
-    EXPECT_EQ(parse.LineCount(), 3000);
-}
-
-TEST_F(ParseTest, UnopenableFileReadsAsEmptyAndTellsWhy)
-{
-    {
-        CParse missing(m_dir.File("missing.txt"));
-        EXPECT_FALSE(missing.IsOpen());
-        EXPECT_EQ(missing.OpenError(), ENOENT);
-        EXPECT_FALSE(missing.NextLine());
-        EXPECT_EQ(missing.ColumnCount(), 1);
-        EXPECT_TRUE(missing.Tokens(0).empty());
-    }
-    CParse folder(m_dir.Path());
-    EXPECT_FALSE(folder.IsOpen());
-    EXPECT_EQ(folder.OpenError(), EISDIR);
-    EXPECT_EQ(m_trace.Count("CParse: Constructor()"), 2);
-    EXPECT_EQ(m_trace.Count("CParse: Destructor()"), 1);
+    EXPECT_EQ(parse.Tokens(0), (Tokens{"e"}));
+    EXPECT_EQ(parse.LineCount(), 5);
+    EXPECT_EQ(m_trace.Count("CParse: Constructor()"), 1);
 }
 
 // The import into a phone book whose switch is off, as shipped: the import
@@ -193,48 +164,74 @@ TEST_F(ImportTest, ColumnRepeatMakesSeveralEntriesOfOneLine)
     EXPECT_EQ(Msn(1), "333");
 }
 
-TEST_F(ImportTest, LineFeedOnlyFileIsOneLine)
+// Today's text files: UTF-8 with LF line ends.
+TEST_F(ImportTest, Utf8IsConvertedAndWhatWindows1252LacksIsCounted)
 {
-    ASSERT_TRUE(Import("Anna\t\t111\nBernd\t\t222\n"));
-    // One line: the second name melts into the number token, whose letters
-    // the number filter then drops.
-    EXPECT_EQ(Filled(), 1);
-    EXPECT_EQ(Name(0), "Anna");
-    EXPECT_EQ(Msn(0), "111");
+    ImportReport report;
+    WriteFileBytes(settings.fileName, "M\xC3\xBCller Hans\t\t030\n\xC5\x81ukasz \xD0\x96\t\t089\n");
+    ASSERT_EQ(ImportPhoneBook(settings, data, {}, report), ImportResult::Imported);
+    EXPECT_EQ(Name(0), "Lukasz");
+    EXPECT_EQ(Name(1), "M\xFCller Hans");
+    EXPECT_EQ(ImportResultText(report), "2 Einträge übernommen. 1 Zeichen ohne Entsprechung in Windows-1252 "
+                                        "wurde ersetzt, 1 weiteres weggelassen.");
 }
 
-// A file that yields nothing leaves the phone book as it was. Foreign line
-// ends or characters are explained with the command that converts the file,
-// and that command does.
-TEST_F(ImportTest, NothingFoundKeepsThePhoneBookAndForeignTextIsExplained)
+TEST_F(ImportTest, NothingFoundKeepsThePhoneBook)
 {
     data.SetDialNameName(0, "Alt");
     data.SetDialNameMsn(0, "1");
-    std::string message;
-    WriteFileBytes(settings.fileName, "M\xC3\xBCller 030\nB\xC3\xA4r 089\n"); // UTF-8, LF, no tabs
-    EXPECT_EQ(ImportPhoneBook(settings, data, message), ImportResult::NothingFound);
+    EXPECT_FALSE(Import("M\xC3\xBCller 030\nB\xC3\xA4r 089\n")); // no tabs
     EXPECT_EQ(Name(0), "Alt");
-    EXPECT_NE(message.find("Das Telefonbuch bleibt, wie es war."), std::string::npos) << message;
-    const std::size_t command = message.find("iconv -f UTF-8");
-    ASSERT_NE(command, std::string::npos) << message;
+    EXPECT_NE(error.find("Das Telefonbuch bleibt, wie es war."), std::string::npos) << error;
+}
 
-    const ProcessResult converted = RunProcess({"/bin/sh", "-c", message.substr(command)}, 10000);
-    ASSERT_EQ(converted.status, 0) << converted.err;
-    settings.fileName = m_dir.File("book-cp1252.txt");
-    settings.nameToken = {0, -1, -1, -1};
-    settings.numberColumn = 0;
-    settings.numberToken = 1;
-    ASSERT_EQ(ImportPhoneBook(settings, data, message), ImportResult::Imported);
-    EXPECT_EQ(message, "");
-    EXPECT_EQ(Name(0), "B\xE4r");
-    EXPECT_EQ(Name(1), "M\xFCller");
+// "+" is the international prefix; names and numbers are cut to 20.
+TEST_F(ImportTest, TheReportCountsWhatDidNotArriveAsItStood)
+{
+    settings.prefix = "0";
+    ImportReport report;
+    WriteFileBytes(settings.fileName, "Anna\t\t+49301234\r" + std::string(25, 'N') + "\t\t1\nBob\t\t12ab3\r\n"
+                                      "Carl\t\t0.30\rDora\t\t1+2\rEva\t\t" + std::string(20, '5') + "\r");
+    ASSERT_EQ(ImportPhoneBook(settings, data, {}, report), ImportResult::Imported);
+    EXPECT_EQ(Msn(0), "00049301234");
+    EXPECT_EQ(Msn(1), "0123");
+    EXPECT_EQ(Msn(2), "0030");
+    EXPECT_EQ(Msn(3), "012");
+    EXPECT_EQ(Msn(4), "0" + std::string(19, '5'));
+    EXPECT_EQ(Name(5), std::string(20, 'N'));
+    EXPECT_EQ(ImportResultText(report), "6 Einträge übernommen. 1 Name wurde auf 20 Zeichen gekürzt; 1 Rufnummer "
+                                        "wurde auf 20 Zeichen gekürzt; 3 Rufnummern enthielten Zeichen, die eine "
+                                        "Rufnummer nicht aufnehmen kann (zuerst in Zeile 3); sie wurden weggelassen.");
+}
 
-    // Windows-1252 already: only the line ends need converting.
-    WriteFileBytes(settings.fileName, "M\xFCller 030\nB\xE4r 089\n");
-    ASSERT_EQ(ImportPhoneBook(settings, data, message), ImportResult::Imported);
-    EXPECT_EQ(Filled(), 1);
-    EXPECT_NE(message.find("sed 's/\\r*$/\\r/' '" + settings.fileName + "'"), std::string::npos) << message;
-    EXPECT_EQ(message.find("iconv"), std::string::npos);
+// The document is kept before a phone book that holds entries is replaced,
+// and a phone book is never replaced without the copy.
+TEST_F(ImportTest, KeepsTheDocumentBeforeReplacingAPhoneBookWithEntries)
+{
+    IdentityScope phoneBookOn({.phonebookPart = "1"});
+    const std::string folder = m_dir.File("backups");
+    ImportReport report;
+    WriteFileBytes(settings.fileName, "Anna\t\t1\r");
+    ASSERT_EQ(ImportPhoneBook(settings, data, folder, report), ImportResult::Imported);
+    EXPECT_FALSE(report.backup.Tried());
+    EXPECT_FALSE(FileExists(folder));
+
+    WriteFileBytes(settings.fileName, "Bob\t\t2\r");
+    ASSERT_EQ(ImportPhoneBook(settings, data, folder, report), ImportResult::Imported);
+    const std::string copy = report.backup.path;
+    EXPECT_TRUE(copy.starts_with(folder + "/") && copy.ends_with("-vor-import-telefonbuch.mv8")) << copy;
+    EXPECT_EQ(ProfileValue(copy, "DialName_1", "Name"), "Anna");
+    EXPECT_EQ(ImportResultText(report), "1 Eintrag übernommen. Sicherungskopie des Dokuments vor dem Import: " + copy);
+
+    WriteFileBytes(settings.fileName, "nichts\r");
+    EXPECT_EQ(ImportPhoneBook(settings, data, folder, report), ImportResult::NothingFound);
+    EXPECT_FALSE(report.backup.Tried());
+
+    WriteFileBytes(settings.fileName, "Carl\t\t3\r");
+    EXPECT_EQ(ImportPhoneBook(settings, data, settings.fileName + "/backups", report), ImportResult::NotKept);
+    EXPECT_EQ(Name(0), "Bob");
+    EXPECT_TRUE(report.error.starts_with("Keine Sicherungskopie des Dokuments vor dem Import angelegt: ")) << report.error;
+    EXPECT_NE(report.error.find("Das Telefonbuch bleibt, wie es war"), std::string::npos) << report.error;
 }
 
 TEST_F(ImportTest, PrefixGoesBeforeTheNumberAsTheFileHadIt)
@@ -416,6 +413,44 @@ TEST(FillTestDataTest, FillsEveryEntryWithTwentyCharacters)
     EXPECT_EQ(data.GetDialNameName(199), "199--012345678901234");
     EXPECT_EQ(data.GetDialNameMsn(199), "199 Abcdefghijklmnop");
     EXPECT_EQ(data.dialName.entry[7].Loud, 3);
+}
+
+TEST(ImportTextEncoding, Utf8BecomesWindows1252AndAnyOtherTextStaysAsItIs)
+{
+    for (std::string_view other : {"M\xFCller\r\n", "plain\n", "\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        const ImportText text = ImportTextToCp1252(other);
+        EXPECT_FALSE(text.fromUtf8);
+        EXPECT_EQ(text.bytes, other);
+    }
+    EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x93\x9E"));
+
+    // What Windows-1252 has, its quotes and dashes among it, arrives as it is.
+    ImportText text = ImportTextToCp1252("\xEF\xBB\xBF\xC3\xA4 \xE2\x80\x9E" "x\xE2\x80\x9C \xE2\x80\x93 \xE2\x82\xAC");
+    EXPECT_TRUE(text.fromUtf8);
+    EXPECT_EQ(text.bytes, "\xE4 \x84x\x93 \x96 \x80");
+    EXPECT_EQ(text.replaced + text.dropped, 0);
+
+    // Latin Extended letters become their base letter, a ligature its two
+    // letters, other dashes the hyphen; a character with nothing near goes.
+    text = ImportTextToCp1252("\xC5\x81\xC3\xB3" "d\xC5\xBA \xC4\xB2 \xE2\x80\x90 \xE1\xBB\x85 \xD0\x96\xF0\x9F\x93\x9E");
+    EXPECT_EQ(text.bytes, "L\xF3" "dz IJ - e ");
+    EXPECT_EQ(text.replaced, 5);
+    EXPECT_EQ(text.dropped, 2);
+}
+
+TEST(ImportReportText, PluralsAndCharactersLeftOut)
+{
+    ImportReport report;
+    report.entries = 12;
+    report.namesCut = 2;
+    report.numbersCut = 3;
+    report.droppedCharacters = 4;
+    report.foreignNumbers = 1;
+    report.firstForeignLine = 7;
+    EXPECT_EQ(ImportResultText(report), "12 Einträge übernommen. 2 Namen wurden auf 20 Zeichen gekürzt; 3 Rufnummern "
+                                        "wurden auf 20 Zeichen gekürzt; 4 Zeichen ohne Entsprechung in Windows-1252 "
+                                        "wurden weggelassen; 1 Rufnummer enthielt Zeichen, die eine Rufnummer nicht "
+                                        "aufnehmen kann (in Zeile 7); sie wurden weggelassen.");
 }
 
 } // namespace

@@ -36,9 +36,10 @@ TEST(TransferBackup, KeepsTheNewestCopiesReadableAsDocuments)
     EXPECT_EQ(newest.GetString("Basic", "LoudBox"), "4");
 }
 
-// Reads and writes are pruned each on their own; copies named before sent
-// data was kept count as reads, and nothing else in the folder is touched.
-TEST(TransferBackup, PruningKeepsEachWayApartAndLeavesOtherFiles)
+// Each kind (way and part) is pruned on its own, so many copies of one kind
+// never push out another; copies named before sent data was kept count as
+// reads, and nothing else in the folder is touched.
+TEST(TransferBackup, PruningKeepsEachKindApartAndLeavesOtherFiles)
 {
     TempDir dir;
     const std::string folder = dir.File("backups");
@@ -51,12 +52,21 @@ TEST(TransferBackup, PruningKeepsEachWayApartAndLeavesOtherFiles)
     for (int i = 0; i < 3; ++i)
         sent.push_back(KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::Sent, folder, 2).path);
     EXPECT_TRUE(sent[2].ends_with("-gesendet-telefonbuch.mv8")) << sent[2];
+    const BackupResult beforeImport =
+        KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::BeforeImport, folder, 1);
+    EXPECT_TRUE(beforeImport.path.ends_with("-vor-import-telefonbuch.mv8")) << beforeImport.path;
+    EXPECT_EQ(BackupNotice(beforeImport), "Sicherungskopie des Dokuments vor dem Import: " + beforeImport.path);
+    std::string configSent;
+    for (int i = 0; i < 3; ++i)
+        configSent = KeepTransferBackup(CData_All(), BackupPart::Configuration, BackupWay::Sent, folder, 1).path;
     const std::string read =
         KeepTransferBackup(CData_All(), BackupPart::Configuration, BackupWay::Read, folder, 1).path;
     EXPECT_FALSE(FileExists(sent[0]));
     EXPECT_FALSE(FileExists(oldRead));
-    for (const std::string& left : {sent[1], sent[2], read, folder + "/notiz.mv8", likeACopy})
+    for (const std::string& left :
+         {sent[1], sent[2], beforeImport.path, configSent, read, folder + "/notiz.mv8", likeACopy})
         EXPECT_TRUE(std::filesystem::exists(left)) << left;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 7);
 }
 
 TEST(TransferBackup, AFolderThatCannotBeMadeIsReported)

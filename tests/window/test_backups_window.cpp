@@ -115,3 +115,21 @@ TEST_F(BackupsWindow, OpensACopyAsAnUntitledDocumentAfterTheSaveQuestion)
     EXPECT_TRUE(frame.statusBar()->currentMessage().endsWith(
         QString::fromUtf8("(gesendet, Konfiguration) als neues Dokument geöffnet.")));
 }
+
+// A copy kept before an import is listed, opened and deleted like the others.
+TEST_F(BackupsWindow, ACopyKeptBeforeAnImportIsOneOfThem)
+{
+    const std::string beforeImport =
+        KeepTransferBackup(app.data, BackupPart::PhoneBook, BackupWay::BeforeImport, folder).path;
+    QString row;
+    WithWindow([&](CDlg_Backups& dialog) {
+        ASSERT_EQ(dialog.Table()->rowCount(), 3);
+        dialog.Table()->selectRow(1); // newer than the sent copy
+        row = dialog.Table()->item(1, 1)->text() + "|" + dialog.Table()->item(1, 2)->text();
+        dialog.OpenButton()->click();
+    });
+    EXPECT_EQ(row, QStringLiteral("vor Import|Telefonbuch"));
+    EXPECT_TRUE(frame.statusBar()->currentMessage().endsWith(
+        QString::fromUtf8("(vor Import, Telefonbuch) als neues Dokument geöffnet.")));
+    EXPECT_TRUE(FileExists(beforeImport));
+}

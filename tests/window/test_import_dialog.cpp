@@ -129,6 +129,7 @@ protected:
         app.data = CData_All();
         app.saved = app.data;
         app.view = &view;
+        app.backupFolder = dir.File("backups");
         SetMessageHookForTesting([this](QMessageBox::Icon, const QString&, const QString& text,
                                         QMessageBox::StandardButtons) {
             messages.push_back(text);
@@ -140,6 +141,7 @@ protected:
         SetMessageHookForTesting({});
         app.view = nullptr;
         app.document = nullptr;
+        app.backupFolder.clear();
         app.data = CData_All();
         app.saved = app.data;
     }
@@ -169,7 +171,12 @@ TEST_F(PhoneBookCommands, ImportReplacesThePhoneBookAndRefreshesTheView)
     EXPECT_EQ(app.data.GetDialNameMsn(1), "0030");
     EXPECT_TRUE(app.data.dialName.entry[7].IsEmpty());
     EXPECT_EQ(view.calls, (std::vector<std::string>{"ViewToDoc", "DocToView"}));
-    EXPECT_TRUE(messages.empty());
+    // The result names the copy of the document as it was before.
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string prefix = "2 Einträge übernommen. Sicherungskopie des Dokuments vor dem Import: ";
+    const std::string message = messages[0].toStdString();
+    ASSERT_TRUE(message.starts_with(prefix + dir.File("backups/"))) << message;
+    EXPECT_EQ(ProfileValue(message.substr(prefix.size()), "DialName_1", "Name"), "Old");
 }
 
 TEST_F(PhoneBookCommands, AnImportThatFindsNothingSaysSoAndKeepsThePhoneBook)
