@@ -56,19 +56,22 @@ std::string SwitchFault(std::string_view word)
 {
     constexpr std::string_view kPlain[] = {"/D",           "/d",           "/4#8130562#2", "/4#8130562#1",
                                            "/6#5093817#3", "/3#5093817#3", "/Production",  "/production"};
-    const std::string quoted = "\"" + std::string(word) + "\"";
     if (std::find(std::begin(kPlain), std::end(kPlain), word) != std::end(kPlain))
         return {};
-    if (word.starts_with("/COM:"))
-        return word.size() == 6 && IsDigit(word[5]) ? std::string()
-                                                    : "Der Schalter " + quoted + " nennt keinen Port: Nach /COM: steht "
-                                                                                 "genau eine Ziffer, 1 bis 9 oder 0 für COM 10.";
+    const std::string quoted = "\"" + std::string(word) + "\"";
+    if (word.starts_with("/COM:")) {
+        if (word.size() == 6 && IsDigit(word[5]))
+            return {};
+        return "Der Schalter " + quoted + " nennt keinen Port: Nach /COM: steht genau eine Ziffer, 1 bis 9 oder 0 "
+                                          "für COM 10.";
+    }
     if (word.starts_with("/FILE:"))
         return word.size() > 6 ? std::string() : "Nach /FILE: fehlt der Pfad der Intel-Hex-Datei.";
-    if (word.starts_with("/X:") || word.starts_with("/Y:"))
-        return IsNumber(word.substr(3)) ? std::string()
-                                        : "Der Schalter " + quoted + " braucht eine Zahl: die Position des Fensters "
-                                                                     "in Pixeln.";
+    if (word.starts_with("/X:") || word.starts_with("/Y:")) {
+        if (IsNumber(word.substr(3)))
+            return {};
+        return "Der Schalter " + quoted + " braucht eine Zahl: die Position des Fensters in Pixeln.";
+    }
     return "Unbekannter Schalter " + quoted + ".";
 }
 
