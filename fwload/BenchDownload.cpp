@@ -29,6 +29,18 @@ std::string MessageText(int textId, int captionId)
 
 } // namespace
 
+std::string LoadingStateText(const CDownloadProtocol& protocol)
+{
+    if (protocol.State() != CDownloadProtocol::LINE_SENT && protocol.State() != CDownloadProtocol::LINE_SENT_AGAIN)
+        return {};
+    std::string state = "lädt";
+    if (protocol.TimeoutCount() > 0)
+        state += ", Timeout " + std::to_string(protocol.TimeoutCount());
+    if (protocol.NakCount() > 0)
+        state += ", NAK " + std::to_string(protocol.NakCount());
+    return state;
+}
+
 BenchDownload::BenchDownload(BenchBoard& board, int row, std::string device, const DownloadOptions& options,
                              bool answerYes)
     : m_board(board), m_row(row), m_device(std::move(device)), m_answerYes(answerYes),
@@ -91,11 +103,11 @@ void BenchDownload::Finish(BenchBoard::Result result)
     m_board.Finish(m_row, result, m_reason);
 }
 
-void BenchDownload::ShowMessage(int textId, int captionId, Icon icon)
+void BenchDownload::ShowMessage(int textId, int captionId, Icon icon, const std::string& detail)
 {
     // Success needs no reason; of several messages the first one tells why.
     if (icon != Icon::Information && m_reason.empty())
-        m_reason = MessageText(textId, captionId);
+        m_reason = MessageText(textId, captionId) + (detail.empty() ? "" : " " + OneLine(detail));
 }
 
 bool BenchDownload::AskYesNo(int textId, int captionId)
@@ -119,14 +131,8 @@ void BenchDownload::RefreshFields()
     if (m_ending)
         return;
     const CDownloadProtocol& protocol = m_link.Protocol();
-    if (protocol.State() == CDownloadProtocol::LINE_SENT || protocol.State() == CDownloadProtocol::LINE_SENT_AGAIN) {
-        std::string state = "lädt";
-        if (protocol.TimeoutCount() > 0)
-            state += ", Timeout " + std::to_string(protocol.TimeoutCount());
-        if (protocol.NakCount() > 0)
-            state += ", NAK " + std::to_string(protocol.NakCount());
+    if (const std::string state = LoadingStateText(protocol); !state.empty())
         m_board.SetState(m_row, state);
-    }
     m_board.SetPercent(m_row, protocol.Percent());
 }
 

@@ -9,6 +9,10 @@
 
 #include <string>
 
+// "lädt", with the time-outs and NAKs since the last ACK, while lines go
+// out; empty before and after.
+std::string LoadingStateText(const CDownloadProtocol& protocol);
+
 class BenchDownload : public IDownloadView {
 public:
     // The telephone on device, shown in the board's row. Its trace goes to
@@ -26,7 +30,7 @@ public:
     // Ctrl+C: as the dialog's abort, nothing more is sent; the port closes.
     void Cancel();
 
-    void ShowMessage(int textId, int captionId, Icon icon) override;
+    void ShowMessage(int textId, int captionId, Icon icon, const std::string& detail) override;
     bool AskYesNo(int textId, int captionId) override;
     void ResetDialog() override;
     void RefreshFields() override;

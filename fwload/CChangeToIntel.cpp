@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CChangeToIntel.h"
 
+#include "HexRecordCheck.h"
 #include "Trace.h"
 
 #include <algorithm>
@@ -17,26 +18,15 @@ void Trace(std::string_view message)
     TraceLine("CChangeToIntel", message);
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-// Record checksums are the telephone's business, so a damaged pair is not an
-// error here: it simply reads as 0.
+// A damaged pair reads as 0: the record check of the file has the say
+// about it, and the telephone checks each line once more.
 char DataByte(std::string_view record, std::size_t index)
 {
     const std::size_t pos = kFirstDataChar + 2 * index;
     if (pos + 1 >= record.size())
         return 0;
-    const int high = HexDigit(record[pos]);
-    const int low = HexDigit(record[pos + 1]);
+    const int high = HexDigitValue(record[pos]);
+    const int low = HexDigitValue(record[pos + 1]);
     if (high < 0 || low < 0)
         return 0;
     return static_cast<char>(high * 16 + low);
@@ -77,9 +67,17 @@ int CChangeToIntel::Convert(std::string_view text, int checkHardware)
             if (checkHardware == 1 && !AllFound())
                 ReadRecord(text.substr(i));
         }
-        if (c != '\r' && c != ' ')
-            m_image += c;
+        if (c == '\r' || c == ' ')
+            continue;
+        // An empty line would go out as a line of its own and take the
+        // number of a record, so the end record would never be sent.
+        if (c == '\n' && (m_image.empty() || m_image.back() == '\n'))
+            continue;
+        m_image += c;
     }
+    // The telephone takes a line only with its line feed.
+    if (!m_image.empty() && m_image.back() != '\n')
+        m_image += '\n';
     m_longestLine = LongestLineOf(m_image);
     Trace("...End Conversion");
     if (checkHardware == 0)

@@ -27,7 +27,8 @@ public:
     const std::string& Version() const { return m_version; }
     const std::string& HardwareType() const { return m_hardwareType; }
     std::uint32_t LineCount() const { return m_lineCount; }
-    // The bytes that go on the line: the image without carriage returns and blanks.
+    // The bytes that go on the line: the text without carriage returns,
+    // blanks and empty lines, its last line ended with a line feed too.
     std::size_t ImageLength() const { return m_image.size(); }
     std::uint16_t CurrentLine() const { return m_currentLine; }
     // The longest line of the image, its line feed included.

@@ -2,6 +2,7 @@
 #include "CDownloadProtocol.h"
 
 #include "CChangeToIntel.h"
+#include "FirmwareHints.h"
 #include "FwStrings.h"
 #include "ISerialPort.h"
 #include "Trace.h"
@@ -161,7 +162,7 @@ void CDownloadProtocol::HandleFirstMessage(const std::string& message)
         m_state = SoftwareCheckNew(message);
     } else {
         m_view.ResetDialog();
-        m_view.ShowMessage(IDS_FW_TEXT_INIT_DEFECT, IDS_FW_CAPTION_PROTOCOL, Icon::Warning);
+        m_view.ShowMessage(IDS_FW_TEXT_INIT_DEFECT, IDS_FW_CAPTION_PROTOCOL, Icon::Warning, {});
     }
 }
 
@@ -177,8 +178,10 @@ void CDownloadProtocol::CheckHardwareReport(const std::string& message)
         m_state = WAIT_GO;
         return;
     }
+    // Taken before the reset, which clears the image.
+    const std::string hint = HardwareMismatchHint(message, m_identity.fileHardware, !m_image.Revision().empty());
     m_view.ResetDialog();
-    m_view.ShowMessage(IDS_FW_TEXT_BAD_HW_REPORT, IDS_FW_CAPTION_BAD_HW, Icon::Error);
+    m_view.ShowMessage(IDS_FW_TEXT_BAD_HW_REPORT, IDS_FW_CAPTION_BAD_HW, Icon::Error, hint);
 }
 
 void CDownloadProtocol::HandleLineAnswer(const std::string& message)
@@ -213,7 +216,7 @@ void CDownloadProtocol::Repeat(bool timedOut)
 
 void CDownloadProtocol::Fail(int textId, int captionId)
 {
-    m_view.ShowMessage(textId, captionId, Icon::Error);
+    m_view.ShowMessage(textId, captionId, Icon::Error, {});
     m_view.ResetDialog();
     m_state = FAILED;
 }
@@ -316,8 +319,10 @@ int CDownloadProtocol::SoftwareCheckNew(const std::string& message)
     m_phoneHardware += message.size() == kLoadRequestWithRevision ? Blanked(rest, 8) : m_image.Revision();
     m_view.ShowPhoneVersion("V" + m_phoneVersionText);
     if (m_identity.fileHardware != m_phoneHardware && !m_options.skipHardwareChecks) {
+        // Taken before the reset, which clears them.
+        const std::string hint = HardwareMismatchHint(m_phoneHardware, m_identity.fileHardware, true);
         m_view.ResetDialog();
-        m_view.ShowMessage(IDS_FW_TEXT_BAD_HW_REPORT, IDS_FW_CAPTION_BAD_HW, Icon::Error);
+        m_view.ShowMessage(IDS_FW_TEXT_BAD_HW_REPORT, IDS_FW_CAPTION_BAD_HW, Icon::Error, hint);
         return WAIT_REPORT;
     }
     SendReply(" ");
@@ -371,7 +376,7 @@ int CDownloadProtocol::End(const std::string& text)
     m_image.Rewind();
     m_view.RefreshFields();
     if (!text.empty())
-        m_view.ShowMessage(IDS_FW_TEXT_SUCCESS, IDS_FW_CAPTION_SUCCESS, Icon::Information);
+        m_view.ShowMessage(IDS_FW_TEXT_SUCCESS, IDS_FW_CAPTION_SUCCESS, Icon::Information, {});
     return WAIT_REPORT;
 }
 

@@ -18,7 +18,8 @@ public:
     enum class Icon { Error, Warning, Information };
     virtual ~IDownloadView() = default;
 
-    virtual void ShowMessage(int textId, int captionId, Icon icon) = 0;
+    // detail: what the fixed text cannot say (UTF-8), shown after it; may be empty.
+    virtual void ShowMessage(int textId, int captionId, Icon icon, const std::string& detail) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(int textId, int captionId) = 0;
     // The dialog's reset (ResetValuesAndDialog): it closes the port, clears

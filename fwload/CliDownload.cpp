@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliDownload.h"
 
+#include "BenchDownload.h"
+#include "BenchLoop.h"
 #include "FirmwareHints.h"
 #include "FwStrings.h"
 #include "InterruptWatch.h"
@@ -11,14 +13,12 @@
 
 #include <cstdio>
 #include <ostream>
-#include <unistd.h>
 
 namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitError = 2;
-constexpr int kPercentStepWithoutTerminal = 10;
 
 // The telephone's control bytes (ACK, NAK, CR) made visible.
 std::string Visible(const std::string& text)
@@ -37,11 +37,23 @@ std::string Visible(const std::string& text)
     return shown;
 }
 
+bool LinesGoingOut(const CDownloadProtocol& protocol)
+{
+    return protocol.State() == CDownloadProtocol::LINE_SENT || protocol.State() == CDownloadProtocol::LINE_SENT_AGAIN;
+}
+
 } // namespace
+
+void PrintLoadFailure(std::ostream& err, const std::string& hexPath, const FirmwareLoadResult& result)
+{
+    err << "fwload: " << hexPath << ": " << FwString(result.textId) << "\n";
+    if (!result.detail.empty())
+        err << result.detail << "\n";
+}
 
 CliDownload::CliDownload(const FwCommandLine& switches, bool answerYes, std::ostream& out, std::ostream& err)
     : m_switches(switches), m_answerYes(answerYes), m_out(out), m_err(err),
-      m_link(*this, switches.ProtocolOptions()), m_terminal(::isatty(STDOUT_FILENO) != 0)
+      m_link(*this, switches.ProtocolOptions()), m_board(out, StdoutTerminalColumns())
 {
 }
 
@@ -52,7 +64,10 @@ int CliDownload::Run(const std::string& hexPath, int port, const std::string& de
     if (!Load(hexPath) || !Open(port, device, deviceGiven))
         return kExitError;
     m_link.DropReceived();
-    PrintStart(deviceGiven ? device : "COM " + std::to_string(port) + " (" + device + ")");
+    const std::string where = deviceGiven ? device : "COM " + std::to_string(port) + " (" + device + ")";
+    PrintStart(where);
+    m_row = m_board.Add(where, {});
+    m_board.SetState(m_row, "wartet auf Telefon");
     QEventLoop loop;
     m_loop = &loop;
     InterruptWatch interrupt([this] { Interrupt(); });
@@ -61,7 +76,6 @@ int CliDownload::Run(const std::string& hexPath, int port, const std::string& de
     m_loop = nullptr;
     m_link.StopAllTimers();
     m_link.ClosePort();
-    EndProgressLine();
     return m_status;
 }
 
@@ -69,9 +83,7 @@ bool CliDownload::Load(const std::string& hexPath)
 {
     const FirmwareLoadResult result = m_link.Load(hexPath);
     if (!result.ok) {
-        m_err << "fwload: " << hexPath << ": " << FwString(result.textId) << "\n";
-        if (result.textId == IDS_FW_TEXT_VERSION_FILE)
-            m_err << MissingIdentificationHint(hexPath) << "\n";
+        PrintLoadFailure(m_err, hexPath, result);
         return false;
     }
     const FirmwareIdentity& identity = m_link.Identity();
@@ -95,14 +107,14 @@ bool CliDownload::Open(int port, const std::string& device, bool deviceGiven)
     return false;
 }
 
-// The dialog's start message; the duration it names is that of a whole
-// telephone image, so the one of this file follows it.
+// The dialog's start message, with this file's duration.
 void CliDownload::PrintStart(const std::string& where)
 {
     const bool q38 = m_settings.GetInt("Hardware", "Q38 ", 0) != 0;
-    m_out << FwString(IDS_FW_TEXT_CONNECT) << where << FwString(q38 ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS)
+    m_out << FwString(IDS_FW_TEXT_CONNECT) << where
+          << WithFileDuration(FwString(q38 ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS),
+                              m_link.Image().ImageLength())
           << "\n"
-          << DownloadDurationText(m_link.Image().ImageLength()) << "\n"
           << std::flush;
 }
 
@@ -121,33 +133,36 @@ void CliDownload::Finish(int status)
 // restart the download at its next start.
 void CliDownload::Interrupt()
 {
+    const bool telephoneChanged = LinesGoingOut(m_link.Protocol());
     m_link.StopAllTimers();
     m_link.ClosePort();
     EndProgressLine();
-    m_err << "fwload: Download abgebrochen.\n";
+    if (telephoneChanged)
+        m_err << "fwload: " << FwString(IDS_FW_TEXT_CANCELLED) << "\n" << FwString(IDS_FW_TEXT_CANCELLED_CLI) << "\n";
+    else
+        m_err << "fwload: " << FwString(IDS_FW_TEXT_CANCELLED_EARLY) << "\n";
     m_status = m_status < 0 ? kExitFailed : m_status;
     if (m_loop)
         m_loop->quit();
 }
 
-// A message must not continue the percent line on a terminal.
+// A message stands below the telephone's line, which is drawn anew under it.
 void CliDownload::EndProgressLine()
 {
-    if (!m_terminal || m_shownPercent < 0)
-        return;
-    m_out << "\n" << std::flush;
-    m_shownPercent = -1;
+    m_board.LeaveRows();
 }
 
-void CliDownload::ShowMessage(int textId, int captionId, Icon icon)
+void CliDownload::ShowMessage(int textId, int captionId, Icon icon, const std::string& detail)
 {
     EndProgressLine();
     std::ostream& stream = icon == Icon::Information ? m_out : m_err;
     const std::string_view caption = FwString(captionId);
     const std::string_view text = FwString(textId);
     // "Timeout: Timeout. Bitte ..." says one thing twice.
-    stream << "fwload: " << (text.starts_with(caption) ? "" : std::string(caption) + ": ") << text << "\n"
-           << std::flush;
+    stream << "fwload: " << (text.starts_with(caption) ? "" : std::string(caption) + ": ") << text << "\n";
+    if (!detail.empty())
+        stream << detail << "\n";
+    stream << std::flush;
 }
 
 bool CliDownload::AskYesNo(int textId, int captionId)
@@ -170,38 +185,33 @@ void CliDownload::ResetDialog()
 void CliDownload::RefreshFields()
 {
     // The end puts the percent back to 0; that is no progress to show.
-    if (m_status < 0)
-        ShowPercent(m_link.Protocol().Percent());
-}
-
-void CliDownload::ShowPercent(int percent)
-{
-    if (percent == m_shownPercent)
+    if (m_status >= 0)
         return;
-    if (m_terminal) {
-        m_out << "\r" << percent << " %" << std::flush;
-        m_shownPercent = percent;
-    } else if (percent / kPercentStepWithoutTerminal != m_shownPercent / kPercentStepWithoutTerminal ||
-               m_shownPercent < 0) {
-        m_out << percent << " %\n" << std::flush;
-        m_shownPercent = percent;
-    }
+    const CDownloadProtocol& protocol = m_link.Protocol();
+    if (const std::string state = LoadingStateText(protocol); !state.empty())
+        m_board.SetState(m_row, state);
+    m_board.SetPercent(m_row, protocol.Percent());
 }
 
 void CliDownload::ShowReceived(const std::string& text)
 {
-    if (m_switches.debug)
-        m_out << "Erhalten: " << Visible(text) << "\n";
+    if (!m_switches.debug)
+        return;
+    EndProgressLine();
+    m_out << "Erhalten: " << Visible(text) << "\n";
 }
 
 void CliDownload::ShowSent(const std::string& text)
 {
-    if (m_switches.debug)
-        m_out << "Gesandt: " << Visible(text) << "\n";
+    if (!m_switches.debug)
+        return;
+    EndProgressLine();
+    m_out << "Gesandt: " << Visible(text) << "\n";
 }
 
 void CliDownload::ShowPhoneVersion(const std::string& text)
 {
+    EndProgressLine();
     m_out << "Softwareversion des Telefons: " << text << "\n";
 }
 
@@ -216,7 +226,8 @@ void CliDownload::SetDownloadActive(int active)
 // stops short of 100.
 void CliDownload::DownloadEnded()
 {
-    ShowPercent(100);
+    m_board.SetPercent(m_row, 100);
+    m_board.Finish(m_row, BenchBoard::Result::Succeeded);
     Finish(kExitOk);
 }
 

@@ -3,6 +3,7 @@
 // A download without a window, for production lines and tests: the same
 // protocol as the dialog, with the dialog's messages printed and the
 // version question answered by the command line.
+#include "BenchBoard.h"
 #include "CDownloadProtocol.h"
 #include "DownloadLink.h"
 #include "FwCommandLine.h"
@@ -12,6 +13,9 @@
 #include <string>
 
 class QEventLoop;
+
+// "fwload: <file>: <message>" and what the message cannot say, on err.
+void PrintLoadFailure(std::ostream& err, const std::string& hexPath, const FirmwareLoadResult& result);
 
 class CliDownload : public IDownloadView {
 public:
@@ -24,7 +28,7 @@ public:
     // then means nothing to him.
     int Run(const std::string& hexPath, int port, const std::string& device, bool deviceGiven);
 
-    void ShowMessage(int textId, int captionId, Icon icon) override;
+    void ShowMessage(int textId, int captionId, Icon icon, const std::string& detail) override;
     bool AskYesNo(int textId, int captionId) override;
     void ResetDialog() override;
     void RefreshFields() override;
@@ -42,7 +46,6 @@ private:
     bool Load(const std::string& hexPath);
     bool Open(int port, const std::string& device, bool deviceGiven);
     void PrintStart(const std::string& where);
-    void ShowPercent(int percent);
     void Finish(int status);
     void Interrupt();
     void EndProgressLine();
@@ -55,6 +58,8 @@ private:
     DownloadLink m_link;
     QEventLoop* m_loop = nullptr;
     int m_status = -1;
-    bool m_terminal;
-    int m_shownPercent = -1;
+    // The telephone's row as the bench shows it: on a terminal one line
+    // rewritten in place, elsewhere a line for each change worth telling.
+    BenchBoard m_board;
+    int m_row = -1;
 };

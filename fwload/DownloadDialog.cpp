@@ -2,7 +2,6 @@
 #include "DownloadDialog.h"
 
 #include "DialogText.h"
-#include "FirmwareHints.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -128,7 +127,7 @@ QGroupBox* DownloadDialog::BuildAbortGroup()
     auto* abort = new QPushButton(Utf8("Übertragung unterbrechen"));
     abort->setObjectName("abort");
     abort->setFixedHeight(DuY(14));
-    connect(abort, &QPushButton::clicked, this, [this] { ResetValuesAndDialog(); });
+    connect(abort, &QPushButton::clicked, this, [this] { OnAbort(); });
     row->addWidget(abort);
     return group;
 }
@@ -230,78 +229,6 @@ void DownloadDialog::PlaceWindow()
         move(m_commandLine.windowX, m_commandLine.windowY);
 }
 
-// ---------------------------------------------------------------- START, abort, safe recovery
-
-void DownloadDialog::OnStart()
-{
-    Trace("OnStart()");
-    if (!OpenPort())
-        return;
-    m_link.DropReceived();
-    const int keys = m_hardwareFlag ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS;
-    const QString text = Text(IDS_FW_TEXT_CONNECT) + "COM " + QString::number(m_port) + Text(keys);
-    if (Ask(QMessageBox::Warning, Text(IDS_FW_CAPTION_ATTENTION), text, QMessageBox::Ok | QMessageBox::Cancel) !=
-        QMessageBox::Ok) {
-        ClosePort();
-        return;
-    }
-    ShowStarted();
-}
-
-void DownloadDialog::ShowStarted()
-{
-    m_start->setText(Text(IDS_FW_TEXT_STARTED));
-    m_start->setEnabled(false);
-}
-
-void DownloadDialog::ResetValuesAndDialog()
-{
-    Trace("ResetValuesAndDialog()");
-    SetPortCommandsEnabled(true);
-    for (QLabel* field : {m_currentFile, m_fileVersion, m_phoneVersion})
-        field->setText(Text(IDS_FW_TEXT_UNKNOWN));
-    m_received->clear();
-    m_sent->clear();
-    m_start->setText(Text(IDS_FW_TEXT_START));
-    m_start->setEnabled(false);
-    m_progress->setValue(0);
-    m_link.Protocol().Reset(); // also stops the protocol's timers
-    ClosePort();
-    m_link.ClearFirmware();
-    RefreshFields();
-}
-
-bool DownloadDialog::SafeRecoveryLoad()
-{
-    Trace("SafeRecoveryLoad()");
-    m_currentFile->setText(PathText(m_settings.GetText("File", "LastName")));
-    // An image without its identification records is dropped silently: there
-    // is nothing the user could fix at this point. A file that is gone is reported.
-    if (!LoadFile(m_settings.GetText("File", "LastPath"), false))
-        return false;
-    QTimer::singleShot(0, this, [this] { SafeRecoveryStart(); });
-    return true;
-}
-
-void DownloadDialog::SafeRecoveryStart()
-{
-    Trace("SafeRecoveryStart()");
-    if (!OpenPort()) {
-        ResetValuesAndDialog();
-        return;
-    }
-    const QString text = Text(IDS_FW_TEXT_SAFE_RECOVERY) + "COM " + QString::number(m_port) +
-                         Text(IDS_FW_TEXT_SAFE_RECOVERY_END);
-    if (Ask(QMessageBox::Warning, Text(IDS_FW_CAPTION_SAFE_RECOVERY), text, QMessageBox::Ok | QMessageBox::Cancel) !=
-        QMessageBox::Ok) {
-        ClosePort();
-        m_settings.WriteInt("Download", "Active ", 0);
-        ResetValuesAndDialog();
-        return;
-    }
-    ShowStarted();
-}
-
 // ---------------------------------------------------------------- firmware file
 
 bool DownloadDialog::LoadSoftware()
@@ -338,8 +265,8 @@ bool DownloadDialog::LoadFile(const std::string& path, bool messageWithoutVersio
     }
     if (messageWithoutVersionFile || result.textId != IDS_FW_TEXT_VERSION_FILE) {
         QString text = Text(result.textId);
-        if (result.textId == IDS_FW_TEXT_VERSION_FILE)
-            text += "\n\n" + PathText(MissingIdentificationHint(path));
+        if (!result.detail.empty())
+            text += "\n\n" + Utf8(result.detail.c_str());
         Ask(QMessageBox::Critical, Text(result.captionId), text, QMessageBox::Ok);
     }
     ResetValuesAndDialog();

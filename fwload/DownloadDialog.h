@@ -33,6 +33,8 @@ public:
 
     bool LoadSoftware();
     void OnStart();
+    // "Übertragung unterbrechen": the port closes, the file stays loaded.
+    void OnAbort();
     void OnPortCom(int n);
     void OnChooseDevice();
     void ResetValuesAndDialog();
@@ -40,7 +42,7 @@ public:
     void SafeRecoveryStart();
 
     // IDownloadView
-    void ShowMessage(int textId, int captionId, Icon icon) override;
+    void ShowMessage(int textId, int captionId, Icon icon, const std::string& detail) override;
     bool AskYesNo(int textId, int captionId) override;
     void ResetDialog() override;
     void RefreshFields() override;
@@ -86,7 +88,11 @@ private:
     void SetPortCommandsEnabled(bool enabled);
     bool OpenPort();
     void ClosePort();
+    bool AskToStart(const QString& caption, const QString& text);
+    // A start message's text with the loaded file's duration.
+    QString FileDuration(int textId) const;
     void ShowStarted();
+    void StopDownload();
 
     QString ChooseHexFile();
     bool LoadFile(const std::string& path, bool messageWithoutVersionFile);

@@ -13,12 +13,13 @@ using namespace dialogtext;
 
 // ---------------------------------------------------------------- IDownloadView
 
-void DownloadDialog::ShowMessage(int textId, int captionId, Icon icon)
+void DownloadDialog::ShowMessage(int textId, int captionId, Icon icon, const std::string& detail)
 {
     const QMessageBox::Icon boxIcon = icon == Icon::Error     ? QMessageBox::Critical
                                       : icon == Icon::Warning ? QMessageBox::Warning
                                                               : QMessageBox::Information;
-    Ask(boxIcon, Text(captionId), Text(textId), QMessageBox::Ok);
+    const QString text = Text(textId) + (detail.empty() ? QString() : "\n\n" + Utf8(detail.c_str()));
+    Ask(boxIcon, Text(captionId), text, QMessageBox::Ok);
 }
 
 bool DownloadDialog::AskYesNo(int textId, int captionId)
@@ -70,12 +71,14 @@ void DownloadDialog::DisablePortCommands()
     SetPortCommandsEnabled(false);
 }
 
+// The next telephone may hang on another port.
 void DownloadDialog::DownloadEnded()
 {
     m_start->setText(Text(IDS_FW_TEXT_START));
     m_start->setEnabled(true);
     m_progress->setValue(0);
     ClosePort();
+    SetPortCommandsEnabled(true);
 }
 
 void DownloadDialog::StartTimer(int id, int periodMs)

@@ -44,6 +44,7 @@ bool DownloadLink::OpenPort()
 
 void DownloadLink::ClosePort()
 {
+    m_holding = false;
     m_sio.Close();
 }
 
@@ -51,6 +52,12 @@ void DownloadLink::DropReceived()
 {
     unsigned char buffer[kBufferSize];
     m_sio.Read(buffer, kBufferSize);
+}
+
+void DownloadLink::ReleaseReceived()
+{
+    m_holding = false;
+    HandleNotice(CN_RECEIVE);
 }
 
 FirmwareLoadResult DownloadLink::Load(const std::string& hexPath)
@@ -97,7 +104,7 @@ void DownloadLink::PostCommNotify(int notice)
 // A notice queued before the port was closed finds nothing to read.
 void DownloadLink::HandleNotice(int notice)
 {
-    if (!m_sio.IsOpen())
+    if (!m_sio.IsOpen() || m_holding)
         return;
     const TraceChannel channel(m_traceName);
     if (notice == CN_RECEIVE)

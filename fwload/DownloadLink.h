@@ -37,10 +37,18 @@ public:
     void ClosePort();
     // Whatever the telephone sent before the user was ready is of no use.
     void DropReceived();
+    // While the user reads a box the telephone's bytes wait in the port
+    // (it announces them once, until they are read); Release hands them to
+    // the protocol. Closing the port ends the hold too.
+    void HoldReceived() { m_holding = true; }
+    void ReleaseReceived();
 
     // Loads a hex file; after a failure the image is empty.
     FirmwareLoadResult Load(const std::string& hexPath);
     void ClearFirmware();
+    // The same image from its first line again.
+    void RewindFirmware() { m_image.Rewind(); }
+    bool HasFirmware() const { return m_image.LineCount() > 0; }
 
     // Repeating until stopped; expiry goes to the protocol's OnTimer.
     void StartTimer(int id, int periodMs);
@@ -67,4 +75,5 @@ private:
     CDownloadProtocol m_protocol;
     std::map<int, QTimer*> m_timers;
     std::string m_traceName;
+    bool m_holding = false;
 };

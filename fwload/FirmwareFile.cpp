@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FirmwareFile.h"
 
+#include "FileErrorText.h"
+#include "FirmwareHints.h"
 #include "FwStrings.h"
+#include "HexRecordCheck.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,26 +24,35 @@ constexpr std::size_t kVersionFileLimit = 100;
 constexpr std::size_t kVersionLines = 3;
 constexpr std::size_t kVersionTextLength = 5;
 
-enum class ReadStatus { Ok, CannotOpen, TooLarge };
+enum class ReadStatus { Ok, Missing, CannotOpen, NotAFile, TooLarge };
+
+struct FileRead {
+    ReadStatus status = ReadStatus::Ok;
+    int errorNumber = 0; // with CannotOpen
+};
 
 FirmwareLoadResult Success()
 {
-    return {true, 0, 0};
+    return {true, 0, 0, {}};
 }
 
 // Every file problem but the checksum is shown under the caption of the open error.
-FirmwareLoadResult Failure(int textId)
+FirmwareLoadResult Failure(int textId, std::string detail = {})
 {
-    return {false, textId, IDS_FW_TEXT_OPEN_FAILED};
+    return {false, textId, IDS_FW_TEXT_OPEN_FAILED, std::move(detail)};
 }
 
-ReadStatus ReadOpenFile(int fd, std::size_t maxBytes, std::string& text)
+FileRead ReadOpenFile(int fd, std::size_t maxBytes, std::string& text)
 {
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return ReadStatus::CannotOpen;
+    if (::fstat(fd, &info) != 0)
+        return {ReadStatus::CannotOpen, errno};
+    if (S_ISDIR(info.st_mode))
+        return {ReadStatus::CannotOpen, EISDIR};
+    if (!S_ISREG(info.st_mode))
+        return {ReadStatus::NotAFile, 0};
     if (static_cast<std::size_t>(info.st_size) > maxBytes)
-        return ReadStatus::TooLarge;
+        return {ReadStatus::TooLarge, 0};
     text.clear();
     char block[10240];
     for (;;) {
@@ -48,24 +60,34 @@ ReadStatus ReadOpenFile(int fd, std::size_t maxBytes, std::string& text)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return ReadStatus::CannotOpen;
+            return {ReadStatus::CannotOpen, errno};
         if (got == 0)
-            return ReadStatus::Ok;
+            return {};
         text.append(block, static_cast<std::size_t>(got));
         // The file may grow while it is read.
         if (text.size() > maxBytes)
-            return ReadStatus::TooLarge;
+            return {ReadStatus::TooLarge, 0};
     }
 }
 
-ReadStatus ReadFileCapped(const std::string& path, std::size_t maxBytes, std::string& text)
+// Without blocking on a pipe or a device that merely has the file's name.
+FileRead ReadFileCapped(const std::string& path, std::size_t maxBytes, std::string& text)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
-        return ReadStatus::CannotOpen;
-    const ReadStatus status = ReadOpenFile(fd, maxBytes, text);
+        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::CannotOpen, errno};
+    const FileRead read = ReadOpenFile(fd, maxBytes, text);
     ::close(fd);
-    return status;
+    return read;
+}
+
+std::string ReadFailureText(const std::string& path, const FileRead& read)
+{
+    if (read.status == ReadStatus::TooLarge)
+        return "Die Datei \"" + path + "\" ist größer als 16 MiB und damit keine Firmware des Telefons.";
+    const std::string reason = read.status == ReadStatus::NotAFile ? std::string("das ist keine gewöhnliche Datei")
+                                                                    : FileErrorReason(read.errorNumber);
+    return FileErrorMessage(path, "gelesen werden", reason);
 }
 
 // Up to count lines without their CR LF or LF; the last one may lack its break.
@@ -113,21 +135,28 @@ void IdentityFromImage(const CChangeToIntel& image, FirmwareIdentity& identity)
 FirmwareLoadResult ReadAndConvert(const std::string& hexPath, CChangeToIntel& image, FirmwareIdentity& identity)
 {
     std::string hex;
-    if (ReadFileCapped(hexPath, kMaxHexFileBytes, hex) != ReadStatus::Ok)
-        return Failure(IDS_FW_TEXT_OPEN_FAILED);
+    if (const FileRead read = ReadFileCapped(hexPath, kMaxHexFileBytes, hex); read.status != ReadStatus::Ok)
+        return Failure(IDS_FW_TEXT_OPEN_FAILED, ReadFailureText(hexPath, read) + "\nBitte geben Sie eine lesbare "
+                                                                                  "Intel-Hex-Datei an.");
+    if (const HexFileFault fault = CheckHexRecords(hex); fault.kind != HexFileFault::Kind::None)
+        return Failure(fault.kind == HexFileFault::Kind::LineTooLong ? IDS_FW_TEXT_LINE_TOO_LONG
+                                                                      : IDS_FW_TEXT_BAD_RECORD,
+                       fault.reason);
+    const std::string versionPath = VersionFilePath(hexPath);
     std::string versionText;
-    const ReadStatus version = ReadFileCapped(VersionFilePath(hexPath), kVersionFileLimit - 1, versionText);
-    const bool hasVersionFile = version != ReadStatus::CannotOpen;
+    const FileRead version = ReadFileCapped(versionPath, kVersionFileLimit - 1, versionText);
+    if (version.status == ReadStatus::TooLarge)
+        return Failure(IDS_FW_TEXT_VERSION_FILE_BAD);
+    // One that is there but unreadable must not give way to the records.
+    if (version.status != ReadStatus::Ok && version.status != ReadStatus::Missing)
+        return Failure(IDS_FW_TEXT_VERSION_FILE, ReadFailureText(versionPath, version));
+    const bool hasVersionFile = version.status == ReadStatus::Ok;
     // With a version file the identification comes from it, not from the records.
     const int found = image.Convert(hex, hasVersionFile ? 0 : 1);
-    if (image.LongestLine() > CChangeToIntel::kMaxLineLength)
-        return Failure(IDS_FW_TEXT_LINE_TOO_LONG);
-    if (version == ReadStatus::TooLarge)
-        return Failure(IDS_FW_TEXT_VERSION_FILE_BAD);
     if (hasVersionFile)
         return CheckVersionFile(versionText, identity);
     if (found != 1)
-        return Failure(IDS_FW_TEXT_VERSION_FILE);
+        return Failure(IDS_FW_TEXT_VERSION_FILE, MissingIdentificationHint(hexPath));
     IdentityFromImage(image, identity);
     return Success();
 }
@@ -159,7 +188,7 @@ FirmwareLoadResult CheckVersionFile(std::string_view text, FirmwareIdentity& ide
     if (text.size() >= kVersionFileLimit)
         return Failure(IDS_FW_TEXT_VERSION_FILE_BAD);
     const auto lines = SplitLines(text, kVersionLines);
-    const FirmwareLoadResult wrongData{false, IDS_FW_TEXT_CHECKSUM, IDS_FW_CAPTION_CHECKSUM};
+    const FirmwareLoadResult wrongData{false, IDS_FW_TEXT_CHECKSUM, IDS_FW_CAPTION_CHECKSUM, {}};
     // Without a version number or a sum the check cannot succeed: the file
     // holds wrong data, as when the sum does not match.
     int expectedSum = 0;

@@ -19,6 +19,9 @@ struct FirmwareLoadResult {
     bool ok = false;
     int textId = 0;
     int captionId = 0;
+    // What the fixed text cannot say (UTF-8): the file and why it cannot be
+    // read, the line at fault, the version file looked for. May be empty.
+    std::string detail;
 };
 
 // Sum of the character codes, each taken as a signed 8-bit value.
@@ -37,8 +40,9 @@ FirmwareLoadResult CheckVersionFile(std::string_view text, FirmwareIdentity& ide
 
 // Reads the hex file (and its version file when there is one) into image and
 // identity. The image is empty after any failure. Messages: 61204 the hex
-// file cannot be opened; 61205 no identification (no version file); 117/116
-// a version file whose sum fails (also for a missing, empty or non-numeric
-// version or sum line); 61220 a line too long for the download;
-// 61221 a version file of 100 bytes or more.
+// file cannot be read; 61220 a line too long for the download; 61222 a
+// damaged record, a missing end record or text after it; 61205 no
+// identification (no version file) or a version file that cannot be read;
+// 117/116 a version file whose sum fails (also for a missing, empty or
+// non-numeric version or sum line); 61221 a version file of 100 bytes or more.
 FirmwareLoadResult LoadFirmware(const std::string& hexPath, CChangeToIntel& image, FirmwareIdentity& identity);

@@ -24,14 +24,26 @@ int DownloadSeconds(std::size_t imageBytes)
     return static_cast<int>((static_cast<long long>(imageBytes) * kBitsPerByte + kBaud - 1) / kBaud);
 }
 
-std::string DownloadDurationText(std::size_t imageBytes)
+std::string WithFileDuration(std::string_view text, std::size_t imageBytes)
 {
-    return "Für diese Datei (" + std::to_string(imageBytes) + " Bytes) braucht die Leitung bei 9600 Baud " +
-           About(DownloadSeconds(imageBytes)) + ".";
+    constexpr std::string_view kWholeImage = "ca. 25 Minuten";
+    std::string result(text);
+    if (const std::size_t at = result.find(kWholeImage); at != std::string::npos)
+        result.replace(at, kWholeImage.size(), About(DownloadSeconds(imageBytes)));
+    return result;
 }
 
 std::string MissingIdentificationHint(const std::string& hexPath)
 {
     return "Gesucht wurde die Versionsdatei " + VersionFilePath(hexPath) +
            "; die Intel-Hex-Datei selbst enthält keine vollständige Kennung (Datensätze :02002A00 und :06001000).";
+}
+
+std::string HardwareMismatchHint(std::string_view reported, std::string_view fileHardware, bool fileHasRevision)
+{
+    std::string hint = "Das Telefon meldet \"" + std::string(reported) + "\", die Datei ist für \"" +
+                       std::string(fileHardware) + "\".";
+    if (!fileHasRevision)
+        hint += " Die Versionsdatei nennt keine Revision, mit der sich die gemeldete vergleichen ließe.";
+    return hint;
 }

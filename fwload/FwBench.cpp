@@ -3,6 +3,7 @@
 
 #include "BenchDownload.h"
 #include "BenchLoop.h"
+#include "CliDownload.h"
 #include "FirmwareHints.h"
 #include "FwCliOptions.h"
 #include "FwSettings.h"
@@ -23,9 +24,7 @@ bool LoadAll(const std::vector<std::unique_ptr<BenchDownload>>& downloads, const
         const FirmwareLoadResult result = download->Load(hexPath);
         if (result.ok)
             continue;
-        err << "fwload: " << hexPath << ": " << FwString(result.textId) << "\n";
-        if (result.textId == IDS_FW_TEXT_VERSION_FILE)
-            err << MissingIdentificationHint(hexPath) << "\n";
+        PrintLoadFailure(err, hexPath, result);
         return false;
     }
     return true;
@@ -42,8 +41,9 @@ void PrintStart(const DownloadLink& link, const std::string& hexPath, const std:
     for (std::size_t i = 0; i < phones.size(); ++i)
         out << (i ? ", " : "") << phones[i].label;
     const bool q38 = settings.GetInt("Hardware", "Q38 ", 0) != 0;
-    out << FwString(q38 ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS) << "\n"
-        << DownloadDurationText(link.Image().ImageLength()) << " Alle Telefone laden zugleich.\n\n"
+    out << WithFileDuration(FwString(q38 ? IDS_FW_TEXT_START_KEYS_Q38 : IDS_FW_TEXT_START_KEYS),
+                            link.Image().ImageLength())
+        << "\nAlle Telefone laden zugleich.\n\n"
         << std::flush;
 }
 

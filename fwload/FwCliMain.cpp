@@ -5,6 +5,7 @@
 #include "FwBench.h"
 #include "FwCliOptions.h"
 #include "FwSettings.h"
+#include "FwStrings.h"
 #include "ProgramVersion.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,8 @@ int RunFwCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     FwCliOptions o;
     std::string error;
     if (!ParseFwCliOptions(argc, argv, o, error)) {
-        err << "fwload: " << error << "\n" << kFwCliUsage;
+        // The whole help would bury the one line that matters.
+        err << "fwload: " << error << "\n" << FwString(IDS_FW_TEXT_MORE_HELP) << "\n";
         return kExitUsage;
     }
     if (o.help || o.version) {

@@ -16,12 +16,20 @@ const char* const kFwCliUsage =
     "  fwload -v | --version   die Version des Programms\n"
     "\n"
     "Schalter: /D zeigt den Debug-Bereich (ohne Fenster: die Zeilen auf der Leitung),\n"
-    "/COM:N wählt COM N (/COM:0 ist COM 10), /FILE:DATEI.hex lädt die Datei beim Start,\n"
-    "/X:N /Y:N setzen die Position des Fensters, /Production bietet COM 1 bis 10 an.\n"
+    "/COM:N wählt COM N (eine Ziffer, /COM:0 ist COM 10), /FILE:DATEI.hex lädt die\n"
+    "Datei beim Start, /X:N /Y:N setzen die Position des Fensters, /Production bietet\n"
+    "COM 1 bis 10 an. Ein unbekannter Schalter wird abgelehnt (das Fenster meldet es\n"
+    "und endet mit Status 2).\n"
     "--device PFAD nennt das Gerät; --port N nimmt das Gerät von COM N aus dem Profil\n"
     "(Abschnitt [Ports], Schlüssel COM1, COM2, ...); ohne beide gilt [Port] \"COM \".\n"
+    "--device und --port (oder /COM:) schließen einander aus.\n"
     "--yes lädt auch eine gleiche oder ältere Version, sonst wird sie abgelehnt.\n"
     "Neben DATEI.hex kann eine Versionsdatei DATEI.ver mit der Kennung liegen.\n"
+    "Bevor der Anschluss geöffnet wird, prüft fwload jeden Datensatz der Datei\n"
+    "(Hexziffern, Länge, Prüfsumme, ein Ende-Datensatz am Schluss); eine beschädigte\n"
+    "Datei wird mit der Nummer ihrer ersten falschen Zeile abgelehnt.\n"
+    "Ein einzelnes Telefon zeigt auf dem Terminal eine Zeile mit Gerät, Prozent und\n"
+    "Zustand, die sich selbst erneuert.\n"
     "Mehrere Telefone: eine Zeile je Telefon, am Ende eine Zusammenfassung und der\n"
     "Befehl, der genau die nicht erfolgreichen noch einmal lädt. Mit der Spur (Trace)\n"
     "bekommt jedes Telefon eine eigene Datei; nur dort stehen die Zeilen der Leitung.\n"
@@ -121,6 +129,10 @@ bool ParseFwCliOptions(int argc, const char* const* argv, FwCliOptions& o, std::
         o.port = o.switches.commandPort;
     if (o.help || o.version)
         return true;
+    if (!o.switches.error.empty()) {
+        error = o.switches.error;
+        return false;
+    }
     if (!o.cli) {
         error = "Die Optionen gelten nur mit --cli (Download ohne Fenster).";
         return false;
@@ -129,8 +141,14 @@ bool ParseFwCliOptions(int argc, const char* const* argv, FwCliOptions& o, std::
         error = "Bitte die Intel-Hex-Datei mit --file angeben.";
         return false;
     }
-    if (o.SeveralTelephones() && MixedBenchTargets(o.targets)) {
-        error = "Mehrere Telefone bitte entweder alle mit --device oder alle mit --port angeben.";
+    // The device and a port number would name two telephones, or one twice.
+    if (MixedBenchTargets(o.targets)) {
+        error = o.SeveralTelephones() ? "Mehrere Telefone bitte entweder alle mit --device oder alle mit --port angeben."
+                                      : "Bitte entweder --device oder --port angeben.";
+        return false;
+    }
+    if (o.switches.commandPort != 0 && !o.targets.empty()) {
+        error = "Bitte den Anschluss nur einmal angeben: mit " + o.targets.front().option + " oder mit /COM:.";
         return false;
     }
     return true;

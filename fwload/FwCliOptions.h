@@ -21,8 +21,7 @@ struct FwCliOptions {
     FwCommandLine switches; // the dialog's switches given as "/..." arguments
     std::vector<BenchTarget> targets; // every --device and --port in order
 
-    // --device or --port more than once. (One of each is one telephone:
-    // the device, which the port number only names.)
+    // --device or --port more than once (never both: that is refused).
     bool SeveralTelephones() const;
 };
 

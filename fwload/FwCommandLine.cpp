@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FwCommandLine.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -28,13 +30,63 @@ int Number(std::string_view line, std::string_view name)
     return found ? static_cast<int>(std::strtol(text.c_str(), nullptr, 10)) : -1;
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 int Port(std::string_view line)
 {
     bool found = false;
     const std::string_view value = ValueOf(line, "/COM:", found);
-    if (value.empty() || value[0] < '0' || value[0] > '9')
+    if (value.empty() || !IsDigit(value[0]))
         return 0; // only a digit names a port
     return value[0] == '0' ? 10 : value[0] - '0';
+}
+
+bool IsNumber(std::string_view text)
+{
+    if (text.starts_with('-'))
+        text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+// Why a word is no switch; empty when it is one.
+std::string SwitchFault(std::string_view word)
+{
+    constexpr std::string_view kPlain[] = {"/D",           "/d",           "/4#8130562#2", "/4#8130562#1",
+                                           "/6#5093817#3", "/3#5093817#3", "/Production",  "/production"};
+    if (std::find(std::begin(kPlain), std::end(kPlain), word) != std::end(kPlain))
+        return {};
+    const std::string quoted = "\"" + std::string(word) + "\"";
+    if (word.starts_with("/COM:")) {
+        if (word.size() == 6 && IsDigit(word[5]))
+            return {};
+        return "Der Schalter " + quoted + " nennt keinen Port: Nach /COM: steht genau eine Ziffer, 1 bis 9 oder 0 "
+                                          "für COM 10.";
+    }
+    if (word.starts_with("/FILE:"))
+        return word.size() > 6 ? std::string() : "Nach /FILE: fehlt der Pfad der Intel-Hex-Datei.";
+    if (word.starts_with("/X:") || word.starts_with("/Y:")) {
+        if (IsNumber(word.substr(3)))
+            return {};
+        return "Der Schalter " + quoted + " braucht eine Zahl: die Position des Fensters in Pixeln.";
+    }
+    return "Unbekannter Schalter " + quoted + ".";
+}
+
+std::string FirstSwitchFault(std::string_view line)
+{
+    while (!line.empty()) {
+        const std::size_t blank = line.find(' ');
+        const std::string_view word = line.substr(0, blank);
+        line = blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
+        if (!word.starts_with('/'))
+            continue;
+        if (std::string fault = SwitchFault(word); !fault.empty())
+            return fault;
+    }
+    return {};
 }
 
 // Linux paths are full of slashes: "/FILE:/data/Production/fw.hex" must not
@@ -75,5 +127,6 @@ FwCommandLine FwCommandLine::Parse(std::string_view line)
     c.commandPort = Port(rest);
     c.windowX = Number(rest, "/X:");
     c.windowY = Number(rest, "/Y:");
+    c.error = FirstSwitchFault(line);
     return c;
 }

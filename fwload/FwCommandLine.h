@@ -2,7 +2,9 @@
 #pragma once
 // The switches of the fwload command line. Each is found by a case-sensitive
 // search anywhere in the command line joined with blanks, so "x/Dy" counts
-// as "/D" just as a separate argument would.
+// as "/D" just as a separate argument would. A word that starts with "/" must
+// be one of them as written, or the command line is refused: a port or file
+// taken other than the user meant would load the wrong telephone.
 #include "CDownloadProtocol.h"
 
 #include <string>
@@ -27,4 +29,6 @@ public:
     int windowX = -1;
     int windowY = -1;
     std::string commandFile;
+    // Why the first word with "/" is no switch (UTF-8); empty when all are.
+    std::string error;
 };

@@ -54,6 +54,21 @@ constexpr Entry kStrings[] = {
                                 "Bitte benutzen Sie eine andere Software."},
     {IDS_FW_TEXT_VERSION_FILE_BAD, "Die Versionsdatei ist zu groß (100 Bytes oder mehr).\n"
                                    "Bitte benutzen Sie eine andere Software."},
+    {IDS_FW_TEXT_BAD_RECORD, "Die Intel-Hex-Datei ist beschädigt und wurde nicht geladen; zum Telefon wurde nichts "
+                             "gesendet.\nBitte benutzen Sie eine unbeschädigte Kopie der Datei."},
+    {IDS_FW_CAPTION_CANCELLED, "Download abgebrochen"},
+    {IDS_FW_TEXT_CANCELLED, "Der Download wurde abgebrochen. Die Firmware im Telefon ist jetzt unvollständig:\n"
+                            "Bitte laden Sie das Telefon erneut."},
+    {IDS_FW_TEXT_CANCELLED_WINDOW, "Die Datei bleibt geladen, mit START beginnt der Download von vorn. Auch beim "
+                                   "nächsten Start bietet das Programm an, ihn zu wiederholen."},
+    {IDS_FW_TEXT_CANCELLED_CLI, "Rufen Sie dazu diesen Befehl noch einmal auf; auch das Fenster von fwload bietet den "
+                                "Download bei seinem nächsten Start an."},
+    {IDS_FW_TEXT_CANCELLED_EARLY, "Der Download wurde abgebrochen, bevor eine Zeile der Firmware gesendet wurde."},
+    {IDS_FW_CAPTION_NOT_STARTED, "Download nicht gestartet"},
+    {IDS_FW_TEXT_NOT_STARTED, "Der Port ist wieder geschlossen; zum Telefon wurde nichts gesendet.\n"
+                              "Mit START können Sie den Download erneut beginnen."},
+    {IDS_FW_TEXT_BAD_SWITCH_END, "Das Programm wird beendet. Bitte korrigieren Sie den Aufruf."},
+    {IDS_FW_TEXT_MORE_HELP, "Mehr dazu: fwload --help"},
 };
 
 } // namespace

@@ -37,6 +37,17 @@ enum FwStringId : int {
     // Texts of our own for files the tool refuses to protect the telephone.
     IDS_FW_TEXT_LINE_TOO_LONG = 61220,
     IDS_FW_TEXT_VERSION_FILE_BAD = 61221,
+    IDS_FW_TEXT_BAD_RECORD = 61222,
+    // What an interrupted or declined start leaves behind.
+    IDS_FW_CAPTION_CANCELLED = 61223,
+    IDS_FW_TEXT_CANCELLED = 61224,
+    IDS_FW_TEXT_CANCELLED_WINDOW = 61225,
+    IDS_FW_TEXT_CANCELLED_CLI = 61226,
+    IDS_FW_TEXT_CANCELLED_EARLY = 61227,
+    IDS_FW_CAPTION_NOT_STARTED = 61228,
+    IDS_FW_TEXT_NOT_STARTED = 61229,
+    IDS_FW_TEXT_BAD_SWITCH_END = 61230,
+    IDS_FW_TEXT_MORE_HELP = 61231,
 };
 
 // The text of an id; the empty text for an unknown one.

@@ -45,6 +45,10 @@ public:
     // arguments with these telephones alone.
     void PrintSummary(const std::vector<std::string>& arguments) const;
 
+    // Something else is printed below the rows now: at their next change
+    // they are drawn anew under it instead of over it.
+    void LeaveRows() { m_drawn = false; }
+
     // Called once when the last telephone has its result.
     std::function<void()> onAllFinished;
 

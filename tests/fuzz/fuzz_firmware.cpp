@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A firmware file of arbitrary content: the image built from the hex text,
-// its lines handed out as a download takes them, the version file's check,
-// and the whole load from files.
+// A firmware file of arbitrary content: the record check of the whole file,
+// the image built from the hex text, its lines handed out as a download
+// takes them, the version file's check, and the whole load from files.
 //
 // Input: one byte of choices, the version file's text up to the first NUL
 // byte, then the hex file's text.
 #include "CChangeToIntel.h"
 #include "FirmwareFile.h"
 #include "FuzzSupport.h"
+#include "HexRecordCheck.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,15 +31,34 @@ void Download(CChangeToIntel& image, std::string_view hex, std::uint8_t repeats)
             FuzzFail("more lines handed out than the text has");
         if (line.size() > image.LongestLine() || line.find_first_of("\r ") != std::string::npos)
             FuzzFail("a handed-out line is longer than the longest or not stripped");
-        const std::size_t lf = line.find('\n');
-        if (lf != std::string::npos && lf != line.size() - 1)
-            FuzzFail("a handed-out line holds a line break inside");
+        if (line.find('\n') != line.size() - 1 || line == "\n")
+            FuzzFail("a handed-out line is empty, lacks its line feed or holds one inside");
         // Only record lines are repeated: lines beyond the count of records
         // (text without ":") are handed out once.
         if (((repeats >> (n % 8)) & 1) && image.CurrentLine() <= image.LineCount() &&
             image.GetLine(image.CurrentLine()) != line)
             FuzzFail("the repeat of a line differs");
     }
+}
+
+// What passed the check goes out as it was checked: records only, the end
+// record last, every one within the download's line length.
+void CheckLoadedImage(CChangeToIntel& image)
+{
+    std::string last;
+    unsigned lines = 0;
+    image.GetLine(0); // the protocol's first number hands out the first line twice
+    for (unsigned n = 1;; ++n) {
+        const std::string line = image.GetLine(n);
+        if (line.empty())
+            break;
+        if (line[0] != ':' || line.size() > CChangeToIntel::kMaxLineLength)
+            FuzzFail("a checked image hands out a line that is no record or too long");
+        last = line;
+        ++lines;
+    }
+    if (lines != image.LineCount() || last.size() < 11 || last.compare(7, 2, "01") != 0)
+        FuzzFail("a checked image loses records or does not end with its end record");
 }
 
 } // namespace
@@ -49,6 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t choices = in.Byte();
     const std::string_view versionText = in.Field();
     const std::string_view hex = in.Rest();
+
+    const HexFileFault fault = CheckHexRecords(hex);
+    if ((fault.kind == HexFileFault::Kind::None) != fault.reason.empty())
+        FuzzFail("a fault without its reason, or a reason without a fault");
 
     CChangeToIntel image;
     const int checkHardware = choices & 1;
@@ -82,5 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzFail("a failed load leaves an image");
     if (result.ok && loaded.LongestLine() > CChangeToIntel::kMaxLineLength)
         FuzzFail("a loaded image has a line too long for the download");
+    if (result.ok && fault.kind != HexFileFault::Kind::None)
+        FuzzFail("a file with a faulty record was loaded");
+    if (result.ok)
+        CheckLoadedImage(loaded);
     return 0;
 }

@@ -26,13 +26,24 @@ bool ParseCli(std::vector<const char*> args, FwCliOptions& o, std::string& error
 
 } // namespace
 
-TEST(FwCommandLine, PortIsOneCharacterAndZeroMeansTen)
+TEST(FwCommandLine, PortIsOneDigitAndZeroMeansTen)
 {
     EXPECT_EQ(Parse("/COM:0").commandPort, 10);
     EXPECT_EQ(Parse("/D /COM:3").commandPort, 3);
-    EXPECT_EQ(Parse("/COM:12").commandPort, 1);
-    EXPECT_EQ(Parse("/COM:x").commandPort, 0);
-    EXPECT_EQ(Parse("/COM:").commandPort, 0);
+    EXPECT_EQ(Parse("/COM:12").error, "Der Schalter \"/COM:12\" nennt keinen Port: Nach /COM: steht genau eine "
+                                      "Ziffer, 1 bis 9 oder 0 für COM 10.");
+    EXPECT_NE(Parse("/D /COM:x").error, "");
+    EXPECT_NE(Parse("/COM:").error, "");
+}
+
+TEST(FwCommandLine, AWordWithASlashMustBeASwitchAsWritten)
+{
+    for (const char* line : {"/D /d /4#8130562#2 /4#8130562#1 /6#5093817#3 /3#5093817#3", "/Production /production",
+                             "/X:10 /Y:-5 /FILE:/data/Production/fw.hex", "x/dy Hallo -x 17"})
+        EXPECT_EQ(Parse(line).error, "") << line;
+    EXPECT_EQ(Parse("/D /Debug").error, "Unbekannter Schalter \"/Debug\".");
+    EXPECT_EQ(Parse("/X:links").error, "Der Schalter \"/X:links\" braucht eine Zahl: die Position des Fensters in Pixeln.");
+    EXPECT_EQ(Parse("/FILE:").error, "Nach /FILE: fehlt der Pfad der Intel-Hex-Datei.");
 }
 
 TEST(FwCommandLine, FileRunsToTheNextBlankAndItsSlashesAreNoSwitches)
@@ -100,6 +111,22 @@ TEST(FwCliOptions, DevicePathsAreValuesAndSlashArgumentsAreSwitches)
                                          {"--cli", "--file", "a.hex", "extra"}}) {
         FwCliOptions rejected;
         EXPECT_FALSE(ParseCli(bad, rejected, error)) << bad.size();
+    }
+    // Two names for the telephone's line are one too many.
+    const struct { std::vector<const char*> args; const char* error; } twice[] = {
+        {{"--device", "/dev/ttyUSB0", "--port", "3"}, "Bitte entweder --device oder --port angeben."},
+        {{"--device", "a", "--device", "b", "--port", "3"},
+         "Mehrere Telefone bitte entweder alle mit --device oder alle mit --port angeben."},
+        {{"--device", "/dev/ttyUSB0", "/COM:3"}, "Bitte den Anschluss nur einmal angeben: mit --device oder mit /COM:."},
+        {{"/COM:12"}, "Der Schalter \"/COM:12\" nennt keinen Port: Nach /COM: steht genau eine Ziffer, 1 bis 9 oder 0 "
+                      "für COM 10."},
+    };
+    for (const auto& c : twice) {
+        std::vector<const char*> args{"--cli", "--file", "a.hex"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        FwCliOptions rejected;
+        EXPECT_FALSE(ParseCli(args, rejected, error));
+        EXPECT_EQ(error, c.error);
     }
     const char* help[] = {"fwload", "/D", "--help"};
     EXPECT_TRUE(IsFwCliInvocation(3, help));

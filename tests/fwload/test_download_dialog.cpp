@@ -19,10 +19,12 @@
 
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,6 +43,8 @@ public:
     QStringList captions;
     QStringList texts;
     QString hexFile;
+    // Runs once while the next box is open, as the user's time before he answers.
+    std::function<void()> whileAsking;
 
 protected:
     QMessageBox::StandardButton Ask(QMessageBox::Icon, const QString& caption, const QString& text,
@@ -48,6 +52,8 @@ protected:
     {
         captions << caption;
         texts << text;
+        if (whileAsking)
+            std::exchange(whileAsking, {})();
         if (answers.empty())
             return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Yes;
         const QMessageBox::StandardButton answer = answers.front();
@@ -57,13 +63,12 @@ protected:
     QString AskHexFile(const QString&) override { return hexFile; }
 };
 
-// Revision "AB", version 1.25, hardware type Q410, then data records; the
-// dialog never checks record checksums (the telephone does).
+// Revision "AB", version 1.25, hardware type Q410, then data records.
 std::vector<std::string> HexRecords(int dataRecords)
 {
-    std::vector<std::string> records{":02002A00414200", ":06001000310032350030FF"};
+    std::vector<std::string> records{HexRecord("02002A004142"), HexRecord("06001000310032350030")};
     for (int i = 0; i < dataRecords; ++i)
-        records.push_back(":0400" + std::to_string(10 + i) + "0000112233FF");
+        records.push_back(HexRecord("0400" + std::to_string(10 + i) + "0000112233"));
     records.push_back(":00000001FF");
     return records;
 }
@@ -202,8 +207,11 @@ TEST_F(Dialog, StartIsOnlyAvailableWithALoadedFile)
     EXPECT_EQ(profile.GetText("File", "LastPath"), dir.File("fw.hex"));
     EXPECT_EQ(profile.GetText("File", "LastName"), "fw.hex");
 
+    // With nothing under way the abort leaves the file loaded and says nothing.
+    const qsizetype boxes = d->captions.size();
     d->findChild<QPushButton*>("abort")->click();
-    EXPECT_FALSE(Start(*d)->isEnabled());
+    EXPECT_TRUE(Start(*d)->isEnabled());
+    EXPECT_EQ(d->captions.size(), boxes);
 
     d->hexFile = QString::fromStdString(HexFile("ohne.hex", ":00000001FF\r\n"));
     EXPECT_FALSE(d->LoadSoftware());
@@ -249,6 +257,8 @@ TEST_F(Dialog, DebugAreaAndFullHeightOnlyWithD)
     EXPECT_FALSE(normal->isVisible());
 }
 
+// The telephone started while the box is open greets behind it: the dialog
+// answers only after OK, and then nothing of the greeting is lost.
 TEST_F(Dialog, WholeDownloadThroughAPseudoTerminal)
 {
     PtyTelephone phone;
@@ -257,12 +267,20 @@ TEST_F(Dialog, WholeDownloadThroughAPseudoTerminal)
     const auto d = Open("");
     d->hexFile = QString::fromStdString(HexFile("fw.hex", HexImage(3)));
     ASSERT_TRUE(d->LoadSoftware());
+    std::string sentBehindTheBox = "-";
+    d->whileAsking = [&] {
+        phone.Send("GO\r");
+        sentBehindTheBox = phone.ReadLine(300);
+    };
     d->OnStart();
+    EXPECT_EQ(sentBehindTheBox, "");
     EXPECT_EQ(d->captions.last(), Text(IDS_FW_CAPTION_ATTENTION));
-    EXPECT_EQ(d->texts.last(), Text(IDS_FW_TEXT_CONNECT) + "COM 2" + Text(IDS_FW_TEXT_START_KEYS));
+    // The duration is this file's, not a whole telephone image's.
+    QString keys = Text(IDS_FW_TEXT_START_KEYS);
+    keys.replace("ca. 25 Minuten", "ca. 1 Sekunde");
+    EXPECT_EQ(d->texts.last(), Text(IDS_FW_TEXT_CONNECT) + "COM 2" + keys);
     EXPECT_EQ(Start(*d)->text(), Text(IDS_FW_TEXT_STARTED));
 
-    phone.Send("GO\r");
     const std::vector<std::string> records = HexRecords(3);
     EXPECT_EQ(phone.ReadLine(), records[0] + "\n");
     EXPECT_EQ(profile.GetInt("Download", "Active ", -1), 1);
@@ -277,6 +295,35 @@ TEST_F(Dialog, WholeDownloadThroughAPseudoTerminal)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Start(*d)->isEnabled(); }, 3000));
     EXPECT_EQ(d->captions.last(), Text(IDS_FW_CAPTION_SUCCESS));
     EXPECT_EQ(profile.GetInt("Download", "Active ", -1), 0);
+    EXPECT_TRUE(PortCommands(*d)[0]->isEnabled()); // the next telephone may be on another port
+}
+
+TEST_F(Dialog, CancelAtTheStartOrAnAbortLaterSaysWhatIsLeft)
+{
+    PtyTelephone phone;
+    profile.SetDeviceForPort(2, phone.Device());
+    const auto d = Open("", {QMessageBox::Cancel});
+    d->hexFile = QString::fromStdString(HexFile("fw.hex", HexImage(3)));
+    ASSERT_TRUE(d->LoadSoftware());
+    d->whileAsking = [&] { phone.Send("GO\r"); };
+    d->OnStart();
+    EXPECT_EQ(phone.ReadLine(300), "");
+    EXPECT_EQ(d->captions.last(), Text(IDS_FW_CAPTION_NOT_STARTED));
+    EXPECT_TRUE(Start(*d)->isEnabled());
+
+    d->OnStart();
+    phone.Send("GO\r");
+    EXPECT_EQ(phone.ReadLine(), HexRecords(3)[0] + "\n");
+    d->findChild<QPushButton*>("abort")->click();
+    EXPECT_EQ(d->captions.last(), Text(IDS_FW_CAPTION_CANCELLED));
+    EXPECT_EQ(d->texts.last(), Text(IDS_FW_TEXT_CANCELLED) + "\n\n" + Text(IDS_FW_TEXT_CANCELLED_WINDOW));
+    EXPECT_EQ(profile.GetInt("Download", "Active ", -1), 1); // offered again at the next start
+    // The same file goes again from its first line.
+    EXPECT_TRUE(Start(*d)->isEnabled());
+    EXPECT_TRUE(PortCommands(*d)[0]->isEnabled());
+    d->OnStart();
+    phone.Send("GO\r");
+    EXPECT_EQ(phone.ReadLine(), HexRecords(3)[0] + "\n");
 }
 
 int main(int argc, char** argv)

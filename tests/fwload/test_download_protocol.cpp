@@ -24,7 +24,10 @@ const std::string kHex = ":02002A003031C3\r\n" + L1 + L2 + L3;
 // Records what the protocol asks of the dialog; answers questions as scripted.
 class FakeView : public IDownloadView {
 public:
-    void ShowMessage(int text, int caption, Icon icon) override { Log("msg", text, caption, {' ', "EWI"[int(icon)]}); }
+    void ShowMessage(int text, int caption, Icon icon, const std::string& detail) override
+    {
+        Log("msg", text, caption, std::string{' ', "EWI"[int(icon)]} + (detail.empty() ? "" : ": " + detail));
+    }
     bool AskYesNo(int text, int caption) override
     {
         Log("ask", text, caption);
@@ -144,11 +147,13 @@ TEST_F(Download, HardwareReports)
     const struct { const char* report; DownloadOptions options; bool revisionInImage; int state; Lines events; } cases[] = {
         {"Q410\r", {}, true, 1, {}},
         {"Q38 x 1\r", {}, true, 1, {}},
-        {"QL410 02\r", {}, true, 0, {"reset", "msg 109/110 E"}},
+        {"QL410 02\r", {}, true, 0, {"reset", "msg 109/110 E: Das Telefon meldet \"QL410 02\", die Datei ist für \"Q41001\"."}},
         {"QL410 02\r", {.skipRevisionCheck = true}, true, 1, {}},
         {"QL410 02\r", {.skipHardwareChecks = true}, true, 1, {}},
         {"Q410 x  \r", {}, false, 1, {}},
-        {"Q410 x01\r", {}, false, 0, {"reset", "msg 109/110 E"}},
+        {"Q410 x01\r", {}, false, 0, {"reset", "msg 109/110 E: Das Telefon meldet \"Q410 x01\", die Datei ist für "
+                                               "\"Q41001\". Die Versionsdatei nennt keine Revision, mit der sich die "
+                                               "gemeldete vergleichen ließe."}},
         {"xxQ410\r", {}, true, 0, {"reset", "msg 105/106 W"}},
     };
     for (const auto& c : cases) {
@@ -173,7 +178,7 @@ TEST_F(Download, LoadRequestsAndTheVersionQuestion)
         {"LD C Q410 1.25   A01", 1.25, {false}, {"ask 111/112", "reset"}, {"XNN\n"}, 0},
         {"LD C Q410 1.25   A01", 1.2, {true}, {"ask 113/112"}, {"XBB\n", L0}, 2},
         {"LD C Q410 1.25   A01", 1.3, {}, {}, {"XBB\n", L0}, 2},
-        {own, 1.3, {}, {"reset", "msg 109/110 E"}, {}, 0},
+        {own, 1.3, {}, {"reset", "msg 109/110 E: Das Telefon meldet \"C Q41002\", die Datei ist für \"C Q41001\"."}, {}, 0},
         {"LD C Q410 1.25  A02", 1.3, {}, {}, {"XBB\n", L0}, 2}, // other lengths: the image's revision
     };
     for (const auto& c : cases) {

@@ -2,25 +2,31 @@
 #include "CChangeToIntel.h"
 #include "FirmwareFile.h"
 #include "FwStrings.h"
+#include "HexRecordCheck.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+
 namespace {
 
-const std::string kRevision01 = ":02002A003031C3\r\n";
+const std::string kRevision01 = HexRecord("02002A003031") + "\r\n";
 const std::string kEnd = ":00000001FF\r\n";
 
 // Version 1.25 of the hardware given by its code character.
 std::string VersionRecord(char hardwareCode)
 {
-    return std::string(":0600100031003235003") + hardwareCode + "AA\r\n";
+    return HexRecord(std::string("0600100031003235003") + hardwareCode) + "\r\n";
 }
 
-// A record line that is length characters long on the wire.
+// A data record that is length characters long on the wire (an even number).
 std::string RecordOfLength(std::size_t length)
 {
-    return ":" + std::string(length - 2, '0') + "\r\n";
+    char count[24];
+    std::snprintf(count, sizeof count, "%02zX", (length - 12) / 2);
+    return HexRecord(count + std::string("010000") + std::string(length - 12, '0')) + "\r\n";
 }
 
 const std::string kVersionFile = "Q41001\r\nV1.25\r\n709\r\n";
@@ -56,13 +62,15 @@ std::string Take(CChangeToIntel& image, std::initializer_list<unsigned> numbers)
 // The protocol numbers 0, 1, 2, ...: the first line goes out twice.
 TEST(FirmwareImage, OneWireLinePerRecordNumberedAsTheProtocolAsks)
 {
-    for (const std::string text : {":1000AB\r\n:01FF\r\n:02", ":1000AB\n:01FF\n:02", ": 10 00 AB \n :01FF\n:02"}) {
+    // Empty lines are not sent, and the last line gets the line feed the telephone waits for.
+    for (const std::string text : {":1000AB\r\n:01FF\r\n:02", ":1000AB\n:01FF\n:02\n", ": 10 00 AB \n\n \r\n:01FF\n:02\r\n\r\n"}) {
         CChangeToIntel image;
         EXPECT_EQ(image.Convert(text, 0), 1);
         EXPECT_EQ(image.LineCount(), 3u);
         EXPECT_EQ(image.LongestLine(), 8u);
+        EXPECT_EQ(image.ImageLength(), 18u);
         for (int pass = 0; pass < 2; ++pass, image.Rewind())
-            EXPECT_EQ(Take(image, {0, 1, 2, 2, 3, 4}), ":1000AB\n|:1000AB\n|:01FF\n|:01FF\n|:02||") << text;
+            EXPECT_EQ(Take(image, {0, 1, 2, 2, 3, 4}), ":1000AB\n|:1000AB\n|:01FF\n|:01FF\n|:02\n||") << text;
     }
 }
 
@@ -135,9 +143,9 @@ TEST(LoadFirmware, IdentityMessagesAndLineLength)
         {kRevision01 + VersionRecord('3') + kEnd, "", IDS_FW_TEXT_VERSION_FILE},
         {kRevision01 + VersionRecord('3') + kEnd, kVersionFile, 0},
         {kEnd, "Q41001\r\nV1.25\r\n708\r\n", IDS_FW_TEXT_CHECKSUM},
-        {kEnd + RecordOfLength(99), kVersionFile, 0},
-        {kEnd + RecordOfLength(100), kVersionFile, IDS_FW_TEXT_LINE_TOO_LONG},
-        {kEnd + RecordOfLength(100), "", IDS_FW_TEXT_LINE_TOO_LONG},
+        {RecordOfLength(98) + kEnd, kVersionFile, 0},
+        {RecordOfLength(100) + kEnd, kVersionFile, IDS_FW_TEXT_LINE_TOO_LONG},
+        {RecordOfLength(100) + kEnd, "", IDS_FW_TEXT_LINE_TOO_LONG},
         {kEnd, kVersionFile + std::string(100, ' '), IDS_FW_TEXT_VERSION_FILE_BAD},
     };
     for (const auto& c : cases) {
@@ -150,10 +158,62 @@ TEST(LoadFirmware, IdentityMessagesAndLineLength)
             EXPECT_EQ(loaded.identity.fileHardware, "");
         }
     }
+}
+
+TEST(HexRecordCheck, FirstBadLineIsNamedWithItsReason)
+{
+    const std::string end = ":00000001ff\n"; // lower case is hex as well
+    const struct { std::string text; std::string reason; } cases[] = {
+        {"\r\n: 02 00 2A 00 30 31 73\r\n\r\n   \r\n" + end + "\r\n", ""},
+        {kRevision01 + ":00000001FF", ""}, // the last line needs no line feed
+        {kRevision01 + ":02002A003031C3\r\n" + end, "Zeile 2: Prüfsumme C3, erwartet 73"},
+        {"x02002A00303173\n" + end, "Zeile 1: beginnt mit \"x\" statt mit \":\""},
+        {":02002A0030G173\n" + end, "Zeile 1: \"G\" ist keine Hexziffer"},
+        {":02002A00\t303173\n" + end, "Zeile 1: das Byte 09 ist keine Hexziffer"},
+        {":0200\n" + end, "Zeile 1: zu kurz für einen Datensatz (5 Zeichen, mindestens 11)"},
+        {":03002A00303173\n" + end, "Zeile 1: Längenbyte 03 verlangt 17 Zeichen, die Zeile hat 15"},
+        {RecordOfLength(100) + end, "Zeile 1: 100 Zeichen mit dem Zeilenende, höchstens 99 sind möglich"},
+        {end + "\n" + end, "Zeile 3: steht hinter dem Ende-Datensatz in Zeile 1"},
+        {kRevision01, "Der Ende-Datensatz (:00000001FF) fehlt, die Datei ist also unvollständig"},
+        {"", "Der Ende-Datensatz (:00000001FF) fehlt, die Datei ist also unvollständig"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckHexRecords(c.text).reason, c.reason) << c.text;
+
+    // A damaged file is refused as a whole, with or without a version file.
+    const Loaded damaged = Load(kRevision01 + ":02002A003031C3\r\n" + kEnd, kVersionFile);
+    EXPECT_EQ(damaged.result.textId, IDS_FW_TEXT_BAD_RECORD);
+    EXPECT_EQ(damaged.result.detail, "Zeile 2: Prüfsumme C3, erwartet 73");
+    EXPECT_EQ(damaged.image.LineCount(), 0u);
+}
+
+TEST(LoadFirmware, AFileThatCannotBeReadIsNamedWithTheReason)
+{
+    TempDir dir;
+    const std::string hex = dir.File("a.hex");
+    std::filesystem::create_directory(dir.File("ordner.hex"));
+    ASSERT_EQ(::mkfifo(dir.File("pipe.hex").c_str(), 0600), 0); // must not wait for a writer
+    const struct { std::string path; std::string reason; } cases[] = {
+        {dir.File("weg.hex"), "Datei oder Ordner nicht vorhanden"},
+        {dir.File("ordner.hex"), "das ist ein Ordner"},
+        {dir.File("pipe.hex"), "das ist keine gewöhnliche Datei"},
+    };
+    for (const auto& c : cases) {
+        CChangeToIntel image;
+        FirmwareIdentity identity;
+        const FirmwareLoadResult result = LoadFirmware(c.path, image, identity);
+        EXPECT_EQ(std::pair(result.textId, result.captionId), std::pair(61204, 61204));
+        EXPECT_EQ(result.detail, "Die Datei \"" + c.path + "\" kann nicht gelesen werden: " + c.reason +
+                                     ".\nBitte geben Sie eine lesbare Intel-Hex-Datei an.");
+    }
+    // A version file that is there but cannot be read does not give way to the records.
+    WriteFileBytes(hex, kIdentified);
+    std::filesystem::create_directory(dir.File("a.ver"));
     CChangeToIntel image;
     FirmwareIdentity identity;
-    const FirmwareLoadResult missing = LoadFirmware("/nonexistent/a.hex", image, identity);
-    EXPECT_EQ(std::pair(missing.textId, missing.captionId), std::pair(61204, 61204));
+    const FirmwareLoadResult result = LoadFirmware(hex, image, identity);
+    EXPECT_EQ(result.textId, IDS_FW_TEXT_VERSION_FILE);
+    EXPECT_EQ(result.detail, "Die Datei \"" + dir.File("a.ver") + "\" kann nicht gelesen werden: das ist ein Ordner.");
 }
 
 } // namespace

@@ -48,6 +48,11 @@ TEST_F(Board, OnATerminalTheRowsAreRewrittenInPlaceAndCutToItsWidth)
     board.Finish(a, Result::Failed, "Timeout");
     // 19 columns: the last one stays free, or the terminal would wrap.
     EXPECT_EQ(out.str(), "\x1b[2A\rA     42 %  Fehler:\x1b[K\n\rBBB    0 %  \x1b[K\n");
+    // A message printed below them: the rows come again under it, not over it.
+    board.LeaveRows();
+    out.str("");
+    board.SetPercent(1, 7);
+    EXPECT_EQ(out.str(), "\rA     42 %  Fehler:\x1b[K\n\rBBB    7 %  \x1b[K\n");
 }
 
 TEST_F(Board, TheSummaryNamesEveryResultAndTheCommandForTheOnesThatDidNotSucceed)

@@ -6,6 +6,7 @@
 #include "StringResources.h"
 #include "Trace.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -120,4 +121,14 @@ bool FileExists(const std::string& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string HexRecord(std::string_view digits)
+{
+    int sum = 0;
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        sum += std::stoi(std::string(digits.substr(i, 2)), nullptr, 16);
+    char checksum[3];
+    std::snprintf(checksum, sizeof checksum, "%02X", -sum & 0xFF);
+    return ":" + std::string(digits) + checksum;
 }

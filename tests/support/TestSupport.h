@@ -64,3 +64,5 @@ std::string ProfileValue(const std::string& path, const char* section, const cha
 std::map<std::string, double> NamedFigures(const std::string& path);
 void WriteFileBytes(const std::string& path, std::string_view bytes);
 bool FileExists(const std::string& path);
+// An Intel-HEX record from the hex digits after ":", its checksum appended.
+std::string HexRecord(std::string_view digits);
