@@ -170,8 +170,8 @@ bool App::MaySend(bool phoneBook) const
     if (!document)
         return true;
     const bool filled = phoneBook ? data.dialName != saved.dialName : data.cfg != saved.cfg;
-    const std::string warning =
-        filled ? std::string() : MissingPartWarning(document->PathName(), document->PartsInFile(), phoneBook);
+    const std::string& name = document->PathName().empty() ? document->Title() : document->PathName();
+    const std::string warning = filled ? std::string() : MissingPartWarning(name, document->PartsInFile(), phoneBook);
     if (warning.empty())
         return true;
     return ShowMessage(mainFrame, QMessageBox::Warning, QString::fromUtf8(kProgramTitle),
