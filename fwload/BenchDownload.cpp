@@ -31,7 +31,7 @@ std::string MessageText(int textId, int captionId)
 
 std::string LoadingStateText(const CDownloadProtocol& protocol)
 {
-    if (protocol.State() != CDownloadProtocol::LINE_SENT && protocol.State() != CDownloadProtocol::LINE_SENT_AGAIN)
+    if (!protocol.LinesGoingOut())
         return {};
     std::string state = "lädt";
     if (protocol.TimeoutCount() > 0)

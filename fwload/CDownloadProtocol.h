@@ -74,6 +74,8 @@ public:
     void Reset();
 
     int State() const { return m_state; }
+    // Lines of the image are going out: the telephone's firmware is being replaced.
+    bool LinesGoingOut() const { return m_state == LINE_SENT || m_state == LINE_SENT_AGAIN; }
     int LineIndex() const { return m_lineIndex; }
     int TimeoutCount() const { return m_timeoutCount; }
     int NakCount() const { return m_nakCount; }

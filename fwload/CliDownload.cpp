@@ -37,11 +37,6 @@ std::string Visible(const std::string& text)
     return shown;
 }
 
-bool LinesGoingOut(const CDownloadProtocol& protocol)
-{
-    return protocol.State() == CDownloadProtocol::LINE_SENT || protocol.State() == CDownloadProtocol::LINE_SENT_AGAIN;
-}
-
 } // namespace
 
 void PrintLoadFailure(std::ostream& err, const std::string& hexPath, const FirmwareLoadResult& result)
@@ -133,7 +128,7 @@ void CliDownload::Finish(int status)
 // restart the download at its next start.
 void CliDownload::Interrupt()
 {
-    const bool telephoneChanged = LinesGoingOut(m_link.Protocol());
+    const bool telephoneChanged = m_link.Protocol().LinesGoingOut();
     m_link.StopAllTimers();
     m_link.ClosePort();
     EndProgressLine();

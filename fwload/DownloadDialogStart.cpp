@@ -12,15 +12,6 @@
 
 using namespace dialogtext;
 
-namespace {
-
-bool LinesGoingOut(const CDownloadProtocol& protocol)
-{
-    return protocol.State() == CDownloadProtocol::LINE_SENT || protocol.State() == CDownloadProtocol::LINE_SENT_AGAIN;
-}
-
-} // namespace
-
 void DownloadDialog::OnStart()
 {
     Trace("OnStart()");
@@ -65,7 +56,7 @@ void DownloadDialog::ShowStarted()
 void DownloadDialog::OnAbort()
 {
     Trace("OnAbort()");
-    const bool telephoneChanged = LinesGoingOut(m_link.Protocol());
+    const bool telephoneChanged = m_link.Protocol().LinesGoingOut();
     StopDownload();
     if (telephoneChanged)
         Ask(QMessageBox::Warning, Text(IDS_FW_CAPTION_CANCELLED),

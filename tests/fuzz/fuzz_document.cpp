@@ -14,10 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInput in(data, size);
