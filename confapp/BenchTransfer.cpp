@@ -6,17 +6,17 @@
 #include "TransferBackup.h"
 #include "TransferTexts.h"
 
-BenchTransfer::BenchTransfer(BenchBoard& board, int row, int mode, const CData_All& document, int port,
-                             const std::string& device, std::string howToName)
+BenchTransfer::BenchTransfer(BenchBoard& board, int row, int mode, const CData_All& document,
+                             const CDerivat& switches, int port, const std::string& device, std::string howToName)
     : m_board(board), m_row(row), m_mode(mode), m_howToName(std::move(howToName)), m_transfer(document),
       m_written(document)
 {
     const std::string traceName = TraceNameOfDevice(device);
     // The link traces from its first state on: into this telephone's file.
     const TraceChannel channel(traceName);
-    m_runner = std::make_unique<CTransferRunner>(mode, m_transfer, m_written, m_host);
+    m_runner = std::make_unique<CTransferRunner>(mode, m_transfer, m_written, switches, m_host);
     m_runner->SetPort(port, device);
-    m_runner->ServeAlongsideOthers(traceName);
+    m_runner->TraceInto(traceName);
     m_runner->KeepBackupsIn(DefaultBackupFolder());
     // The pauses before the handshake answer and the end record must not
     // hold the other telephones.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One telephone of a write to several at once: its own port, link, copy of
-// the document and derivative switches (its telephone may report another
-// version than its neighbours), its row on the bench board, and its own
-// trace file.
+// the document and switches (its link keeps those its telephone reports,
+// which may be another version than its neighbours'), its row on the bench
+// board, and its own trace file.
 #include "BenchBoard.h"
 #include "CData_All.h"
 #include "QtTransferHost.h"
@@ -14,10 +14,10 @@
 
 class BenchTransfer {
 public:
-    // mode: MODE_WRITE_CFG or MODE_WRITE_DIALNAME; document: what is written.
-    // howToName as for PortOpenFailureReason.
-    BenchTransfer(BenchBoard& board, int row, int mode, const CData_All& document, int port,
-                  const std::string& device, std::string howToName);
+    // mode: MODE_WRITE_CFG or MODE_WRITE_DIALNAME; document: what is written,
+    // with the document's switches. howToName as for PortOpenFailureReason.
+    BenchTransfer(BenchBoard& board, int row, int mode, const CData_All& document, const CDerivat& switches,
+                  int port, const std::string& device, std::string howToName);
 
     // Opens the port and waits for the telephone; a port that cannot be
     // opened ends this telephone at once, with the reason.

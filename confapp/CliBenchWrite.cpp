@@ -48,7 +48,8 @@ int RunBenchWrite(Session& s, const CliOptions& o, const std::vector<std::string
     std::vector<std::unique_ptr<BenchTransfer>> transfers;
     for (const BenchTelephone& phone : phones)
         transfers.push_back(std::make_unique<BenchTransfer>(board, board.Add(phone.label, phone.target), mode, s.data,
-                                                            phone.port, phone.device, phone.howToName));
+                                                            s.doc.Switches(), phone.port, phone.device,
+                                                            phone.howToName));
     PrintInstructions(out, mode, phones);
     RunBench(
         board,

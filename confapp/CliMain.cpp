@@ -21,7 +21,7 @@
 
 namespace {
 
-bool ApplyIdentity(const CliOptions& o, std::string& error)
+bool IdentityOf(const CliOptions& o, BuildIdentity& identity, std::string& error)
 {
     const bool phoneBookMode = IsPhoneBookMode(o.mode);
     // The shipped build has the phone book switched off; the phone-book modes
@@ -30,12 +30,10 @@ bool ApplyIdentity(const CliOptions& o, std::string& error)
         error = "Mit --phonebook-part 0 ist das Telefonbuch ausgeschaltet; die Betriebsart braucht es.";
         return false;
     }
-    for (const auto& [id, value] : o.identity)
-        OverrideStringResource(id, value);
+    IdentityTexts texts = o.identity;
     if (phoneBookMode)
-        OverrideStringResource(IDS_PROP_DIALNAME, "1");
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(1);
+        texts.emplace_back(IDS_PROP_DIALNAME, "1");
+    identity = DerivatLoad(texts);
     return true;
 }
 
@@ -46,7 +44,7 @@ constexpr int kExitNothingToWrite = 1;
 int RunNew(Session& s, const CliOptions& o, std::ostream& err)
 {
     std::string error;
-    if (!Derivat().PropCfg && !Derivat().PropDialName)
+    if (!s.doc.Identity().PropCfg && !s.doc.Identity().PropDialName)
         return Fail(err,
                     "Mit --config-part 0 und ohne Telefonbuch (--phonebook-part 1) hat ein neues Dokument keinen "
                     "Inhalt; " + o.files[0] + " wurde nicht angelegt.",
@@ -66,14 +64,15 @@ int RunConvert(Session& s, const CliOptions& o, std::ostream& err)
 }
 
 // Both files are read with the same switches, as opening them would read them.
-int RunCompare(const CliOptions& o, std::ostream& out, std::ostream& err)
+int RunCompare(const Session& s, const CliOptions& o, std::ostream& out, std::ostream& err)
 {
+    const CDerivat switches = s.doc.NewDocumentSwitches();
     CData_All first, second;
     std::string error;
-    if (!CQ410CfDoc::ReadDocumentFile(o.files[0], first, error) ||
-        !CQ410CfDoc::ReadDocumentFile(o.files[1], second, error))
+    if (!CQ410CfDoc::ReadDocumentFile(o.files[0], first, switches, error) ||
+        !CQ410CfDoc::ReadDocumentFile(o.files[1], second, switches, error))
         return Fail(err, error);
-    const std::vector<FieldDifference> differences = CompareDocuments(first, second, Derivat());
+    const std::vector<FieldDifference> differences = CompareDocuments(first, second, switches);
     for (const FieldDifference& d : differences)
         out << Cp1252ToUtf8(DifferenceLine(d)) << "\n";
     return differences.empty() ? kExitOk : kExitDifferent;
@@ -105,7 +104,7 @@ int RunImport(Session& s, const CliOptions& o, std::ostream& out, std::ostream& 
     settings.fileName = o.files[0];
     ImportReport report;
     const ImportResult result =
-        ImportPhoneBook(settings, s.data, existed ? DefaultBackupFolder() : std::string(), report);
+        ImportPhoneBook(settings, s.data, s.doc.Switches(), existed ? DefaultBackupFolder() : std::string(), report);
     if (result != ImportResult::Imported)
         return Fail(err, report.error, result == ImportResult::NothingFound ? kExitNothingImported : kExitError);
     if (!s.doc.OnSaveDocument(document, error))
@@ -167,13 +166,14 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     }
     for (const std::string& warning : IdentityWarnings(o))
         err << "mvconf: Warnung: " << warning << "\n";
-    if (!ApplyIdentity(o, error))
+    BuildIdentity identity;
+    if (!IdentityOf(o, identity, error))
         return Fail(err, error);
-    Session s;
+    Session s(identity);
     switch (o.mode) {
     case CliMode::New: return RunNew(s, o, err);
     case CliMode::Convert: return RunConvert(s, o, err);
-    case CliMode::Compare: return RunCompare(o, out, err);
+    case CliMode::Compare: return RunCompare(s, o, out, err);
     case CliMode::ImportPhoneBook: return RunImport(s, o, out, err);
     case CliMode::ExportPhoneBook: return RunExport(s, o, out, err);
     case CliMode::WriteConfig:

@@ -8,10 +8,12 @@
 #include <string>
 
 struct Session {
+    explicit Session(const BuildIdentity& identity) : doc(data, saved, identity) {}
+
     CData_All data;
     CData_All saved;
     CData_All transfer;
-    CQ410CfDoc doc{data, saved};
+    CQ410CfDoc doc;
 };
 
 inline constexpr int kExitOk = 0;

@@ -224,7 +224,7 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
     const std::string profile = UserProfilePath("mvconf");
     const int port = o.port ? o.port : ProfilePort(profile);
     QtTransferHost host;
-    CTransferRunner runner(plan.mode, s.transfer, s.data, host);
+    CTransferRunner runner(plan.mode, s.transfer, s.data, s.doc.Switches(), host);
     const std::string device = o.device.empty() ? DeviceForPort(profile, port) : o.device;
     runner.SetPort(port, device);
     runner.KeepBackupsIn(DefaultBackupFolder());
@@ -242,5 +242,8 @@ int RunTransferMode(Session& s, const CliOptions& o, std::ostream& out, std::ost
     if (status != CTransferRunner::Status::Succeeded)
         return Fail(err, FailureText(runner, plan.reads, where), kExitTransferFailed);
     ReportBackup(runner.Backup(), out, err);
-    return plan.reads ? SaveWhatWasRead(s, path, runner.Backup(), err) : kExitOk;
+    if (!plan.reads)
+        return kExitOk;
+    s.doc.TakeSwitches(runner.Link()->Switches());
+    return SaveWhatWasRead(s, path, runner.Backup(), err);
 }

@@ -7,11 +7,14 @@
 // target and returns true only when the text was taken as it stood; every
 // rejection writes a "CData" trace line. <Kind>ToStr(value, out) writes the
 // text form; bounded integers out of range are repaired to their minimum.
+// The kinds whose characters or length differ between telephones take the
+// rules of the telephone they are meant for.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 class CProfileFile;
+struct CodecRules;
 
 class CData {
 public:
@@ -20,8 +23,6 @@ public:
     CData(const CData&) = default;
     CData& operator=(const CData&) = default;
 
-    // Reads (write == false) or writes the record's section of the document file.
-    virtual bool MoveFile(CProfileFile& file, bool write) = 0;
     // Text of a list column; "Inf %d" for columns a record does not define.
     virtual std::string GetColumnText(int column) const;
 
@@ -31,21 +32,21 @@ public:
     // Character filters.
     static bool StrToNumStr(std::string& target, std::string_view text);
     static bool StrToMsnStr(std::string& target, std::string_view text);
-    static bool StrToNameStr(std::string& target, std::string_view text);
+    static bool StrToNameStr(std::string& target, std::string_view text, const CodecRules& rules);
     static bool StrToPayMultStr(std::string& target, std::string_view text);
 
     // String kinds: a filter followed by a length rule.
     static bool StrToMsnExt(std::string& target, std::string_view text);
     static bool StrToMsnPreCall(std::string& target, std::string_view text);
     static bool StrToDialPre(std::string& target, std::string_view text);
-    static bool StrToName(std::string& target, std::string_view text);
-    static bool StrToTxt(std::string& target, std::string_view text);
-    static bool StrToPayStr(std::string& target, std::string_view text);
+    static bool StrToName(std::string& target, std::string_view text, const CodecRules& rules);
+    static bool StrToTxt(std::string& target, std::string_view text, const CodecRules& rules);
+    static bool StrToPayStr(std::string& target, std::string_view text, const CodecRules& rules);
     static bool StrToPayMult(std::string& target, std::string_view text);
     static bool StrToChannel(std::string& target, std::string_view text);
     static bool StrToParkCode(std::string& target, std::string_view text);
     static bool StrToPabxType(std::string& target, std::string_view text);
-    static bool StrToMsnInt(std::string& target, std::string_view text);
+    static bool StrToMsnInt(std::string& target, std::string_view text, const CodecRules& rules);
     static bool StrToTeam(std::string& target, std::string_view text);
 
     // Bounded integers.

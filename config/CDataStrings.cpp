@@ -80,24 +80,31 @@ bool FilterByTable(std::string& target, std::string_view text, const CharTable& 
 // String kinds: a filter followed by a length rule.
 
 struct StringKind {
-    bool (*filter)(std::string&, std::string_view);
+    bool (*filter)(std::string&, std::string_view, const CodecRules&);
     std::size_t minLen;  // shortest allowed non-empty length
-    std::size_t maxLen;  // 0: the derivative's PropMsnIntLen
+    std::size_t maxLen;  // 0: the rules' internal-number length
     bool cut;            // too long: cut to maxLen; otherwise the string is emptied
     std::string_view message;
 };
 
-std::size_t MaxLength(const StringKind& kind)
+// A filter that needs no rules.
+template <bool (*Filter)(std::string&, std::string_view)>
+bool Plain(std::string& target, std::string_view text, const CodecRules&)
+{
+    return Filter(target, text);
+}
+
+std::size_t MaxLength(const StringKind& kind, const CodecRules& rules)
 {
     if (kind.maxLen != 0)
         return kind.maxLen;
-    return static_cast<std::size_t>(std::max(0, Derivat().props.PropMsnIntLen));
+    return static_cast<std::size_t>(std::max(0, rules.msnIntLen));
 }
 
-bool ReadString(std::string& target, std::string_view text, const StringKind& kind)
+bool ReadString(std::string& target, std::string_view text, const StringKind& kind, const CodecRules& rules = {})
 {
-    const bool filtered = kind.filter(target, text);
-    const std::size_t maxLen = MaxLength(kind);
+    const bool filtered = kind.filter(target, text, rules);
+    const std::size_t maxLen = MaxLength(kind, rules);
     const std::size_t len = target.size();
     if (len == 0 || (len >= kind.minLen && len <= maxLen))
         return filtered;
@@ -108,18 +115,20 @@ bool ReadString(std::string& target, std::string_view text, const StringKind& ki
     return Reject(kind.message);
 }
 
-constexpr StringKind kMsnExt{&CData::StrToMsnStr, 1, 20, true, "StrToMsnExt() Invalid length!"};
-constexpr StringKind kMsnPreCall{&CData::StrToMsnStr, 1, 17, true, "StrToMsnPreCall() Invalid length!"};
-constexpr StringKind kDialPre{&CData::StrToMsnStr, 1, 4, true, "StrToDialPre() Invalid length!"};
+constexpr auto kMsnFilter = &Plain<&CData::StrToMsnStr>;
+constexpr auto kNumFilter = &Plain<&CData::StrToNumStr>;
+constexpr StringKind kMsnExt{kMsnFilter, 1, 20, true, "StrToMsnExt() Invalid length!"};
+constexpr StringKind kMsnPreCall{kMsnFilter, 1, 17, true, "StrToMsnPreCall() Invalid length!"};
+constexpr StringKind kDialPre{kMsnFilter, 1, 4, true, "StrToDialPre() Invalid length!"};
 constexpr StringKind kNameKind{&CData::StrToNameStr, 1, 20, true, "StrToName() Invalid length!"};
 constexpr StringKind kTxt{&CData::StrToNameStr, 1, 5, true, "StrToTxt() Invalid length!"};
 constexpr StringKind kPayStr{&CData::StrToNameStr, 1, 6, true, "StrToPayStr() Invalid length!"};
-constexpr StringKind kPayMult{&CData::StrToPayMultStr, 1, 5, true, "StrToPayMult() Invalid length!"};
-constexpr StringKind kChannel{&CData::StrToNumStr, 1, 2, true, "StrToChannel() Invalid length!"};
-constexpr StringKind kParkCode{&CData::StrToNumStr, 1, 2, true, "StrToParkCode() Invalid length!"};
-constexpr StringKind kPabxType{&CData::StrToNumStr, 1, 2, true, "StrToPabxType() Invalid length!"};
-constexpr StringKind kMsnInt{&CData::StrToMsnStr, 1, 0, false, "StrToMsnInt() Invalid length!"};
-constexpr StringKind kTeam{&CData::StrToNumStr, 2, 2, false, "StrToTeam() Invalid length!"};
+constexpr StringKind kPayMult{&Plain<&CData::StrToPayMultStr>, 1, 5, true, "StrToPayMult() Invalid length!"};
+constexpr StringKind kChannel{kNumFilter, 1, 2, true, "StrToChannel() Invalid length!"};
+constexpr StringKind kParkCode{kNumFilter, 1, 2, true, "StrToParkCode() Invalid length!"};
+constexpr StringKind kPabxType{kNumFilter, 1, 2, true, "StrToPabxType() Invalid length!"};
+constexpr StringKind kMsnInt{kMsnFilter, 1, 0, false, "StrToMsnInt() Invalid length!"};
+constexpr StringKind kTeam{kNumFilter, 2, 2, false, "StrToTeam() Invalid length!"};
 
 } // namespace
 
@@ -136,9 +145,9 @@ bool CData::StrToMsnStr(std::string& target, std::string_view text)
     return FilterByTable(target, text, kNumber, "StrToMsnStr() Invalid char!");
 }
 
-bool CData::StrToNameStr(std::string& target, std::string_view text)
+bool CData::StrToNameStr(std::string& target, std::string_view text, const CodecRules& rules)
 {
-    const CharTable& table = Derivat().props.PropCharSetExt ? kNameExt : kName;
+    const CharTable& table = rules.extendedCharSet ? kNameExt : kName;
     return FilterByTable(target, text, table, "StrToNameStr() Invalid char!");
 }
 
@@ -174,12 +183,24 @@ bool CData::StrToPayMultStr(std::string& target, std::string_view text)
 bool CData::StrToMsnExt(std::string& target, std::string_view text) { return ReadString(target, text, kMsnExt); }
 bool CData::StrToMsnPreCall(std::string& target, std::string_view text) { return ReadString(target, text, kMsnPreCall); }
 bool CData::StrToDialPre(std::string& target, std::string_view text) { return ReadString(target, text, kDialPre); }
-bool CData::StrToName(std::string& target, std::string_view text) { return ReadString(target, text, kNameKind); }
-bool CData::StrToTxt(std::string& target, std::string_view text) { return ReadString(target, text, kTxt); }
-bool CData::StrToPayStr(std::string& target, std::string_view text) { return ReadString(target, text, kPayStr); }
+bool CData::StrToName(std::string& target, std::string_view text, const CodecRules& rules)
+{
+    return ReadString(target, text, kNameKind, rules);
+}
+bool CData::StrToTxt(std::string& target, std::string_view text, const CodecRules& rules)
+{
+    return ReadString(target, text, kTxt, rules);
+}
+bool CData::StrToPayStr(std::string& target, std::string_view text, const CodecRules& rules)
+{
+    return ReadString(target, text, kPayStr, rules);
+}
 bool CData::StrToPayMult(std::string& target, std::string_view text) { return ReadString(target, text, kPayMult); }
 bool CData::StrToChannel(std::string& target, std::string_view text) { return ReadString(target, text, kChannel); }
 bool CData::StrToParkCode(std::string& target, std::string_view text) { return ReadString(target, text, kParkCode); }
 bool CData::StrToPabxType(std::string& target, std::string_view text) { return ReadString(target, text, kPabxType); }
-bool CData::StrToMsnInt(std::string& target, std::string_view text) { return ReadString(target, text, kMsnInt); }
+bool CData::StrToMsnInt(std::string& target, std::string_view text, const CodecRules& rules)
+{
+    return ReadString(target, text, kMsnInt, rules);
+}
 bool CData::StrToTeam(std::string& target, std::string_view text) { return ReadString(target, text, kTeam); }

@@ -37,14 +37,15 @@ void PresetDialKey(CData_DialKey& key, int dialKeyUse, const char* number)
 
 CData_All::CData_All() : CData("All") {}
 
-bool CData_All::MoveFile(CProfileFile& file, bool write)
+bool CData_All::MoveFile(CProfileFile& file, bool write, const CDerivat& switches)
 {
     TraceLine("CData_All", "MoveFile()");
-    Sort();
-    if (Derivat().PropCfg)
-        cfg.MoveFile(file, write);
-    if (Derivat().PropDialName)
-        dialName.MoveFile(file, write);
+    Sort(switches);
+    const CodecRules rules = switches.Rules();
+    if (switches.PropCfg)
+        cfg.MoveFile(file, write, rules);
+    if (switches.PropDialName)
+        dialName.MoveFile(file, write, rules);
     return true;
 }
 
@@ -58,11 +59,6 @@ bool CData_All::operator!=(const CData_All& o) const
 {
     TraceLine("CData_All", "operator!=()");
     return !(*this == o);
-}
-
-bool CData_All::Validate()
-{
-    return Validate(Derivat());
 }
 
 bool CData_All::Validate(const CDerivat& d)
@@ -87,9 +83,9 @@ bool CData_All::Validate(const CDerivat& d)
     return true;
 }
 
-void CData_All::Sort()
+void CData_All::Sort(const CDerivat& switches)
 {
-    if (Derivat().PropDialName)
+    if (switches.PropDialName)
         dialName.Sort();
 }
 
@@ -103,9 +99,8 @@ void CData_All::ResetDialName()
     dialName = CData_AllDialName();
 }
 
-bool CData_All::SetCountryDefaults()
+bool CData_All::SetCountryDefaults(const CDerivat& d)
 {
-    const CDerivat& d = Derivat();
     if (!d.props.PropGermany)
         return false;
     if (d.PropCfg) {

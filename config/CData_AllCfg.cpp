@@ -13,10 +13,10 @@ void NumberFrom(Array& records, int first)
 }
 
 template <typename Array>
-void MoveAll(Array& records, CProfileFile& file, bool write)
+void MoveAll(Array& records, CProfileFile& file, bool write, const CodecRules& rules)
 {
     for (auto& r : records)
-        r.MoveFile(file, write);
+        r.MoveFile(file, write, rules);
 }
 
 } // namespace
@@ -29,14 +29,14 @@ CData_AllCfg::CData_AllCfg() : CData("AllCfg")
     NumberFrom(msnPara, 1);
 }
 
-bool CData_AllCfg::MoveFile(CProfileFile& file, bool write)
+bool CData_AllCfg::MoveFile(CProfileFile& file, bool write, const CodecRules& rules)
 {
     TraceLine("CData_AllCfg", "MoveFile()");
-    basic.MoveFile(file, write);
-    MoveAll(dialKey, file, write);
-    MoveAll(dialIndex, file, write);
-    MoveAll(dialFilter, file, write);
-    MoveAll(msnPara, file, write);
+    basic.MoveFile(file, write, rules);
+    MoveAll(dialKey, file, write, rules);
+    MoveAll(dialIndex, file, write, rules);
+    MoveAll(dialFilter, file, write, rules);
+    MoveAll(msnPara, file, write, rules);
     return true;
 }
 

@@ -18,7 +18,7 @@ public:
     static constexpr int kMsns = 6;
 
     CData_AllCfg();
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     bool operator==(const CData_AllCfg& o) const;
     bool operator!=(const CData_AllCfg& o) const;
 

@@ -40,11 +40,11 @@ CData_AllDialName::CData_AllDialName() : CData("AllDialName")
         e.SetIndex(n++);
 }
 
-bool CData_AllDialName::MoveFile(CProfileFile& file, bool write)
+bool CData_AllDialName::MoveFile(CProfileFile& file, bool write, const CodecRules& rules)
 {
     TraceLine("CData_AllDialName", "MoveFile()");
     for (auto& e : entry)
-        e.MoveFile(file, write);
+        e.MoveFile(file, write, rules);
     return true;
 }
 

@@ -10,7 +10,7 @@ public:
     static constexpr int kEntries = 200;
 
     CData_AllDialName();
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     bool operator==(const CData_AllDialName& o) const;
     bool operator!=(const CData_AllDialName& o) const;
 

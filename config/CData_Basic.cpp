@@ -23,9 +23,9 @@ bool KeepAsRead(std::string& target, std::string_view text)
 
 } // namespace
 
-bool CData_Basic::MoveFile(CProfileFile& file, bool write)
+bool CData_Basic::MoveFile(CProfileFile& file, bool write, const CodecRules& rules)
 {
-    FieldMover m(file, write, m_section);
+    FieldMover m(file, write, m_section, rules);
     m.Word("PhoneType", PhoneType, StrToPhoneType, PhoneTypeToStr);
     m.Word("DialFilterUse", DialFilterUse, StrToDialFilterUse, DialFilterUseToStr);
     m.Word("Silence", Silence, StrToSilence, SilenceToStr);

@@ -6,7 +6,7 @@
 class CData_Basic : public CData {
 public:
     CData_Basic() : CData("Basic") {}
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     bool operator==(const CData_Basic&) const = default;
 
     int Vers = 1100;

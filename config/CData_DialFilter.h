@@ -8,7 +8,7 @@ public:
     static constexpr int kFirstFree = 7;
 
     CData_DialFilter() : CData_Indexed("DialFilter") {}
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     std::string GetColumnText(int column) const override;
     bool operator==(const CData_DialFilter&) const = default;
 

@@ -3,9 +3,9 @@
 
 #include "FieldMover.h"
 
-bool CData_DialIndex::MoveFile(CProfileFile& file, bool write)
+bool CData_DialIndex::MoveFile(CProfileFile& file, bool write, const CodecRules& rules)
 {
-    FieldMover(file, write, m_section).Str("Msn", Msn, StrToMsnExt);
+    FieldMover(file, write, m_section, rules).Str("Msn", Msn, StrToMsnExt);
     return true;
 }
 

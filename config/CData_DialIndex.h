@@ -6,7 +6,7 @@
 class CData_DialIndex : public CData_Indexed {
 public:
     CData_DialIndex() : CData_Indexed("DialIndex") {}
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     std::string GetColumnText(int column) const override;
     bool operator==(const CData_DialIndex&) const = default;
 

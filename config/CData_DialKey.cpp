@@ -23,9 +23,9 @@ const char* DialModeText(int dialKeyUse)
 
 } // namespace
 
-bool CData_DialKey::MoveFile(CProfileFile& file, bool write)
+bool CData_DialKey::MoveFile(CProfileFile& file, bool write, const CodecRules& rules)
 {
-    FieldMover m(file, write, m_section);
+    FieldMover m(file, write, m_section, rules);
     m.Word("KeyUse", KeyUse, StrToKeyUse, KeyUseToStr);
     if (write) {
         m.Word("DialKeyUse", DialKeyUse, StrToDialKeyUse, DialKeyUseToStr);

@@ -8,7 +8,7 @@
 class CData_DialKey : public CData_Indexed {
 public:
     CData_DialKey() : CData_Indexed("DialKey") {}
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     std::string GetColumnText(int column) const override;
     bool operator==(const CData_DialKey&) const = default;
 

@@ -3,9 +3,9 @@
 
 #include "FieldMover.h"
 
-bool CData_DialName::MoveFile(CProfileFile& file, bool write)
+bool CData_DialName::MoveFile(CProfileFile& file, bool write, const CodecRules& rules)
 {
-    FieldMover m(file, write, m_section);
+    FieldMover m(file, write, m_section, rules);
     m.Int("Loud", Loud, StrToLoud, LoudToStr);
     m.Int("MelodyExt", MelodyExt, StrToMelodyExt, MelodyExtToStr);
     m.Str("Name", Name, StrToName);

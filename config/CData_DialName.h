@@ -6,7 +6,7 @@
 class CData_DialName : public CData_Indexed {
 public:
     CData_DialName() : CData_Indexed("DialName") {}
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     std::string GetColumnText(int column) const override;
     bool operator==(const CData_DialName&) const = default;
 

@@ -12,9 +12,9 @@ void CData_MsnPara::SetIndex(int n)
     Melody = n - 1;
 }
 
-bool CData_MsnPara::MoveFile(CProfileFile& file, bool write)
+bool CData_MsnPara::MoveFile(CProfileFile& file, bool write, const CodecRules& rules)
 {
-    FieldMover m(file, write, m_section);
+    FieldMover m(file, write, m_section, rules);
     m.Int("Loud", Loud, StrToLoud, LoudToStr);
     m.Int("Melody", Melody, StrToMelody, MelodyToStr);
     m.Counter("PayCounter", PayCounter);

@@ -10,7 +10,7 @@ public:
     CData_MsnPara() : CData_Indexed("MsnPara") {}
     // Also gives the number its default text "Msn-n" and melody n - 1.
     void SetIndex(int n) override;
-    bool MoveFile(CProfileFile& file, bool write) override;
+    bool MoveFile(CProfileFile& file, bool write, const CodecRules& rules);
     std::string GetColumnText(int column) const override;
     bool operator==(const CData_MsnPara&) const = default;
 

@@ -19,7 +19,22 @@ std::string FileTitle(const std::string& path)
 
 } // namespace
 
-CQ410CfDoc::CQ410CfDoc(CData_All& data, CData_All& saved) : m_data(data), m_saved(saved) {}
+CQ410CfDoc::CQ410CfDoc(CData_All& data, CData_All& saved, const BuildIdentity& identity)
+    : m_data(data), m_saved(saved), m_identity(identity), m_switches(DerivatToProperties(identity, 1))
+{
+}
+
+// The phone type of a new document, and the version the build is made for,
+// not one a telephone reported earlier.
+CDerivat CQ410CfDoc::NewDocumentSwitches() const
+{
+    return DerivatToProperties(m_identity, CData_All().cfg.basic.PhoneType);
+}
+
+void CQ410CfDoc::SetPhoneType(int phoneType)
+{
+    m_switches = DerivatToProperties(m_identity, m_switches.version, phoneType);
+}
 
 void CQ410CfDoc::MoveDataViewToDoc()
 {
@@ -31,11 +46,8 @@ bool CQ410CfDoc::OnNewDocument()
 {
     TraceLine("Doc", "OnNewDocument()");
     m_data = CData_All();
-    // The new document's entries depend on the shipped identity, not on a
-    // version a telephone reported earlier.
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(m_data.cfg.basic.PhoneType);
-    m_data.SetCountryDefaults();
+    m_switches = NewDocumentSwitches();
+    m_data.SetCountryDefaults(m_switches);
     m_saved = m_data;
     m_path.clear();
     m_source = CProfileFile();
@@ -51,11 +63,17 @@ bool CQ410CfDoc::OnOpenDocument(const std::string& path, std::string& error)
     CProfileFile file;
     if (!LoadFile(path, file, error))
         return false;
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(m_data.cfg.basic.PhoneType);
+    // Read as into a freshly started program: what the document that was open
+    // before held (its phone type, the half that is switched off) is no part
+    // of this one.
+    const CDerivat switches = NewDocumentSwitches();
+    CData_All data;
+    data.SetCountryDefaults(switches);
+    ReadData(file, data, switches);
+    m_data = std::move(data);
+    m_switches = switches;
     m_path = path;
     m_title = FileTitle(path);
-    ReadData(file, m_data);
     m_parts = FindDocumentParts(file);
     m_source = std::move(file);
     m_saved = m_data;
@@ -77,7 +95,7 @@ bool CQ410CfDoc::OnOpenAsUntitled(const std::string& path, std::string& error)
     if (!LoadFile(path, file, error))
         return false;
     OnNewDocument();
-    ReadData(file, m_data);
+    ReadData(file, m_data, m_switches);
     m_parts = FindDocumentParts(file);
     return true;
 }
@@ -94,18 +112,19 @@ bool CQ410CfDoc::LoadFile(const std::string& path, CProfileFile& file, std::stri
     return false;
 }
 
-void CQ410CfDoc::ReadData(CProfileFile& file, CData_All& data)
+void CQ410CfDoc::ReadData(CProfileFile& file, CData_All& data, const CDerivat& switches)
 {
-    data.MoveFile(file, false);
-    data.Validate();
+    data.MoveFile(file, false, switches);
+    data.Validate(switches);
 }
 
-bool CQ410CfDoc::ReadDocumentFile(const std::string& path, CData_All& data, std::string& error)
+bool CQ410CfDoc::ReadDocumentFile(const std::string& path, CData_All& data, const CDerivat& switches,
+                                  std::string& error)
 {
     CProfileFile file;
     if (!LoadFile(path, file, error))
         return false;
-    ReadData(file, data);
+    ReadData(file, data, switches);
     return true;
 }
 
@@ -117,7 +136,7 @@ bool CQ410CfDoc::OnSaveDocument(const std::string& path, std::string& error)
     const bool own = IsOwnFile(path);
     if (own && !LoadOwnFile(path, file, error))
         return false;
-    m_data.MoveFile(file, true);
+    m_data.MoveFile(file, true, m_switches);
     // Elsewhere, the sections this program does not write (foreign ones, the
     // half that is switched off) follow as whole sections after its own.
     if (!own)

@@ -3,6 +3,7 @@
 // The configuration document without its windows: new, open, save and the
 // question whether unsaved changes are to be kept. The windowed program
 // wraps it and supplies the hooks.
+#include "Derivat.h"
 #include "DocumentSections.h"
 #include "ProfileFile.h"
 
@@ -17,7 +18,8 @@ public:
 
     // data: what the pages edit; saved: the data as last read from or written
     // to a file. Both belong to the application and outlive the document.
-    CQ410CfDoc(CData_All& data, CData_All& saved);
+    // The document keeps its own switches, computed from identity.
+    CQ410CfDoc(CData_All& data, CData_All& saved, const BuildIdentity& identity);
 
     bool OnNewDocument();
     // On failure nothing changes (data, saved copy, path, switches) and error says why.
@@ -41,10 +43,22 @@ public:
     // changes and error says why.
     bool OnOpenAsUntitled(const std::string& path, std::string& error);
 
-    // Reads the document file at path into data as opening it would, with the
-    // switches as they stand; changes nothing else. On failure (also for a
-    // file that is no document) data stays as it was and error says why.
-    static bool ReadDocumentFile(const std::string& path, CData_All& data, std::string& error);
+    // Reads the document file at path into data with the given switches;
+    // changes nothing else. On failure (also for a file that is no document)
+    // data stays as it was and error says why.
+    static bool ReadDocumentFile(const std::string& path, CData_All& data, const CDerivat& switches,
+                                 std::string& error);
+
+    CData_All& Data() { return m_data; }
+    const BuildIdentity& Identity() const { return m_identity; }
+    // What the pages show, validate and the transfers start from.
+    const CDerivat& Switches() const { return m_switches; }
+    // The switches of opening or creating a document, whatever was open before.
+    CDerivat NewDocumentSwitches() const;
+    // The user chose the phone type: the switches follow, at the same version.
+    void SetPhoneType(int phoneType);
+    // After a read: the data now describes that telephone, so do the switches.
+    void TakeSwitches(const CDerivat& telephone) { m_switches = telephone; }
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
@@ -67,15 +81,17 @@ private:
     bool IsOwnFile(const std::string& path) const;
     bool LoadOwnFile(const std::string& path, CProfileFile& file, std::string& error) const;
     static bool LoadFile(const std::string& path, CProfileFile& file, std::string& error);
-    static void ReadData(CProfileFile& file, CData_All& data);
+    static void ReadData(CProfileFile& file, CData_All& data, const CDerivat& switches);
 
     CData_All& m_data;
     CData_All& m_saved;
+    BuildIdentity m_identity;
+    CDerivat m_switches;
     std::string m_path;
     // The held path's file as last read or written: where sections that this
     // program does not write come from when the document goes elsewhere.
     CProfileFile m_source;
-    DocumentParts m_parts;
+    DocumentParts m_parts{true, true, true}; // as a new document
     std::string m_title;
     bool m_modified = false;
 };

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
-#include <utility>
 
 namespace {
 
@@ -108,48 +107,45 @@ bool IsPlainVersionText(std::string_view text)
     return fraction >= 1 && fraction <= 3 && text.empty();
 }
 
-void CDerivat::DerivatLoad()
-{
-    name = LoadStringResource(IDS_DERIVAT_NAME);
-    country = LoadStringResource(IDS_COUNTRY);
-    version = ParseVersion(LoadStringResource(IDS_FIRMWARE_VERSION));
-    minWidth = ParseInt(LoadStringResource(IDS_MIN_WIDTH));
-    minHeight = ParseInt(LoadStringResource(IDS_MIN_HEIGHT));
-    PropCfg = LoadStringResource(IDS_PROP_CFG) != "0";
-    PropDialName = LoadStringResource(IDS_PROP_DIALNAME) != "0";
-}
-
-void CDerivat::DerivatToProperties(int phoneType)
-{
-    DerivatProperties p; // every flag off, the four counts at their general values
-    p.PropRxTolerant = p.PropAnswerTimer = p.PropAnswerTimeout = 1;
-    p.PropRxAllowed = p.PropTxAllowed = p.PropRxFrameCheck = p.PropTxChecksum = 1;
-    ApplyVersionRules(p, version, phoneType == 1);
-    ApplyBrandRules(p, name);
-    if (country == "GERMANY")
-        p.PropGermany = 1;
-    props = p;
-}
-
 namespace {
 
-CDerivat*& Current()
+std::string Resource(int id, const IdentityTexts& replacements)
 {
-    static CDerivat instance;
-    static CDerivat* current = &instance;
-    return current;
+    std::string text = LoadStringResource(id);
+    for (const auto& [replaced, value] : replacements)
+        if (replaced == id)
+            text = value;
+    return text;
 }
 
 } // namespace
 
-CDerivat& Derivat()
+BuildIdentity DerivatLoad(const IdentityTexts& replacements)
 {
-    return *Current();
+    const auto text = [&replacements](int id) { return Resource(id, replacements); };
+    BuildIdentity identity;
+    identity.name = text(IDS_DERIVAT_NAME);
+    identity.country = text(IDS_COUNTRY);
+    identity.shippedVersion = ParseVersion(text(IDS_FIRMWARE_VERSION));
+    identity.minWidth = ParseInt(text(IDS_MIN_WIDTH));
+    identity.minHeight = ParseInt(text(IDS_MIN_HEIGHT));
+    identity.PropCfg = text(IDS_PROP_CFG) != "0";
+    identity.PropDialName = text(IDS_PROP_DIALNAME) != "0";
+    return identity;
 }
 
-DerivatScope::DerivatScope(CDerivat& own) : m_previous(std::exchange(Current(), &own)) {}
-
-DerivatScope::~DerivatScope()
+CDerivat DerivatToProperties(const BuildIdentity& identity, int version, int phoneType)
 {
-    Current() = m_previous;
+    CDerivat d;
+    static_cast<BuildIdentity&>(d) = identity;
+    d.version = version;
+    d.phoneType = phoneType;
+    DerivatProperties& p = d.props; // every flag off, the four counts at their general values
+    p.PropRxTolerant = p.PropAnswerTimer = p.PropAnswerTimeout = 1;
+    p.PropRxAllowed = p.PropTxAllowed = p.PropRxFrameCheck = p.PropTxChecksum = 1;
+    ApplyVersionRules(p, version, phoneType == 1);
+    ApplyBrandRules(p, identity.name);
+    if (identity.country == "GERMANY")
+        p.PropGermany = 1;
+    return d;
 }

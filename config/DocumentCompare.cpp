@@ -160,11 +160,11 @@ constexpr std::size_t kFields =
     CData_AllDialName::kEntries * std::size(kPhoneBook);
 
 // The document as its file would hold it.
-CData_All AsSaved(const CData_All& data, const CDerivat& identity)
+CData_All AsSaved(const CData_All& data, const CDerivat& switches)
 {
     CData_All copy = data;
-    copy.Validate(identity);
-    if (identity.PropDialName && !copy.dialName.IsSorted())
+    copy.Validate(switches);
+    if (switches.PropDialName && !copy.dialName.IsSorted())
         copy.dialName.Sort();
     return copy;
 }
@@ -172,16 +172,16 @@ CData_All AsSaved(const CData_All& data, const CDerivat& identity)
 } // namespace
 
 std::vector<FieldDifference> CompareDocuments(const CData_All& first, const CData_All& second,
-                                              const CDerivat& identity)
+                                              const CDerivat& switches)
 {
-    const CData_All a = AsSaved(first, identity);
-    const CData_All b = AsSaved(second, identity);
+    const CData_All a = AsSaved(first, switches);
+    const CData_All b = AsSaved(second, switches);
     std::vector<FieldDifference> differences;
     differences.reserve(kFields);
     DifferenceList list(differences);
-    if (identity.PropCfg)
+    if (switches.PropCfg)
         CompareConfiguration(a.cfg, b.cfg, list);
-    if (identity.PropDialName)
+    if (switches.PropDialName)
         list.AddRows("Telefonbuch", a.dialName.entry, b.dialName.entry, kPhoneBook, NumberEntry);
     return differences;
 }

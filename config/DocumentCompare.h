@@ -7,7 +7,7 @@
 #include <vector>
 
 class CData_All;
-class CDerivat;
+struct CDerivat;
 
 struct FieldDifference {
     std::string page;       // tab caption, e.g. "Allgemein"
@@ -19,13 +19,13 @@ struct FieldDifference {
     bool operator==(const FieldDifference&) const = default;
 };
 
-// Compares what the two documents would hold as files under identity: the
+// Compares what the two documents would hold as files under the switches: the
 // configuration when its part is switched on, the phone book when its part
 // is. Both are taken as a save takes them, validated and with the phone
 // book sorted, so documents equal after Validate compare equal. Neither
 // argument changes.
 std::vector<FieldDifference> CompareDocuments(const CData_All& first, const CData_All& second,
-                                              const CDerivat& identity);
+                                              const CDerivat& switches);
 
 // One difference as a line: Page: Entry: Field: "this" -> "other", the entry
 // left out where there is none.

@@ -28,6 +28,14 @@ void FieldMover::Str(const char* key, std::string& field, StrReader reader)
         reader(field, Text(key));
 }
 
+void FieldMover::Str(const char* key, std::string& field, RuledStrReader reader)
+{
+    if (m_write)
+        Put(key, field);
+    else
+        reader(field, Text(key), m_rules);
+}
+
 template <typename Field, typename Reader, typename Writer>
 void FieldMover::Move(const char* key, Field& field, Reader reader, Writer writer)
 {

@@ -3,6 +3,8 @@
 // Moves one record's fields to or from its section of the document file,
 // each field through its codec, so that every record's MoveFile is a plain
 // list of its keys in file order.
+#include "Derivat.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,17 +14,19 @@ class CProfileFile;
 class FieldMover {
 public:
     using StrReader = bool (*)(std::string&, std::string_view);
+    using RuledStrReader = bool (*)(std::string&, std::string_view, const CodecRules&);
     using IntReader = bool (*)(int&, std::string_view);
     using IntWriter = bool (*)(int&, std::string&);
     using WordWriter = bool (*)(int, std::string&);
 
-    FieldMover(CProfileFile& file, bool write, const std::string& section)
-        : m_file(file), m_write(write), m_section(section)
+    FieldMover(CProfileFile& file, bool write, const std::string& section, const CodecRules& rules)
+        : m_file(file), m_write(write), m_section(section), m_rules(rules)
     {
     }
 
     // A string field; written as it stands, read through its filter.
     void Str(const char* key, std::string& field, StrReader reader);
+    void Str(const char* key, std::string& field, RuledStrReader reader);
     // A bounded integer; writing repairs an out-of-range field.
     void Int(const char* key, int& field, IntReader reader, IntWriter writer);
     // A keyword kind or a boolean.
@@ -44,4 +48,5 @@ private:
     CProfileFile& m_file;
     bool m_write;
     const std::string& m_section;
+    CodecRules m_rules;
 };

@@ -2,6 +2,7 @@
 #include "ImportEntries.h"
 
 #include "CData_All.h"
+#include "Derivat.h"
 #include "CParse.h"
 
 #include <algorithm>
@@ -57,6 +58,7 @@ std::string WithInternationalPrefix(const std::string& number)
 struct Collected {
     CData_All& data;
     ImportReport& report;
+    CodecRules rules; // of the document the entries are for
 };
 
 // Stores the entry at the next position when it has a name and a number;
@@ -64,8 +66,8 @@ struct Collected {
 void StoreEntry(const PendingEntry& pending, const ImportSettings& s, int line, Collected& book)
 {
     std::string nameChars, name, numberChars, prefixChars, msn;
-    CData::StrToNameStr(nameChars, JoinName(pending));
-    CData::StrToName(name, nameChars);
+    CData::StrToNameStr(nameChars, JoinName(pending), book.rules);
+    CData::StrToName(name, nameChars, book.rules);
     const bool foreign = !CData::StrToMsnStr(numberChars, WithInternationalPrefix(pending.number));
     if (name.empty() || numberChars.empty())
         return;
@@ -105,9 +107,10 @@ bool ImportLine(const CParse& parse, const ImportSettings& s, int line, int limi
 
 } // namespace
 
-void CollectEntries(CParse& parse, const ImportSettings& settings, CData_All& book, ImportReport& report)
+void CollectEntries(CParse& parse, const ImportSettings& settings, const CodecRules& rules, CData_All& book,
+                    ImportReport& report)
 {
-    Collected collected{book, report};
+    Collected collected{book, report, rules};
     const int limit = std::clamp(settings.entries, 0, CData_AllDialName::kEntries);
     bool more = limit > 0;
     while (more) {

@@ -5,7 +5,9 @@
 #include "PhoneBookImport.h"
 
 class CParse;
+struct CodecRules;
 
 // Fills the phone book of book (emptied by the caller) from the lines of
-// parse, counting entries and cuts in report.
-void CollectEntries(CParse& parse, const ImportSettings& settings, CData_All& book, ImportReport& report);
+// parse, names read with the rules, counting entries and cuts in report.
+void CollectEntries(CParse& parse, const ImportSettings& settings, const CodecRules& rules, CData_All& book,
+                    ImportReport& report);

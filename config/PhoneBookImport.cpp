@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "CData_All.h"
+#include "Derivat.h"
 #include "CParse.h"
 #include "FileErrorText.h"
 #include "ImportEntries.h"
@@ -34,8 +35,8 @@ bool HasEntries(const CData_All& data)
 
 } // namespace
 
-ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, const std::string& backupFolder,
-                             ImportReport& report)
+ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, const CDerivat& switches,
+                             const std::string& backupFolder, ImportReport& report)
 {
     TraceLine("CDlgE_Import", "DoImport()");
     report = ImportReport();
@@ -49,7 +50,7 @@ ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, co
     CData_All book;
     book.ResetDialName();
     CParse parse(text.bytes);
-    CollectEntries(parse, settings, book, report);
+    CollectEntries(parse, settings, switches.Rules(), book, report);
     if (report.entries == 0) {
         report.error = "In der Datei \"" + settings.fileName + "\" steht kein Eintrag, der sich übernehmen lässt "
                        "(jeder braucht einen Namen und eine Rufnummer in den eingestellten Spalten). "
@@ -57,7 +58,7 @@ ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, co
         return ImportResult::NothingFound;
     }
     if (!backupFolder.empty() && HasEntries(data)) {
-        report.backup = KeepTransferBackup(data, BackupPart::PhoneBook, BackupWay::BeforeImport, backupFolder);
+        report.backup = KeepTransferBackup(data, switches, BackupPart::PhoneBook, BackupWay::BeforeImport, backupFolder);
         if (!report.backup.kept) {
             report.error = BackupNotice(report.backup) + " Das Telefonbuch bleibt, wie es war; importieren Sie "
                            "erneut, sobald der Ordner beschrieben werden kann.";
@@ -71,10 +72,10 @@ ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, co
     return ImportResult::Imported;
 }
 
-bool DoImport(const ImportSettings& settings, CData_All& data, std::string& error)
+bool DoImport(const ImportSettings& settings, CData_All& data, const CDerivat& switches, std::string& error)
 {
     ImportReport report;
-    const bool imported = ImportPhoneBook(settings, data, {}, report) == ImportResult::Imported;
+    const bool imported = ImportPhoneBook(settings, data, switches, {}, report) == ImportResult::Imported;
     error = report.error;
     return imported;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 class CData_All;
+struct CDerivat;
 
 // The import settings, every column, token and line counted from 0 (the
 // dialog and the command line show them counted from 1). A column or token
@@ -27,17 +28,18 @@ struct ImportSettings {
 enum class ImportResult { Imported, NothingFound, Unreadable, NotKept };
 
 // Replaces the phone book of data with the entries of the file (Windows-1252
-// or UTF-8, any line ends), then sorts it. A phone book with entries is
+// or UTF-8, any line ends), read with the document's switches, then sorts
+// it. A phone book with entries is
 // first kept as a copy of the whole document in backupFolder (an empty
 // backupFolder asks for no copy); a copy that cannot be made, a file that
 // cannot be read or one that yields no entry leaves data unchanged, and
 // report.error says why. report counts what did not arrive as it stood.
-ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, const std::string& backupFolder,
-                             ImportReport& report);
+ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, const CDerivat& switches,
+                             const std::string& backupFolder, ImportReport& report);
 
 // The same without a copy, for callers that only ask whether the phone
 // book was replaced; error is empty after an import.
-bool DoImport(const ImportSettings& settings, CData_All& data, std::string& error);
+bool DoImport(const ImportSettings& settings, CData_All& data, const CDerivat& switches, std::string& error);
 
 // "Name<TAB>Msn<CR><LF>" for every entry with both, in position order.
 std::string PhoneBookExportText(const CData_All& data);

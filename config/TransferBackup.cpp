@@ -2,6 +2,7 @@
 #include "TransferBackup.h"
 
 #include "CData_All.h"
+#include "Derivat.h"
 #include "FileErrorText.h"
 #include "ProfileFile.h"
 #include "UserPaths.h"
@@ -116,8 +117,8 @@ std::optional<BackupName> ParseBackupName(std::string_view fileName)
     return std::nullopt;
 }
 
-BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWay way, const std::string& folder,
-                                int keep)
+BackupResult KeepTransferBackup(const CData_All& data, const CDerivat& switches, BackupPart part, BackupWay way,
+                                const std::string& folder, int keep)
 {
     BackupResult result;
     result.way = way;
@@ -128,7 +129,7 @@ BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWa
     const std::string path = UnusedName(folder, way, part);
     CData_All copy = data;
     CProfileFile file;
-    copy.MoveFile(file, true);
+    copy.MoveFile(file, true, switches);
     if (!file.Save(path, result.error))
         return result;
     RemoveOldest(folder, way, part, keep);

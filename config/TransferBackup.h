@@ -10,6 +10,7 @@
 #include <string_view>
 
 class CData_All;
+struct CDerivat;
 
 enum class BackupPart { Configuration, PhoneBook };
 // Whether the copy holds what the telephone sent (Read), what it was sent,
@@ -36,12 +37,12 @@ struct BackupName {
 // ${XDG_STATE_HOME:-~/.local/state}/mvconf/backups
 std::string DefaultBackupFolder();
 
-// Saves data as "<YYYYMMDD-HHMMSS-mmm>-<gelesen|gesendet|vor-import>-<part>.mv8"
+// Saves data, the halves the switches hold, as "<YYYYMMDD-HHMMSS-mmm>-<gelesen|gesendet|vor-import>-<part>.mv8"
 // into folder (created when missing) and removes the oldest copies of the
 // same way and part beyond keep, so that many copies of one kind never push
 // out those of another. Nothing else in the folder is touched.
-BackupResult KeepTransferBackup(const CData_All& data, BackupPart part, BackupWay way, const std::string& folder,
-                                int keep = 50);
+BackupResult KeepTransferBackup(const CData_All& data, const CDerivat& switches, BackupPart part, BackupWay way,
+                                const std::string& folder, int keep = 50);
 
 // The copy a file name (without folder) stands for; nothing for names that
 // are not ours. Copies from before sent data was kept have no way in their

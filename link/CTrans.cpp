@@ -56,18 +56,18 @@ constexpr CharPair kExtendedTable[] = {
     {0xD8, 0xE8}, {0xE5, 0x86}, {0xC5, 0x8F}, {0x80, 0xEE},
 };
 
-std::span<const CharPair> ActiveTable()
+std::span<const CharPair> ActiveTable(const CodecRules& rules)
 {
-    if (Derivat().props.PropCharSetExt)
+    if (rules.extendedCharSet)
         return kExtendedTable;
     return kBasicTable;
 }
 
 // Replaces each byte once, by the first pair whose "from" side matches, so
 // that a converted byte is never converted again by a later pair.
-void Convert(std::string& text, unsigned char CharPair::*from, unsigned char CharPair::*to)
+void Convert(std::string& text, const CodecRules& rules, unsigned char CharPair::*from, unsigned char CharPair::*to)
 {
-    const auto table = ActiveTable();
+    const auto table = ActiveTable(rules);
     for (char& c : text) {
         for (const CharPair& pair : table) {
             if (pair.*from == static_cast<unsigned char>(c)) {
@@ -99,7 +99,8 @@ std::string VersionWord(std::string_view readyText)
 
 } // namespace
 
-CTrans::CTrans(CData_All& data, ISerialPort& sio, ITimerHost& timers) : m_data(data), m_sio(sio), m_timers(timers)
+CTrans::CTrans(CData_All& data, const CDerivat& switches, ISerialPort& sio, ITimerHost& timers)
+    : m_data(data), m_switches(switches), m_sio(sio), m_timers(timers)
 {
     StateSet(STATE_IDLE);
 }
@@ -191,7 +192,7 @@ void CTrans::OnRxL2()
         SendNak();
         return;
     }
-    ConvPhoneToPc(m_rxText);
+    ConvPhoneToPc(m_rxText, m_switches.Rules());
     OnRxL3();
 }
 
@@ -256,7 +257,7 @@ int CTrans::TxL2(std::string_view text)
 {
     m_waitAck = 1;
     std::string converted(text);
-    ConvPcToPhone(converted);
+    ConvPcToPhone(converted, m_switches.Rules());
     std::string line(1, STX);
     line += converted;
     if (line.size() > 2 && line[1] == ':')
@@ -329,14 +330,14 @@ int CTrans::CalCheckSum(const char* text)
     return static_cast<int>((256 - sum % 256) % 256);
 }
 
-void CTrans::ConvPcToPhone(std::string& text)
+void CTrans::ConvPcToPhone(std::string& text, const CodecRules& rules)
 {
-    Convert(text, &CharPair::pc, &CharPair::phone);
+    Convert(text, rules, &CharPair::pc, &CharPair::phone);
 }
 
-void CTrans::ConvPhoneToPc(std::string& text)
+void CTrans::ConvPhoneToPc(std::string& text, const CodecRules& rules)
 {
-    Convert(text, &CharPair::phone, &CharPair::pc);
+    Convert(text, rules, &CharPair::phone, &CharPair::pc);
 }
 
 // ------------------------------------------------------------------- timers
@@ -455,7 +456,7 @@ int CTrans::GetProgress() const
 
 int CTrans::GetCfgRecordCount() const
 {
-    return CfgRecordCount(Derivat().props);
+    return CfgRecordCount(m_switches.props);
 }
 
 void CTrans::State_Idle()
@@ -493,10 +494,9 @@ void CTrans::TakeReadyText()
 {
     CData_Basic& basic = m_data.cfg.basic;
     basic.SwVers = VersionWord(m_rxText);
-    Derivat().version = ParseVersion(basic.SwVers);
     basic.PhoneType = m_rxText.find("QL410") != std::string::npos ? 1 : 0;
-    Derivat().DerivatToProperties(basic.PhoneType);
-    m_data.Validate();
+    m_switches = DerivatToProperties(m_switches, ParseVersion(basic.SwVers), basic.PhoneType);
+    m_data.Validate(m_switches);
 }
 
 void CTrans::State_Tx_Cfg_Beg()
@@ -530,10 +530,10 @@ void CTrans::LoadFrames()
     m_frameCursor = 0;
     if (m_state == kStateTxDialName) {
         Trace("State_Tx_DialName()");
-        m_frames = DialNameFrames(m_data, Derivat().props);
+        m_frames = DialNameFrames(m_data, m_switches.props);
         return;
     }
-    m_frames = CfgSenderFrames(m_state, m_data, Derivat().props);
+    m_frames = CfgSenderFrames(m_state, m_data, m_switches.props);
     if (!m_frames.empty())
         Trace(std::string(CfgSenderName(m_state)) + "()");
 }
@@ -579,7 +579,7 @@ void CTrans::State_Rx()
         Trace("State_Rx() Invalid frame type!");
         return;
     }
-    switch (DecodeRecord(m_rxText, m_data)) {
+    switch (DecodeRecord(m_rxText, m_data, m_switches.Rules())) {
     case RxRecord::Stored:
         SendAck();
         ++m_progressCount;
@@ -618,8 +618,7 @@ void CTrans::State_End()
     m_state = STATE_END;
     Trace("State_End()");
     KillLinkTimers();
-    if (Derivat().PropDialName)
-        m_data.Sort();
+    m_data.Sort(m_switches);
 }
 
 void CTrans::State_Err()

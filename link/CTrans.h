@@ -3,6 +3,8 @@
 // One transfer with the telephone: the stop-and-wait link (framing,
 // checksum, character conversion, repeats, link timers) and the chains of
 // states that write or read the configuration or the phone book.
+#include "Derivat.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +39,8 @@ public:
     enum class Failure { None, NoReadyFrame, WrongReadyFrame, NoAnswer, Refused, OutOfTurn, Garbled };
 
     // data: the transfer copy; neither it, the port nor the timers are owned.
-    CTrans(CData_All& data, ISerialPort& sio, ITimerHost& timers);
+    // switches: what the link assumes until its telephone reports itself.
+    CTrans(CData_All& data, const CDerivat& switches, ISerialPort& sio, ITimerHost& timers);
 
     void OnRxL1();        // on every receive notice of the port
     void OnTimer(int id); // for every link timer that expires
@@ -52,9 +55,13 @@ public:
     // The checksum of a record frame text; -1 for a missing text.
     static int CalCheckSum(const char* text);
     // PC (Windows-1252) to telephone characters and back, with the table the
-    // current switches choose.
-    static void ConvPcToPhone(std::string& text);
-    static void ConvPhoneToPc(std::string& text);
+    // rules choose.
+    static void ConvPcToPhone(std::string& text, const CodecRules& rules);
+    static void ConvPhoneToPc(std::string& text, const CodecRules& rules);
+
+    // The link's own switches: from the handshake on, those of the telephone
+    // it reached.
+    const CDerivat& Switches() const { return m_switches; }
 
     const std::string& LastTx() const { return m_lastTx; }
     Failure LastFailure() const { return m_failure; }
@@ -100,6 +107,7 @@ private:
     void SendEndRecord();
 
     CData_All& m_data;
+    CDerivat m_switches;
     ISerialPort& m_sio;
     ITimerHost& m_timers;
 

@@ -2,7 +2,7 @@
 #include "RecordCodec.h"
 
 #include "CData_All.h"
-#include "DerivatProperties.h"
+#include "Derivat.h"
 #include "Trace.h"
 
 #include <algorithm>
@@ -15,9 +15,16 @@ namespace {
 // Checks: the codecs of CData. A numeric value is checked by its writer,
 // which repairs a bounded number to its minimum and leaves a keyword as it is.
 
-using TextCheck = bool (*)(std::string&, std::string_view);
+using TextCheck = bool (*)(std::string&, std::string_view, const CodecRules&);
 using NumberCheck = bool (*)(int&);
 using Switch = int DerivatProperties::*;
+
+// A text check that needs no rules.
+template <bool (*Check)(std::string&, std::string_view)>
+bool Plain(std::string& target, std::string_view text, const CodecRules&)
+{
+    return Check(target, text);
+}
 
 template <bool (*Write)(int&, std::string&)>
 bool Bounded(int& value)
@@ -98,6 +105,7 @@ struct Frame {
     int a2;
     std::size_t length; // the data-length field, cut to kMaxData
     std::string_view data;
+    CodecRules rules;   // of the telephone that sent it
 };
 
 // Frames come from the line: any piece may be missing.
@@ -117,20 +125,20 @@ std::size_t CutLength(int lengthField)
     return std::min(static_cast<std::size_t>(lengthField), kMaxData);
 }
 
-Frame Split(std::string_view text)
+Frame Split(std::string_view text, const CodecRules& rules)
 {
     const std::size_t length = CutLength(HexAt(text, 7));
-    return {text, HexAt(text, 1), HexAt(text, 3), HexAt(text, 5), length, Piece(text, 9, length)};
+    return {text, HexAt(text, 1), HexAt(text, 3), HexAt(text, 5), length, Piece(text, 9, length), rules};
 }
 
 template <class Rec>
-void Store(const Value<Rec>& v, Rec& rec, std::string_view data)
+void Store(const Value<Rec>& v, Rec& rec, const Frame& f)
 {
     bool taken = true;
     if (v.text) {
-        taken = v.textCheck(rec.*v.text, data);
+        taken = v.textCheck(rec.*v.text, f.data, f.rules);
     } else if (v.number) {
-        int value = HexToInt(data);
+        int value = HexToInt(f.data);
         taken = !v.numberCheck || v.numberCheck(value);
         rec.*v.number = value;
     }
@@ -153,7 +161,7 @@ struct SingleValue {
 
 constexpr SingleValue kSingles[] = {
     {6, "State_Tx_DialPre", 0x83, nullptr,
-     {.text = &CData_Basic::DialPre, .textCheck = &CData::StrToDialPre,
+     {.text = &CData_Basic::DialPre, .textCheck = &Plain<&CData::StrToDialPre>,
       .message = "State_Rx() DialPre:83 Invalid Data!"}},
     {7, "State_Tx_DialLen", 0x84, nullptr,
      {.number = &CData_Basic::DialLen, .numberCheck = &Bounded<&CData::DialLenToStr>,
@@ -169,19 +177,19 @@ constexpr SingleValue kSingles[] = {
      {.number = &CData_Basic::Silence, .numberCheck = &Keyword<&CData::SilenceToStr>,
       .message = "State_Rx() Silence:93 Invalid Data!"}},
     {12, "State_Tx_PayMult", 0x85, &DerivatProperties::PropPayMult,
-     {.text = &CData_Basic::PayMult, .textCheck = &CData::StrToPayMult,
+     {.text = &CData_Basic::PayMult, .textCheck = &Plain<&CData::StrToPayMult>,
       .message = "State_Rx() PayMult:85 Invalid Data!"}},
     {13, "State_Tx_PayStr", 0x86, &DerivatProperties::PropPayStr,
      {.text = &CData_Basic::PayStr, .textCheck = &CData::StrToPayStr,
       .message = "State_Rx() PayStr:86 Invalid Data!"}},
     {14, "State_Tx_ParkCode", 0x88, &DerivatProperties::PropParkCode,
-     {.text = &CData_Basic::ParkCode, .textCheck = &CData::StrToParkCode,
+     {.text = &CData_Basic::ParkCode, .textCheck = &Plain<&CData::StrToParkCode>,
       .message = "State_Rx() ParkCode:88 Invalid Data!"}},
     {15, "State_Tx_DialPreInt", 0x89, &DerivatProperties::PropDialPreInt,
-     {.text = &CData_Basic::DialPreInt, .textCheck = &CData::StrToDialPre,
+     {.text = &CData_Basic::DialPreInt, .textCheck = &Plain<&CData::StrToDialPre>,
       .message = "State_Rx() DialPreInt:89 Invalid Data!"}},
     {16, "State_Tx_PabxType", 0x8A, &DerivatProperties::PropPabxType,
-     {.text = &CData_Basic::PabxType, .textCheck = &CData::StrToPabxType,
+     {.text = &CData_Basic::PabxType, .textCheck = &Plain<&CData::StrToPabxType>,
       .message = "State_Rx() PabxType:8A Invalid Data!"}},
     // State 17 packs two fields into one value: see LcrFrames.
     {18, "State_Tx_QuitTone", 0x94, &DerivatProperties::PropQuitTone,
@@ -223,7 +231,7 @@ struct KeyKind {
 
 constexpr KeyKind kKeyKinds[] = {
     {0x71,
-     {.text = &CData_DialKey::DialKeyMsn, .textCheck = &CData::StrToMsnExt,
+     {.text = &CData_DialKey::DialKeyMsn, .textCheck = &Plain<&CData::StrToMsnExt>,
       .message = "State_Rx() DialKey:71 Invalid Msn!"},
      "State_Rx() DialKey:71 Invalid Index!"},
     {0xB0,
@@ -231,20 +239,20 @@ constexpr KeyKind kKeyKinds[] = {
       .message = "State_Rx() DialKey:LineKey:B0 Invalid Msn!"},
      "State_Rx() DialKey:LineKey:B0 Invalid Index!"},
     {0xB1,
-     {.text = &CData_DialKey::ExtKeyChannel, .textCheck = &CData::StrToChannel,
+     {.text = &CData_DialKey::ExtKeyChannel, .textCheck = &Plain<&CData::StrToChannel>,
       .message = "State_Rx() DialKey:ExtKey:B1 Invalid Channel!"},
      "State_Rx() DialKey:ExtKey:B1 Invalid Index!", true},
     {0xB2,
-     {.text = &CData_DialKey::MsnKeyMsn, .textCheck = &CData::StrToMsnExt,
+     {.text = &CData_DialKey::MsnKeyMsn, .textCheck = &Plain<&CData::StrToMsnExt>,
       .message = "State_Rx() DialKey:MsnKey:B2 Invalid Msn!"},
      "State_Rx() DialKey:MsnKey:B2 Invalid Index!"},
     {0xB4, {}, "State_Rx() DialKey:VariantAll:B4 Invalid Index!"},
     {0xB3,
-     {.text = &CData_DialKey::VariantKeyMsnTeam, .textCheck = &CData::StrToTeam,
+     {.text = &CData_DialKey::VariantKeyMsnTeam, .textCheck = &Plain<&CData::StrToTeam>,
       .message = "State_Rx() DialKey:VariantTeam:B3 Invalid Team!"},
      "State_Rx() DialKey:VariantTeam:B3 Invalid Index!"},
     {0xB5,
-     {.text = &CData_DialKey::LogOutKeyMsnTeam, .textCheck = &CData::StrToTeam,
+     {.text = &CData_DialKey::LogOutKeyMsnTeam, .textCheck = &Plain<&CData::StrToTeam>,
       .message = "State_Rx() DialKey:TeamLogOut:B5 Invalid Team!"},
      "State_Rx() DialKey:TeamLogOut:B5 Invalid Index!"},
     {0xB8,
@@ -312,7 +320,7 @@ RxRecord DecodeKey(int use, const Frame& f, CData_AllCfg& cfg)
     }
     CData_DialKey& key = cfg.dialKey[static_cast<std::size_t>(f.a1 - 1)];
     key.KeyUse = use;
-    Store(kind.value, key, f.data);
+    Store(kind.value, key, f);
     if (use == KEYUSE_DIAL)
         StoreDialKeyUse(key, Piece(f.text, 5, 2));
     if (use == KEYUSE_MSN) {
@@ -327,7 +335,7 @@ RxRecord DecodeKey(int use, const Frame& f, CData_AllCfg& cfg)
 // Own numbers, by parameter kind; kind 5, the cost counter, only comes in.
 
 constexpr Value<CData_MsnPara> kMsnKinds[] = {
-    {.text = &CData_MsnPara::Msn, .textCheck = &CData::StrToMsnExt,
+    {.text = &CData_MsnPara::Msn, .textCheck = &Plain<&CData::StrToMsnExt>,
      .message = "State_Rx() MsnPara:A0 Invalid Msn!"},
     {.number = &CData_MsnPara::Loud, .numberCheck = &Bounded<&CData::LoudToStr>,
      .message = "State_Rx() MsnPara:A0 Invalid Loud!"},
@@ -335,7 +343,7 @@ constexpr Value<CData_MsnPara> kMsnKinds[] = {
      .message = "State_Rx() MsnPara:A0 Invalid Melody!"},
     {.text = &CData_MsnPara::Txt, .textCheck = &CData::StrToTxt,
       .message = "State_Rx() MsnPara:A0 Invalid Txt!"},
-    {.text = &CData_MsnPara::MsnAws, .textCheck = &CData::StrToMsnExt,
+    {.text = &CData_MsnPara::MsnAws, .textCheck = &Plain<&CData::StrToMsnExt>,
      .message = "State_Rx() MsnPara:A0 Invalid MsnAws!"},
 };
 constexpr int kPayCounterKind = 5;
@@ -356,7 +364,7 @@ RxRecord DecodeMsnPara(const Frame& f, CData_All& data)
         Trace("State_Rx() MsnPara:A0 Invalid type!");
         return RxRecord::Ignored;
     }
-    Store(kMsnKinds[f.a2], msn, f.data);
+    Store(kMsnKinds[f.a2], msn, f);
     return RxRecord::Stored;
 }
 
@@ -407,7 +415,7 @@ RxRecord DecodeDialName(const Frame& f, CData_All& data)
     CData_DialName& entry = data.dialName.entry[static_cast<std::size_t>(f.a1 - 1)];
     const std::size_t nameLength = CutLength(f.a2);
     const std::size_t numberPos = 9 + nameLength;
-    if (!CData::StrToName(entry.Name, Piece(f.text, 9, nameLength)))
+    if (!CData::StrToName(entry.Name, Piece(f.text, 9, nameLength), f.rules))
         Trace("State_Rx() DialName:70 Invalid Name!");
     if (!CData::StrToMsnExt(entry.Msn, Piece(f.text, numberPos, f.length)))
         Trace("State_Rx() DialName:70 Invalid Msn!");
@@ -584,9 +592,9 @@ int CfgRecordCount(const DerivatProperties& props)
     return count;
 }
 
-RxRecord DecodeRecord(std::string_view frameText, CData_All& data)
+RxRecord DecodeRecord(std::string_view frameText, CData_All& data, const CodecRules& rules)
 {
-    const Frame f = Split(frameText);
+    const Frame f = Split(frameText, rules);
     // Only a record frame can end the transfer: a stray byte or an empty text
     // would otherwise split as type 00 and end a read half-way as if complete.
     if (frameText.empty() || frameText[0] != ':') {
@@ -596,7 +604,7 @@ RxRecord DecodeRecord(std::string_view frameText, CData_All& data)
     if (f.type == 0)
         return RxRecord::EndRecord;
     if (const SingleValue* s = FindSingle(&SingleValue::type, f.type)) {
-        Store(s->value, data.cfg.basic, f.data);
+        Store(s->value, data.cfg.basic, f);
         return RxRecord::Stored;
     }
     for (std::size_t use = 0; use < std::size(kKeyKinds); ++use)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CData_All;
+struct CodecRules;
 struct DerivatProperties;
 
 // First and last state of the configuration senders of a write.
@@ -38,9 +39,10 @@ enum class RxRecord {
 };
 
 // Decodes one received record frame (already converted to the PC's
-// characters) into data, tracing every failed check as class "CTrans".
-// It does not answer; the caller acknowledges every frame.
-RxRecord DecodeRecord(std::string_view frameText, CData_All& data);
+// characters) into data, its texts read with the rules of the telephone that
+// sent it, tracing every failed check as class "CTrans". It does not answer;
+// the caller acknowledges every frame.
+RxRecord DecodeRecord(std::string_view frameText, CData_All& data, const CodecRules& rules);
 
 // Hexadecimal digits of either case; every other character is skipped.
 int HexToInt(std::string_view text);

@@ -5,7 +5,6 @@
 #include "Trace.h"
 #include "TransferTexts.h"
 
-#include <optional>
 
 namespace {
 
@@ -18,15 +17,10 @@ void Trace(std::string_view message)
 
 class CTransferRunner::OwnScope {
 public:
-    explicit OwnScope(const CTransferRunner& runner) : m_channel(runner.m_traceName)
-    {
-        if (runner.m_ownIdentity)
-            m_identity.emplace(*runner.m_ownIdentity);
-    }
+    explicit OwnScope(const CTransferRunner& runner) : m_channel(runner.m_traceName) {}
 
 private:
     TraceChannel m_channel;
-    std::optional<DerivatScope> m_identity;
 };
 
 int FirstStateOfMode(int mode)
@@ -40,10 +34,11 @@ int FirstStateOfMode(int mode)
     }
 }
 
-CTransferRunner::CTransferRunner(int mode, CData_All& transferCopy, CData_All& documentData, ITransferHost& host)
+CTransferRunner::CTransferRunner(int mode, CData_All& transferCopy, CData_All& documentData, const CDerivat& switches,
+                                 ITransferHost& host)
     : m_mode(mode), m_requestedMode(mode), m_transferCopy(transferCopy), m_documentData(documentData), m_host(host)
 {
-    m_trans = std::make_unique<CTrans>(m_transferCopy, m_sio, m_host);
+    m_trans = std::make_unique<CTrans>(m_transferCopy, switches, m_sio, m_host);
     m_sio.SetParams(kPortSettings);
 }
 
@@ -60,9 +55,8 @@ void CTransferRunner::SetPort(int portNumber, std::string devicePath)
     m_sio.SetDevicePath(std::move(devicePath));
 }
 
-void CTransferRunner::ServeAlongsideOthers(std::string traceName)
+void CTransferRunner::TraceInto(std::string traceName)
 {
-    m_ownIdentity = std::make_unique<CDerivat>(Derivat());
     m_traceName = std::move(traceName);
 }
 
@@ -151,12 +145,12 @@ void CTransferRunner::Poll()
 void CTransferRunner::TakeOver()
 {
     m_documentData = m_transferCopy;
-    m_documentData.Validate();
+    m_documentData.Validate(m_trans->Switches());
     if (m_backupFolder.empty())
         return;
     const bool reads = m_requestedMode == MODE_READ_CFG || m_requestedMode == MODE_READ_DIALNAME;
     const bool phoneBook = m_requestedMode == MODE_READ_DIALNAME || m_requestedMode == MODE_WRITE_DIALNAME;
-    m_backup = KeepTransferBackup(m_documentData, phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration,
+    m_backup = KeepTransferBackup(m_documentData, m_trans->Switches(), phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration,
                                   reads ? BackupWay::Read : BackupWay::Sent, m_backupFolder);
     Trace("KeepBackup() " + BackupNotice(m_backup));
 }

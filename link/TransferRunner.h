@@ -33,8 +33,10 @@ public:
     enum class Status { Idle, Running, Succeeded, Failed, PortFailed, Cancelled };
 
     // transferCopy is what the link sends from or receives into; on success
-    // it becomes the document data.
-    CTransferRunner(int mode, CData_All& transferCopy, CData_All& documentData, ITransferHost& host);
+    // it becomes the document data. The link starts from switches (those of
+    // the document) and keeps what its telephone reports (Link()->Switches()).
+    CTransferRunner(int mode, CData_All& transferCopy, CData_All& documentData, const CDerivat& switches,
+                    ITransferHost& host);
     ~CTransferRunner() override;
     CTransferRunner(const CTransferRunner&) = delete;
     CTransferRunner& operator=(const CTransferRunner&) = delete;
@@ -44,11 +46,10 @@ public:
     // Keeps a copy of what every successful read took over or write sent in
     // folder; none while it is empty, as it is at first.
     void KeepBackupsIn(std::string folder) { m_backupFolder = std::move(folder); }
-    // For one of several telephones served at once: from now on the link
-    // keeps the switches its own telephone reports (starting from the
-    // program's identity as it is now) and traces into its own file, named
-    // traceName (TraceChannel), instead of the program's.
-    void ServeAlongsideOthers(std::string traceName);
+    // For one of several telephones served at once: from now on the
+    // transfer traces into its own file, named traceName (TraceChannel),
+    // instead of the program's.
+    void TraceInto(std::string traceName);
 
     // Opens the port and starts the chain; false (mode 4) when the port cannot be opened.
     bool Start();
@@ -105,7 +106,6 @@ private:
     bool m_failedBeforeCancel = false;
     std::string m_backupFolder;
     BackupResult m_backup;
-    std::unique_ptr<CDerivat> m_ownIdentity;
     std::string m_traceName;
     // Queued notices outlive nothing: they check this token first.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);

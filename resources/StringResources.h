@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's identity texts. Their shipped values live in StringResources.cpp;
-// the command line may replace any of them before the derivative is loaded.
+// the command line replaces some of them in the build's identity (DerivatLoad).
 #include <string>
 #include <string_view>
 
@@ -17,9 +17,3 @@ enum StringResourceId : int {
 
 // The text of a resource; the empty text for an unknown id.
 const std::string& LoadStringResource(int id);
-
-// Replaces a resource for the rest of the run. False for an unknown id.
-bool OverrideStringResource(int id, std::string_view value);
-
-// Back to the shipped values (used between test cases).
-void ResetStringResources();

@@ -105,7 +105,7 @@ QString CEdit_Msn::Normalise(const QString& text) const
     return Filtered(text, &CData::StrToMsnStr);
 }
 
-// The name set follows the derivative (extended with PropCharSetExt), so the
+// The name set follows the telephone (extended with PropCharSetExt), so the
 // codec decides.
 bool CEdit_Name::Accepts(QChar c) const
 {
@@ -114,7 +114,9 @@ bool CEdit_Name::Accepts(QChar c) const
 
 QString CEdit_Name::Normalise(const QString& text) const
 {
-    return Filtered(text, &CData::StrToNameStr);
+    std::string out;
+    CData::StrToNameStr(out, RepresentableBytes(text), m_rules);
+    return FromCp1252(out);
 }
 
 bool CEdit_PayMult::Accepts(QChar c) const

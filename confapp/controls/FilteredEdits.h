@@ -3,6 +3,8 @@
 // Single-line entry fields that accept only the characters their field may
 // hold: others are dropped with a beep, pasted text is normalised (beep when
 // that changed its length). Backspace is always accepted.
+#include "Derivat.h"
+
 #include <QLineEdit>
 
 class CFilteredEdit : public QLineEdit {
@@ -38,10 +40,17 @@ protected:
 
 class CEdit_Name : public CFilteredEdit {
 public:
-    using CFilteredEdit::CFilteredEdit;
+    // rules: of the telephone the name is for (its character set).
+    explicit CEdit_Name(const CodecRules& rules, QWidget* parent = nullptr)
+        : CFilteredEdit(parent), m_rules(rules)
+    {
+    }
 protected:
     bool Accepts(QChar c) const override;
     QString Normalise(const QString& text) const override;
+
+private:
+    CodecRules m_rules;
 };
 
 class CEdit_PayMult : public CFilteredEdit {

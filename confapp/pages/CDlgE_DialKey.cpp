@@ -99,7 +99,8 @@ std::string TeamText(const QComboBox& box)
 
 } // namespace
 
-CDlgE_DialKey::CDlgE_DialKey(const CData_DialKey& key, QWidget* parent) : QDialog(parent)
+CDlgE_DialKey::CDlgE_DialKey(const CData_DialKey& key, const CDerivat& switches, QWidget* parent)
+    : QDialog(parent), m_switches(switches)
 {
     setWindowTitle(QStringLiteral("Taste bearbeiten"));
     m_keyLabel = new QLineEdit;
@@ -212,7 +213,7 @@ QWidget* CDlgE_DialKey::ChoiceGroup(const QString& title, const QString& label, 
 
 void CDlgE_DialKey::Load(const CData_DialKey& key)
 {
-    const DerivatProperties& props = Derivat().props;
+    const DerivatProperties& props = m_switches.props;
     m_keyLabel->setText(FromCp1252(key.KeyLabel()));
     m_dialMsn->setText(FromCp1252(key.DialKeyMsn));
     if (QAbstractButton* use = m_dialUse->button(key.DialKeyUse))
@@ -234,21 +235,21 @@ void CDlgE_DialKey::Load(const CData_DialKey& key)
     ShowKind(key.KeyUse);
 }
 
-bool CDlgE_DialKey::KindAllowed(int kind, int keyNumber)
+bool CDlgE_DialKey::KindAllowed(int kind, int keyNumber, const DerivatProperties& props)
 {
     if (kind < 0 || kind >= kKinds)
         return false;
     const KindInfo& info = kKindInfo[kind];
     if (info.lowKeysOnly && keyNumber >= kFirstSecondLevelKey)
         return false;
-    return info.prop == nullptr || Derivat().props.*info.prop != 0;
+    return info.prop == nullptr || props.*info.prop != 0;
 }
 
 void CDlgE_DialKey::EnableKinds(int keyNumber)
 {
     bool anyOther = false;
     for (int kind = 0; kind < kKinds; ++kind) {
-        const bool allowed = KindAllowed(kind, keyNumber);
+        const bool allowed = KindAllowed(kind, keyNumber, m_switches.props);
         m_kinds->button(kind)->setEnabled(allowed);
         anyOther = anyOther || (kind > 0 && allowed);
     }
@@ -297,15 +298,15 @@ void CDlgE_DialKey::StoreTo(CData_DialKey& key) const
     if (m_dialUse->checkedId() >= 0)
         key.DialKeyUse = m_dialUse->checkedId();
     CData::StrToMsnExt(key.DialKeyMsn, ToCp1252(m_dialMsn->text()));
-    CData::StrToMsnInt(key.LineKeyMsn, ToCp1252(m_lineMsn->currentText()));
+    CData::StrToMsnInt(key.LineKeyMsn, ToCp1252(m_lineMsn->currentText()), m_switches.Rules());
     CData::StrToChannel(key.ExtKeyChannel, ToCp1252(m_channel->currentText()));
     CData::StrToMsnPreCall(key.MsnKeyMsn, ToCp1252(m_preCall->text()));
     CData::StrToTeam(key.VariantKeyMsnTeam, TeamText(*m_variantTeam));
     CData::StrToTeam(key.LogOutKeyMsnTeam, TeamText(*m_logoutTeam));
-    CData::StrToMsnInt(key.IntercomKeyMsnInt, ToCp1252(m_intercom->currentText()));
-    CData::StrToMsnInt(key.AnnounceKeyMsnInt, ToCp1252(m_announce->currentText()));
-    CData::StrToMsnInt(key.ChefKeyMsnInt, ToCp1252(m_chef->currentText()));
-    CData::StrToMsnInt(key.SecKeyMsnInt, ToCp1252(m_sec->currentText()));
+    CData::StrToMsnInt(key.IntercomKeyMsnInt, ToCp1252(m_intercom->currentText()), m_switches.Rules());
+    CData::StrToMsnInt(key.AnnounceKeyMsnInt, ToCp1252(m_announce->currentText()), m_switches.Rules());
+    CData::StrToMsnInt(key.ChefKeyMsnInt, ToCp1252(m_chef->currentText()), m_switches.Rules());
+    CData::StrToMsnInt(key.SecKeyMsnInt, ToCp1252(m_sec->currentText()), m_switches.Rules());
     if (m_msnId->currentIndex() >= 0)
         key.MsnKeyMsnId = m_msnId->currentIndex();
 }

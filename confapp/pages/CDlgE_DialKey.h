@@ -4,6 +4,7 @@
 // decide which group of fields is shown beside them; the fields of the other
 // kinds keep what was typed into them and are stored as well.
 #include "CData_DialKey.h"
+#include "Derivat.h"
 
 #include <QDialog>
 
@@ -23,14 +24,15 @@ public:
 
     // Fills the editor from key and enables the kinds the telephone offers
     // for its key number.
-    explicit CDlgE_DialKey(const CData_DialKey& key, QWidget* parent = nullptr);
+    // switches: of the document, deciding which kinds and choices exist.
+    CDlgE_DialKey(const CData_DialKey& key, const CDerivat& switches, QWidget* parent = nullptr);
 
     // Writes every field of the editor into key, whatever its kind.
     void StoreTo(CData_DialKey& key) const;
 
-    // Whether the telephone offers kind for the key number (1 to 14) with
-    // the current derivative switches.
-    static bool KindAllowed(int kind, int keyNumber);
+    // Whether the telephone offers kind for the key number (1 to 14) under
+    // the switches.
+    static bool KindAllowed(int kind, int keyNumber, const DerivatProperties& props);
 
     // The controls, for the tests.
     QAbstractButton* KindButton(int kind) const;
@@ -80,4 +82,5 @@ private:
     QComboBox* m_announce = nullptr;
     QComboBox* m_chef = nullptr;
     QComboBox* m_sec = nullptr;
+    const CDerivat m_switches;
 };

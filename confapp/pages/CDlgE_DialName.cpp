@@ -34,11 +34,12 @@ QStringList MelodyChoices()
 
 } // namespace
 
-CDlgE_DialName::CDlgE_DialName(const CData_DialName& entry, QWidget* parent)
-    : QDialog(parent), m_name(new CEdit_Name), m_number(new CEdit_Msn), m_melody(new QComboBox)
+CDlgE_DialName::CDlgE_DialName(const CData_DialName& entry, const CDerivat& switches, QWidget* parent)
+    : QDialog(parent), m_name(new CEdit_Name(switches.Rules())), m_number(new CEdit_Msn), m_melody(new QComboBox),
+      m_rules(switches.Rules())
 {
     setWindowTitle(QStringLiteral("Telefonbuch Eintrag bearbeiten"));
-    const DerivatProperties& props = Derivat().props;
+    const DerivatProperties& props = switches.props;
     m_name->setMaxLength(kMaxLength);
     m_number->setMaxLength(kMaxLength);
     m_name->setText(FromCp1252(entry.Name));
@@ -103,7 +104,7 @@ void CDlgE_DialName::accept()
 
 void CDlgE_DialName::StoreTo(CData_DialName& entry) const
 {
-    CData::StrToName(entry.Name, ToCp1252(m_name->text()));
+    CData::StrToName(entry.Name, ToCp1252(m_name->text()), m_rules);
     CData::StrToMsnExt(entry.Msn, ToCp1252(m_number->text()));
     entry.Loud = m_volume->value();
     if (m_melody->currentIndex() >= 0)

@@ -2,6 +2,8 @@
 #pragma once
 // Editor of one phone-book entry: name, number, and where the telephone
 // supports them, the entry's ring volume and melody.
+#include "Derivat.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -12,7 +14,8 @@ class CEdit_Name;
 
 class CDlgE_DialName : public QDialog {
 public:
-    explicit CDlgE_DialName(const CData_DialName& entry, QWidget* parent = nullptr);
+    // switches: of the document (volume, melody and the name's characters).
+    CDlgE_DialName(const CData_DialName& entry, const CDerivat& switches, QWidget* parent = nullptr);
 
     // Writes the editor's values into entry (name and number through their codecs).
     void StoreTo(CData_DialName& entry) const;
@@ -33,4 +36,5 @@ private:
     CEdit_Msn* m_number;
     QSlider* m_volume = nullptr;
     QComboBox* m_melody;
+    CodecRules m_rules;
 };

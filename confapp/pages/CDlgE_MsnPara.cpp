@@ -23,11 +23,12 @@ constexpr int kMaxLoud = 6;
 
 } // namespace
 
-CDlgE_MsnPara::CDlgE_MsnPara(QWidget* parent)
-    : QDialog(parent), m_nr(new QLineEdit(this)), m_number(new CEdit_Num(this)), m_name(new CEdit_Name(this)),
+CDlgE_MsnPara::CDlgE_MsnPara(const CDerivat& switches, QWidget* parent)
+    : QDialog(parent), m_nr(new QLineEdit(this)), m_number(new CEdit_Num(this)),
+      m_name(new CEdit_Name(switches.Rules(), this)),
       m_volume(new QSlider(Qt::Horizontal, this)), m_melody(new QComboBox(this)),
       m_forwardingLabel(new QLabel(QStringLiteral("Rufnummer Anrufweiterschaltung (max. 20 Stellen)"), this)),
-      m_forwarding(new CEdit_Num(this))
+      m_forwarding(new CEdit_Num(this)), m_switches(switches)
 {
     setWindowTitle(QStringLiteral("MSN Eintrag bearbeiten"));
     m_nr->setReadOnly(true);
@@ -61,7 +62,7 @@ CDlgE_MsnPara::CDlgE_MsnPara(QWidget* parent)
 
 void CDlgE_MsnPara::LoadFrom(const CData_MsnPara& record)
 {
-    const bool forwarding = Derivat().props.PropMsnAws != 0;
+    const bool forwarding = m_switches.props.PropMsnAws != 0;
     m_forwardingLabel->setEnabled(forwarding);
     m_forwarding->setEnabled(forwarding);
 
@@ -76,7 +77,7 @@ void CDlgE_MsnPara::LoadFrom(const CData_MsnPara& record)
 void CDlgE_MsnPara::StoreTo(CData_MsnPara& record) const
 {
     CData::StrToMsnExt(record.Msn, ToCp1252(m_number->text()));
-    CData::StrToTxt(record.Txt, ToCp1252(m_name->text()));
+    CData::StrToTxt(record.Txt, ToCp1252(m_name->text()), m_switches.Rules());
     CData::StrToMsnExt(record.MsnAws, ToCp1252(m_forwarding->text()));
     record.Loud = m_volume->value();
     if (m_melody->currentIndex() >= 0)

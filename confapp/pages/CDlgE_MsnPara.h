@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog 1210: edits one own number (MSN) of the "Rufnummern" page.
+#include "Derivat.h"
+
 #include <QDialog>
 
 class CData_MsnPara;
@@ -17,7 +19,8 @@ public:
     static constexpr int kMaxNumber = 20;
     static constexpr int kMaxName = 5;
 
-    explicit CDlgE_MsnPara(QWidget* parent = nullptr);
+    // switches: of the document (call forwarding, the name's characters).
+    explicit CDlgE_MsnPara(const CDerivat& switches, QWidget* parent = nullptr);
 
     // Fills the controls from the record; the forwarding number is offered
     // only where the telephone has one per MSN.
@@ -44,4 +47,5 @@ private:
     QComboBox* m_melody;
     QLabel* m_forwardingLabel;
     CEdit_Num* m_forwarding;
+    const CDerivat m_switches;
 };

@@ -27,8 +27,8 @@ void StoreChoice(const QButtonGroup& group, int& field)
 
 } // namespace
 
-CPpE_Basic1::CPpE_Basic1(CData_All& documentData, QWidget* parent)
-    : CPropertyPage(documentData, QStringLiteral("Allgemein"), 1001, parent)
+CPpE_Basic1::CPpE_Basic1(CQ410CfDoc& doc, QWidget* parent)
+    : CPropertyPage(doc, QStringLiteral("Allgemein"), 1001, parent)
 {
     BuildControls();
 }
@@ -44,13 +44,13 @@ bool CPpE_Basic1::StoreToData()
     if (!CheckFields())
         return false;
     StoreControls();
-    m_data.Validate();
+    m_data.Validate(Switches());
     return true;
 }
 
 void CPpE_Basic1::ApplyEnabling()
 {
-    const DerivatProperties& p = Derivat().props;
+    const DerivatProperties& p = Switches().props;
     m_controls.SetVisible({1010, 1011}, p.PropSwVersShown != 0);
     m_controls.SetEnabled({1061, 1062}, p.PropPayMult != 0);
     m_controls.SetEnabled({1063, 1064}, p.PropPayStr != 0);
@@ -105,7 +105,7 @@ void CPpE_Basic1::StoreControls()
     basic.LoudHand = m_loudHand->value();
     basic.SwVers = ToCp1252(m_swVers->text());
     CData::StrToPayMult(basic.PayMult, ToCp1252(m_payMult->text()));
-    CData::StrToPayStr(basic.PayStr, ToCp1252(m_payStr->text()));
+    CData::StrToPayStr(basic.PayStr, ToCp1252(m_payStr->text()), Switches().Rules());
     CData::StrToParkCode(basic.ParkCode, ToCp1252(m_parkCode->text()));
     StoreChoice(*m_phoneType, basic.PhoneType);
     StoreChoice(*m_silence, basic.Silence);
@@ -123,6 +123,6 @@ void CPpE_Basic1::StoreControls()
 void CPpE_Basic1::OnPhoneType(int phoneType)
 {
     m_data.cfg.basic.PhoneType = phoneType;
-    Derivat().DerivatToProperties(phoneType);
+    m_doc.SetPhoneType(phoneType);
     ApplyEnabling();
 }

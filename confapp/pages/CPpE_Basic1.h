@@ -18,7 +18,7 @@ class CEdit_PayMult;
 
 class CPpE_Basic1 : public CPropertyPage {
 public:
-    explicit CPpE_Basic1(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpE_Basic1(CQ410CfDoc& doc, QWidget* parent = nullptr);
     void LoadFromData() override;
     bool StoreToData() override;
 

@@ -19,8 +19,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CPpE_Basic2::CPpE_Basic2(CData_All& documentData, QWidget* parent)
-    : CPropertyPage(documentData, QStringLiteral("Telefonanlage"), 1002, parent)
+CPpE_Basic2::CPpE_Basic2(CQ410CfDoc& doc, QWidget* parent)
+    : CPropertyPage(doc, QStringLiteral("Telefonanlage"), 1002, parent)
 {
     auto* left = new QVBoxLayout;
     left->addWidget(BuildFields());
@@ -76,7 +76,7 @@ void CPpE_Basic2::LoadFromData()
 
 void CPpE_Basic2::ApplyEnabling()
 {
-    const DerivatProperties& p = Derivat().props;
+    const DerivatProperties& p = Switches().props;
     m_controls.SetEnabled({1022, 1023}, p.PropDialPreInt != 0 && m_data.cfg.basic.AutoExt != 0);
     m_controls.SetEnabled({1150, 3211, 3212, 1152}, p.PropPabxType != 0);
     m_picture->setVisible(p.PropPabxPicture != 0);

@@ -13,7 +13,7 @@ class CPicture;
 
 class CPpE_Basic2 : public CPropertyPage {
 public:
-    explicit CPpE_Basic2(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpE_Basic2(CQ410CfDoc& doc, QWidget* parent = nullptr);
     void LoadFromData() override;
     bool StoreToData() override;
 

@@ -24,8 +24,8 @@ constexpr int kMaxRepeat = 9;
 
 } // namespace
 
-CPpE_Lcr::CPpE_Lcr(CData_All& documentData, QWidget* parent)
-    : CPropertyPage(documentData, QStringLiteral("LCR"), 2100, parent),
+CPpE_Lcr::CPpE_Lcr(CQ410CfDoc& doc, QWidget* parent)
+    : CPropertyPage(doc, QStringLiteral("LCR"), 2100, parent),
       m_lcr(new QCheckBox(QStringLiteral("LCR aktivieren"), this)),
       m_modeGroup(new QGroupBox(QStringLiteral("LCR Arbeitsweise bei Netzbetreiber besetzt"), this)),
       m_modes(new QButtonGroup(this)), m_repeatLabel(new QLabel(QStringLiteral("Wahlversuche"), this)),
@@ -63,7 +63,7 @@ QRadioButton* CPpE_Lcr::ModeButton(int mode) const
 
 void CPpE_Lcr::LoadFromData()
 {
-    const bool lcr = Derivat().props.PropLcr != 0;
+    const bool lcr = Switches().props.PropLcr != 0;
     m_lcr->setEnabled(lcr);
     m_modeGroup->setEnabled(lcr);
 
@@ -89,7 +89,7 @@ bool CPpE_Lcr::StoreToData()
 
 void CPpE_Lcr::EnableRepeat()
 {
-    const bool repeat = Derivat().props.PropLcr != 0 && m_modes->checkedId() == kRepeatCarrier;
+    const bool repeat = Switches().props.PropLcr != 0 && m_modes->checkedId() == kRepeatCarrier;
     m_repeatLabel->setEnabled(repeat);
     m_repeat->setEnabled(repeat);
 }

@@ -13,7 +13,7 @@ class QRadioButton;
 
 class CPpE_Lcr : public CPropertyPage {
 public:
-    explicit CPpE_Lcr(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpE_Lcr(CQ410CfDoc& doc, QWidget* parent = nullptr);
     void LoadFromData() override;
     bool StoreToData() override;
 

@@ -17,15 +17,15 @@ std::vector<RepBarColumn> Columns()
 
 } // namespace
 
-CPpS_DialFilter::CPpS_DialFilter(CData_All& documentData, QWidget* parent)
-    : CPpS_ListPage(documentData, QStringLiteral("Wahlkontrolle"), 1900, Columns(), CData_AllCfg::kFilters,
+CPpS_DialFilter::CPpS_DialFilter(CQ410CfDoc& doc, QWidget* parent)
+    : CPpS_ListPage(doc, QStringLiteral("Wahlkontrolle"), 1900, Columns(), CData_AllCfg::kFilters,
                     kVisibleRows, parent)
 {
 }
 
 bool CPpS_DialFilter::ListShown() const
 {
-    return Derivat().props.PropDialFilter != 0;
+    return Switches().props.PropDialFilter != 0;
 }
 
 QString CPpS_DialFilter::CellText(int row, int column) const

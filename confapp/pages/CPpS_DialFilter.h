@@ -6,7 +6,7 @@
 
 class CPpS_DialFilter : public CPpS_ListPage {
 public:
-    explicit CPpS_DialFilter(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpS_DialFilter(CQ410CfDoc& doc, QWidget* parent = nullptr);
 
 protected:
     bool ListShown() const override;

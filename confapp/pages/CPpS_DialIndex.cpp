@@ -15,8 +15,8 @@ std::vector<RepBarColumn> Columns()
 
 } // namespace
 
-CPpS_DialIndex::CPpS_DialIndex(CData_All& documentData, QWidget* parent)
-    : CPpS_ListPage(documentData, QStringLiteral("Kurzwahl"), 1250, Columns(), CData_AllCfg::kIndexes,
+CPpS_DialIndex::CPpS_DialIndex(CQ410CfDoc& doc, QWidget* parent)
+    : CPpS_ListPage(doc, QStringLiteral("Kurzwahl"), 1250, Columns(), CData_AllCfg::kIndexes,
                     CData_AllCfg::kIndexes, parent)
 {
 }

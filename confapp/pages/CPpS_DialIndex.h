@@ -5,7 +5,7 @@
 
 class CPpS_DialIndex : public CPpS_ListPage {
 public:
-    explicit CPpS_DialIndex(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpS_DialIndex(CQ410CfDoc& doc, QWidget* parent = nullptr);
 
 protected:
     QString CellText(int row, int column) const override;

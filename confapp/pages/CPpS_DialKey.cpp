@@ -19,8 +19,8 @@ std::vector<RepBarColumn> Columns()
 
 } // namespace
 
-CPpS_DialKey::CPpS_DialKey(CData_All& documentData, QWidget* parent)
-    : CPpS_ListPage(documentData, QStringLiteral("Tasten"), 1300, Columns(), CData_AllCfg::kKeys, kVisibleRows,
+CPpS_DialKey::CPpS_DialKey(CQ410CfDoc& doc, QWidget* parent)
+    : CPpS_ListPage(doc, QStringLiteral("Tasten"), 1300, Columns(), CData_AllCfg::kKeys, kVisibleRows,
                     parent)
 {
 }
@@ -33,7 +33,7 @@ QString CPpS_DialKey::CellText(int row, int column) const
 void CPpS_DialKey::EditRow(int row)
 {
     CData_DialKey& key = m_data.cfg.dialKey[static_cast<std::size_t>(row)];
-    CDlgE_DialKey editor(key, this);
+    CDlgE_DialKey editor(key, Switches(), this);
     if (editor.exec() == QDialog::Accepted)
         editor.StoreTo(key);
 }

@@ -6,7 +6,7 @@
 
 class CPpS_DialKey : public CPpS_ListPage {
 public:
-    explicit CPpS_DialKey(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpS_DialKey(CQ410CfDoc& doc, QWidget* parent = nullptr);
 
 protected:
     QString CellText(int row, int column) const override;

@@ -20,8 +20,8 @@ std::vector<RepBarColumn> Columns()
 
 } // namespace
 
-CPpS_DialName::CPpS_DialName(CData_All& documentData, QWidget* parent)
-    : CPpS_ListPage(documentData, QStringLiteral("Telefonbuch"), 1400, Columns(), CData_AllDialName::kEntries,
+CPpS_DialName::CPpS_DialName(CQ410CfDoc& doc, QWidget* parent)
+    : CPpS_ListPage(doc, QStringLiteral("Telefonbuch"), 1400, Columns(), CData_AllDialName::kEntries,
                     kVisibleRows, parent)
 {
 }
@@ -34,9 +34,9 @@ QString CPpS_DialName::CellText(int row, int column) const
 void CPpS_DialName::EditRow(int row)
 {
     CData_DialName& entry = m_data.dialName.entry[static_cast<std::size_t>(row)];
-    CDlgE_DialName editor(entry, this);
+    CDlgE_DialName editor(entry, Switches(), this);
     if (editor.exec() != QDialog::Accepted)
         return;
     editor.StoreTo(entry);
-    m_data.Sort();
+    m_data.Sort(Switches());
 }

@@ -7,7 +7,7 @@
 
 class CPpS_DialName : public CPpS_ListPage {
 public:
-    explicit CPpS_DialName(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpS_DialName(CQ410CfDoc& doc, QWidget* parent = nullptr);
 
 protected:
     QString CellText(int row, int column) const override;

@@ -14,9 +14,9 @@ constexpr int kGapBelowList = 15;
 
 } // namespace
 
-CPpS_ListPage::CPpS_ListPage(CData_All& documentData, const QString& caption, int dialogId,
+CPpS_ListPage::CPpS_ListPage(CQ410CfDoc& doc, const QString& caption, int dialogId,
                              std::vector<RepBarColumn> columns, int rows, int visibleRows, QWidget* parent)
-    : CPropertyPage(documentData, caption, dialogId, parent), m_list(new CListCtrl_RepBar(this)),
+    : CPropertyPage(doc, caption, dialogId, parent), m_list(new CListCtrl_RepBar(this)),
       m_below(new QVBoxLayout(this)), m_columns(std::move(columns)), m_rows(rows), m_visibleRows(visibleRows)
 {
     connect(m_list, &CListCtrl_RepBar::rowActivated, this, [this](int row) { OnRowActivated(row); });

@@ -14,7 +14,7 @@ class QVBoxLayout;
 
 class CPpS_ListPage : public CPropertyPage {
 public:
-    CPpS_ListPage(CData_All& documentData, const QString& caption, int dialogId,
+    CPpS_ListPage(CQ410CfDoc& doc, const QString& caption, int dialogId,
                   std::vector<RepBarColumn> columns, int rows, int visibleRows, QWidget* parent);
 
     void LoadFromData() override;

@@ -33,8 +33,8 @@ QLabel* Explanation(const QString& text, QWidget* parent)
 
 } // namespace
 
-CPpS_MsnPara::CPpS_MsnPara(CData_All& documentData, QWidget* parent)
-    : CPpS_ListPage(documentData, QStringLiteral("Rufnummern"), 1200, Columns(), CData_AllCfg::kMsns,
+CPpS_MsnPara::CPpS_MsnPara(CQ410CfDoc& doc, QWidget* parent)
+    : CPpS_ListPage(doc, QStringLiteral("Rufnummern"), 1200, Columns(), CData_AllCfg::kMsns,
                     CData_AllCfg::kMsns, parent)
 {
     auto* texts = new QVBoxLayout;
@@ -63,7 +63,7 @@ QString CPpS_MsnPara::CellText(int row, int column) const
 void CPpS_MsnPara::EditRow(int row)
 {
     CData_MsnPara& record = m_data.cfg.msnPara.at(static_cast<size_t>(row));
-    CDlgE_MsnPara dialog(this);
+    CDlgE_MsnPara dialog(Switches(), this);
     dialog.LoadFrom(record);
     if (RunEditDialog(dialog) == QDialog::Accepted)
         dialog.StoreTo(record);

@@ -6,7 +6,7 @@
 
 class CPpS_MsnPara : public CPpS_ListPage {
 public:
-    explicit CPpS_MsnPara(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpS_MsnPara(CQ410CfDoc& doc, QWidget* parent = nullptr);
 
 protected:
     QString CellText(int row, int column) const override;

@@ -20,8 +20,8 @@ std::vector<RepBarColumn> Columns()
 
 } // namespace
 
-CPpS_PayCounter::CPpS_PayCounter(CData_All& documentData, QWidget* parent)
-    : CPpS_ListPage(documentData, QStringLiteral("Kosten"), 2000, Columns(), CData_AllCfg::kMsns,
+CPpS_PayCounter::CPpS_PayCounter(CQ410CfDoc& doc, QWidget* parent)
+    : CPpS_ListPage(doc, QStringLiteral("Kosten"), 2000, Columns(), CData_AllCfg::kMsns,
                     CData_AllCfg::kMsns, parent)
 {
 }
@@ -45,7 +45,7 @@ QString CPpS_PayCounter::CostText(const std::string& payMult, const std::string&
 
 bool CPpS_PayCounter::ListShown() const
 {
-    return Derivat().props.PropPayCounter != 0;
+    return Switches().props.PropPayCounter != 0;
 }
 
 QString CPpS_PayCounter::CellText(int row, int column) const

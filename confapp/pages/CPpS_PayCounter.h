@@ -9,7 +9,7 @@
 
 class CPpS_PayCounter : public CPpS_ListPage {
 public:
-    explicit CPpS_PayCounter(CData_All& documentData, QWidget* parent = nullptr);
+    explicit CPpS_PayCounter(CQ410CfDoc& doc, QWidget* parent = nullptr);
 
     // counter x tariff factor ("0,12"), with as many decimals as the factor
     // has after its comma, a blank in front and the currency and two blanks

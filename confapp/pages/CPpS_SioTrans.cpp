@@ -27,18 +27,18 @@ namespace {
 
 constexpr int kPicture = 555;
 
-QPushButton* AddButton(QVBoxLayout* layout, const char* text, void (App::*command)())
+QPushButton* AddButton(QVBoxLayout* layout, const char* text, App& app, void (App::*command)())
 {
     auto* button = new QPushButton(QString::fromUtf8(text));
     layout->addWidget(button);
-    QObject::connect(button, &QPushButton::clicked, [command] { (App::Instance().*command)(); });
+    QObject::connect(button, &QPushButton::clicked, [&app, command] { (app.*command)(); });
     return button;
 }
 
 } // namespace
 
-CPpS_SioTrans::CPpS_SioTrans(CData_All& documentData, QWidget* parent)
-    : CPropertyPage(documentData, QStringLiteral("Datenaustausch"), 1500, parent)
+CPpS_SioTrans::CPpS_SioTrans(App& app, QWidget* parent)
+    : CPropertyPage(app.doc, QStringLiteral("Datenaustausch"), 1500, parent), m_app(app)
 {
     new QVBoxLayout(this);
     BuildButtons();
@@ -52,10 +52,10 @@ void CPpS_SioTrans::BuildButtons()
     auto* buttons = new QVBoxLayout;
     // Each command stores this page first, so a port chosen just before the
     // press is the one the transfer uses.
-    m_rxCfg = AddButton(buttons, "Konfiguration auslesen", &App::DoRxCfg);
-    m_txCfg = AddButton(buttons, "Konfiguration schreiben", &App::DoTxCfg);
-    m_rxDialName = AddButton(buttons, "Telefonbuch auslesen", &App::DoRxDialName);
-    m_txDialName = AddButton(buttons, "Telefonbuch schreiben", &App::DoTxDialName);
+    m_rxCfg = AddButton(buttons, "Konfiguration auslesen", m_app, &App::DoRxCfg);
+    m_txCfg = AddButton(buttons, "Konfiguration schreiben", m_app, &App::DoTxCfg);
+    m_rxDialName = AddButton(buttons, "Telefonbuch auslesen", m_app, &App::DoRxDialName);
+    m_txDialName = AddButton(buttons, "Telefonbuch schreiben", m_app, &App::DoTxDialName);
     buttons->addStretch();
     row->addLayout(buttons);
     row->addWidget(new CPicture(kPicture), 0, Qt::AlignTop);
@@ -90,20 +90,20 @@ void CPpS_SioTrans::LoadFromData()
     // its exclusivity for that.
     m_ports->setExclusive(false);
     for (QAbstractButton* button : m_ports->buttons())
-        button->setChecked(m_ports->id(button) == App::Instance().comPort);
+        button->setChecked(m_ports->id(button) == m_app.comPort);
     m_ports->setExclusive(true);
     ShowDevices();
 }
 
 bool CPpS_SioTrans::StoreToData()
 {
-    App::Instance().comPort = CheckedPort();
+    m_app.comPort = CheckedPort();
     return true;
 }
 
 void CPpS_SioTrans::ApplySwitches()
 {
-    const CDerivat& derivat = Derivat();
+    const CDerivat& derivat = Switches();
     m_rxCfg->setVisible(derivat.PropCfg);
     m_txCfg->setVisible(derivat.PropCfg);
     m_rxDialName->setVisible(derivat.PropDialName);
@@ -116,7 +116,7 @@ void CPpS_SioTrans::ApplySwitches()
 
 void CPpS_SioTrans::ShowDevices()
 {
-    const std::string profile = App::Instance().ProfilePath();
+    const std::string profile = m_app.ProfilePath();
     for (int port = 1; port <= kPorts; ++port)
         m_devices[port - 1]->setText(QString::fromStdString(DeviceForPort(profile, port)));
 }
@@ -136,7 +136,7 @@ void CPpS_SioTrans::OnChooseDevice()
 
 bool CPpS_SioTrans::AssignDevice(int port, const QString& device)
 {
-    const std::string path = App::Instance().ProfilePath();
+    const std::string path = m_app.ProfilePath();
     CProfileFile profile;
     std::string error;
     // A profile that exists but cannot be read must not be replaced by one

@@ -4,6 +4,8 @@
 // they use, and the device behind each port.
 #include "CPropertyPage.h"
 
+class App;
+
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -13,7 +15,8 @@ class CPpS_SioTrans : public CPropertyPage {
 public:
     static constexpr int kPorts = 4;
 
-    explicit CPpS_SioTrans(CData_All& documentData, QWidget* parent = nullptr);
+    // app: its document, port choice, profile and transfer commands.
+    explicit CPpS_SioTrans(App& app, QWidget* parent = nullptr);
     void LoadFromData() override;
     bool StoreToData() override;
 
@@ -45,4 +48,5 @@ private:
     QPushButton* m_chooseDevice = nullptr;
     QButtonGroup* m_ports = nullptr;
     QLabel* m_devices[kPorts] = {};
+    App& m_app;
 };

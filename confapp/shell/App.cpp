@@ -3,7 +3,6 @@
 
 #include "CDlg_SioTrans.h"
 #include "CQ410CfDoc.h"
-#include "Derivat.h"
 #include "DocumentSections.h"
 #include "MessageBoxes.h"
 #include "ProfileStore.h"
@@ -53,24 +52,22 @@ std::string TransferOutcomeLine(const CTransferRunner& runner)
 
 } // namespace
 
-App& App::Instance()
-{
-    static App app;
-    return app;
-}
-
-App::App()
+App::App(const BuildIdentity& identity) : doc(data, saved, identity)
 {
     runTransfer = [this](int mode) { RunTransferWindow(mode); };
 }
 
 void App::RunTransferWindow(int mode)
 {
-    CDlg_SioTrans dialog(mode, transfer, data, comPort, DeviceForPort(ProfilePath(), comPort), mainFrame);
+    CDlg_SioTrans dialog(mode, transfer, data, doc.Switches(), comPort, DeviceForPort(ProfilePath(), comPort),
+                         mainFrame);
     dialog.Runner().KeepBackupsIn(BackupFolder());
     dialog.exec();
     const CTransferRunner& runner = dialog.Runner();
     const bool writes = mode == MODE_WRITE_CFG || mode == MODE_WRITE_DIALNAME;
+    // What was read describes the telephone it came from, and so do the pages.
+    if (runner.GetStatus() == CTransferRunner::Status::Succeeded && !writes)
+        doc.TakeSwitches(runner.Link()->Switches());
     // After a failure the window has said it already.
     if (runner.GetStatus() == CTransferRunner::Status::Cancelled && !runner.FailedBeforeCancel() && writes &&
         runner.TelephoneTookPart())
@@ -100,8 +97,8 @@ void App::ProfileSettingsGet()
     y = ProfileStore::GetInt(profile, "Screen", "Y", 20);
     dx = ProfileStore::GetInt(profile, "Screen", "DX", 0);
     dy = ProfileStore::GetInt(profile, "Screen", "DY", 0);
-    dx = std::max(dx, Derivat().minWidth);
-    dy = std::max(dy, Derivat().minHeight);
+    dx = std::max(dx, doc.Identity().minWidth);
+    dy = std::max(dy, doc.Identity().minHeight);
     // The limit for Y is deliberately the smaller one: a window stored that far
     // down was most likely left there by a larger screen.
     if (x >= 3000 || y >= 300)
@@ -144,7 +141,7 @@ void App::RunTransfer(int mode)
 void App::DoRxCfg()
 {
     TraceLine("App", "DoRxCfg()");
-    if (document && !document->SaveModified())
+    if (!doc.SaveModified())
         return;
     MoveViewToDoc();
     transfer = data;
@@ -156,7 +153,7 @@ void App::DoRxCfg()
 void App::DoRxDialName()
 {
     TraceLine("App", "DoRxDialName()");
-    if (document && !document->SaveModified())
+    if (!doc.SaveModified())
         return;
     MoveViewToDoc();
     transfer = data;
@@ -167,11 +164,9 @@ void App::DoRxDialName()
 
 bool App::MaySend(bool phoneBook) const
 {
-    if (!document)
-        return true;
     const bool filled = phoneBook ? data.dialName != saved.dialName : data.cfg != saved.cfg;
-    const std::string& name = document->PathName().empty() ? document->Title() : document->PathName();
-    const std::string warning = filled ? std::string() : MissingPartWarning(name, document->PartsInFile(), phoneBook);
+    const std::string& name = doc.PathName().empty() ? doc.Title() : doc.PathName();
+    const std::string warning = filled ? std::string() : MissingPartWarning(name, doc.PartsInFile(), phoneBook);
     if (warning.empty())
         return true;
     return ShowMessage(mainFrame, QMessageBox::Warning, QString::fromUtf8(kProgramTitle),

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The one application object of the windowed program: the three data sets,
-// the per-user settings and the four transfer commands. Pages, the view and
-// the transfer window reach it through App::Instance().
+// The session of the windowed program: the three data sets, the document,
+// the per-user settings and the four transfer commands. The window's start
+// makes it and hands it to the frame, which hands it on to the view and the
+// pages that use it.
 #include "CData_All.h"
+#include "CQ410CfDoc.h"
 
 #include <functional>
 #include <string>
 
 class QWidget;
-class CQ410CfDoc;
 
 // What the application needs from the view: keep the active page and the
 // document data in step.
@@ -22,17 +23,19 @@ public:
 
 class App {
 public:
-    static App& Instance();
+    explicit App(const BuildIdentity& identity);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
 
     CData_All data;     // what the pages edit
     CData_All saved;    // as last loaded or saved; "modified" compares against it
     CData_All transfer; // what a transfer sends from or receives into
+    CQ410CfDoc doc;
 
     int comPort = 2;               // "Transfer"/"ComPort", 1..4
     int x = 20, y = 20, dx = 0, dy = 0; // "Screen"/"X", "Y", "DX", "DY"
 
     QWidget* mainFrame = nullptr;  // set by the main frame when it is created
-    CQ410CfDoc* document = nullptr;
     IDataView* view = nullptr;
 
     // ${XDG_CONFIG_HOME:-~/.config}/mvconf/mvconf.ini unless a test set another.
@@ -60,7 +63,6 @@ public:
     void DoTxDialName();
 
 private:
-    App();
     void MoveViewToDoc();
     void MoveDocToView();
     // False when the user would rather not send a half that the document's

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDocCommands.h"
 
-#include "App.h"
 #include "CQ410CfView.h"
 #include "MessageBoxes.h"
 #include "RecentFileList.h"
@@ -27,8 +26,8 @@ std::string FileBytes(const QString& path)
 
 } // namespace
 
-CDocCommands::CDocCommands(QWidget* frame, CQ410CfView& view, RecentFileList& recent)
-    : m_frame(frame), m_view(view), m_recent(recent), m_doc(App::Instance().data, App::Instance().saved)
+CDocCommands::CDocCommands(QWidget* frame, CQ410CfView& view, RecentFileList& recent, CQ410CfDoc& doc)
+    : m_frame(frame), m_view(view), m_recent(recent), m_doc(doc)
 {
     m_doc.moveDataViewToDoc = [this] { m_view.MoveDataViewToDoc(); };
     m_doc.askSaveChanges = [this](const std::string& title) { return AskSaveChanges(title); };

@@ -15,7 +15,8 @@ class RecentFileList;
 
 class CDocCommands {
 public:
-    CDocCommands(QWidget* frame, CQ410CfView& view, RecentFileList& recent);
+    // doc: the session's document, which these commands drive.
+    CDocCommands(QWidget* frame, CQ410CfView& view, RecentFileList& recent, CQ410CfDoc& doc);
 
     CQ410CfDoc& Doc() { return m_doc; }
     QString Title() const;
@@ -55,5 +56,5 @@ private:
     QWidget* m_frame;
     CQ410CfView& m_view;
     RecentFileList& m_recent;
-    CQ410CfDoc m_doc;
+    CQ410CfDoc& m_doc;
 };

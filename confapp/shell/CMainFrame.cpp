@@ -9,7 +9,6 @@
 #include "CHelpWindow.h"
 #include "CompareCommand.h"
 #include "CQ410CfView.h"
-#include "Derivat.h"
 #include "MessageBoxes.h"
 #include "PhoneBookCommands.h"
 #include "ProfileStore.h"
@@ -56,14 +55,13 @@ QString FirstLocalFile(const QMimeData* mime)
 
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+CMainFrame::CMainFrame(App& app, QWidget* parent) : QMainWindow(parent), m_app(app)
 {
-    App& app = App::Instance();
     setWindowIcon(AppIcons::Program());
-    m_view = new CQ410CfView;
+    m_view = new CQ410CfView(app);
     setCentralWidget(m_view);
     m_recent.Load(app.ProfilePath());
-    m_docs = std::make_unique<CDocCommands>(this, *m_view, m_recent);
+    m_docs = std::make_unique<CDocCommands>(this, *m_view, m_recent, app.doc);
     m_docs->onDocumentChanged = [this] { OnDocumentChanged(); };
     CreateActions();
     CreateMenus();
@@ -72,7 +70,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     CreateAccelerators();
     app.mainFrame = this;
     app.view = m_view;
-    app.document = &m_docs->Doc();
     PlaceWindow();
     RestoreBarState();
     setAcceptDrops(true);
@@ -81,19 +78,17 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
 CMainFrame::~CMainFrame()
 {
-    App& app = App::Instance();
-    if (app.mainFrame == this) {
-        app.mainFrame = nullptr;
-        app.view = nullptr;
-        app.document = nullptr;
+    if (m_app.mainFrame == this) {
+        m_app.mainFrame = nullptr;
+        m_app.view = nullptr;
     }
 }
 
 void CMainFrame::PlaceWindow()
 {
-    const App& app = App::Instance();
-    const int width = std::max(app.dx, Derivat().minWidth);
-    const int height = std::max(app.dy, Derivat().minHeight);
+    const App& app = m_app;
+    const int width = std::max(app.dx, app.doc.Identity().minWidth);
+    const int height = std::max(app.dy, app.doc.Identity().minHeight);
     QPoint topLeft(app.x, app.y);
     // A rectangle left over from a larger or detached screen would open the
     // window where nobody can see it.
@@ -105,7 +100,7 @@ void CMainFrame::PlaceWindow()
 
 void CMainFrame::RestoreBarState()
 {
-    const CProfileFile profile = ProfileStore::Read(App::Instance().ProfilePath());
+    const CProfileFile profile = ProfileStore::Read(m_app.ProfilePath());
     const std::string state = profile.GetFullString(kBarSection, "MainWindow");
     if (!state.empty())
         restoreState(QByteArray::fromHex(QByteArray::fromStdString(state)));
@@ -114,7 +109,7 @@ void CMainFrame::RestoreBarState()
 
 void CMainFrame::SaveWindowState()
 {
-    App& app = App::Instance();
+    App& app = m_app;
     app.x = pos().x();
     app.y = pos().y();
     app.dx = width();
@@ -131,7 +126,7 @@ void CMainFrame::SaveWindowState()
 void CMainFrame::OnDocumentChanged()
 {
     setWindowTitle(m_docs->Title() + QStringLiteral(" - ") + QString::fromUtf8(kProgramTitle));
-    m_phoneBookMenu->menuAction()->setVisible(Derivat().PropDialName);
+    m_phoneBookMenu->menuAction()->setVisible(m_app.doc.Identity().PropDialName);
     UpdateRecentFileMenu();
 }
 
@@ -195,7 +190,7 @@ void CMainFrame::OnSendMail()
     // The mail carries the file as it is on disk, so unsaved or never saved
     // data is saved first.
     CQ410CfDoc& doc = m_docs->Doc();
-    App& app = App::Instance();
+    const App& app = m_app;
     m_view->MoveDataViewToDoc();
     if ((doc.PathName().empty() || app.data != app.saved) && !m_docs->FileSave())
         return;
@@ -219,27 +214,27 @@ void CMainFrame::OnAbout()
     dialog.exec();
 }
 
-void CMainFrame::OnRxCfg() { App::Instance().DoRxCfg(); }
-void CMainFrame::OnTxCfg() { App::Instance().DoTxCfg(); }
-void CMainFrame::OnRxDialName() { App::Instance().DoRxDialName(); }
-void CMainFrame::OnTxDialName() { App::Instance().DoTxDialName(); }
-void CMainFrame::OnPhoneBookImportCmd() { OnPhoneBookImport(this); }
-void CMainFrame::OnPhoneBookExportCmd() { OnPhoneBookExport(this); }
-void CMainFrame::OnPhoneBookTestDataCmd() { OnPhoneBookTestData(this); }
+void CMainFrame::OnRxCfg() { m_app.DoRxCfg(); }
+void CMainFrame::OnTxCfg() { m_app.DoTxCfg(); }
+void CMainFrame::OnRxDialName() { m_app.DoRxDialName(); }
+void CMainFrame::OnTxDialName() { m_app.DoTxDialName(); }
+void CMainFrame::OnPhoneBookImportCmd() { OnPhoneBookImport(this, m_app); }
+void CMainFrame::OnPhoneBookExportCmd() { OnPhoneBookExport(this, m_app); }
+void CMainFrame::OnPhoneBookTestDataCmd() { OnPhoneBookTestData(this, m_app); }
 void CMainFrame::OnFileNew() { m_docs->FileNew(); }
 void CMainFrame::OnFileOpen() { m_docs->FileOpen(); }
 void CMainFrame::OnFileSave() { m_docs->FileSave(); }
 void CMainFrame::OnFileSaveAs() { m_docs->FileSaveAs(); }
-void CMainFrame::OnFileCompare() { ::OnFileCompare(this, *m_view, m_docs->PathName()); }
+void CMainFrame::OnFileCompare() { ::OnFileCompare(this, *m_view, m_app.doc, m_docs->PathName()); }
 // The comparison is with the document as shown, so the page's edits are
 // stored first; a page whose checks fail has said why.
 void CMainFrame::OnFileBackups()
 {
     if (!m_view->TryMoveDataViewToDoc())
         return;
-    CDlg_Backups dialog(App::Instance().BackupFolder(), this);
-    dialog.compare = [&dialog](const BackupCopy& copy) {
-        CompareWithFile(&dialog, App::Instance().data, QFile::decodeName(QByteArray::fromStdString(copy.path)));
+    CDlg_Backups dialog(m_app.BackupFolder(), this);
+    dialog.compare = [this, &dialog](const BackupCopy& copy) {
+        CompareWithFile(&dialog, m_app.doc, QFile::decodeName(QByteArray::fromStdString(copy.path)));
     };
     dialog.open = [this](const BackupCopy& copy) {
         if (!m_docs->OpenAsUntitled(QFile::decodeName(QByteArray::fromStdString(copy.path))))

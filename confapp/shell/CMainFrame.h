@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class App;
 class CDocCommands;
 class CQ410CfView;
 class QAction;
@@ -19,7 +20,7 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    explicit CMainFrame(App& app, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CQ410CfView& View() const { return *m_view; }
@@ -70,6 +71,7 @@ private:
     void OnFilePrint();
     void OnFilePrintPreview();
 
+    App& m_app;
     RecentFileList m_recent;
     CQ410CfView* m_view = nullptr;
     std::unique_ptr<CDocCommands> m_docs;

@@ -22,7 +22,7 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-CQ410CfView::CQ410CfView(QWidget* parent) : QWidget(parent)
+CQ410CfView::CQ410CfView(App& app, QWidget* parent) : QWidget(parent), m_app(app)
 {
     TraceLine("View", "Constructor()");
     setFocusPolicy(Qt::StrongFocus);
@@ -56,24 +56,24 @@ void CQ410CfView::OnInitialUpdate()
 {
     TraceLine("View", "OnInitialUpdate()");
     DeleteSheet(true);
-    CData_All& documentData = App::Instance().data;
-    const CDerivat& derivat = Derivat();
+    CQ410CfDoc& doc = m_app.doc;
+    const CDerivat& switches = doc.Switches();
     std::size_t slot = 0;
     auto add = [&](CPropertyPage* page) { m_pages.at(slot++) = page; };
-    if (derivat.PropCfg) {
-        add(new CPpE_Basic1(documentData));
-        add(new CPpE_Basic2(documentData));
-        add(new CPpS_MsnPara(documentData));
-        add(new CPpS_DialIndex(documentData));
-        add(new CPpS_DialKey(documentData));
-        add(new CPpS_DialFilter(documentData));
-        if (derivat.props.PropLcrPage)
-            add(new CPpE_Lcr(documentData));
-        add(new CPpS_PayCounter(documentData));
+    if (switches.PropCfg) {
+        add(new CPpE_Basic1(doc));
+        add(new CPpE_Basic2(doc));
+        add(new CPpS_MsnPara(doc));
+        add(new CPpS_DialIndex(doc));
+        add(new CPpS_DialKey(doc));
+        add(new CPpS_DialFilter(doc));
+        if (switches.props.PropLcrPage)
+            add(new CPpE_Lcr(doc));
+        add(new CPpS_PayCounter(doc));
     }
-    if (derivat.PropDialName)
-        add(new CPpS_DialName(documentData));
-    add(new CPpS_SioTrans(documentData));
+    if (switches.PropDialName)
+        add(new CPpS_DialName(doc));
+    add(new CPpS_SioTrans(m_app));
 
     m_sheet = new CPropertySheetView;
     for (CPropertyPage* page : m_pages)
@@ -114,9 +114,8 @@ void CQ410CfView::OnPrint(QPrinter& printer)
 {
     TraceLine("View", "OnPrint()");
     MoveDataViewToDoc();
-    CData_All& documentData = App::Instance().data;
-    if (Derivat().PropDialName)
-        documentData.Sort();
+    CData_All& documentData = m_app.data;
+    documentData.Sort(m_app.doc.Switches());
     QPainter painter;
     if (painter.begin(&printer)) {
         PhoneBookPrint::Draw(painter, QRect(0, 0, printer.width(), printer.height()), documentData);

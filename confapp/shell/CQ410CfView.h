@@ -18,7 +18,8 @@ class CQ410CfView : public QWidget, public IDataView {
 public:
     static constexpr int kMaxPages = 20;
 
-    explicit CQ410CfView(QWidget* parent = nullptr);
+    // app: the session whose document the pages show.
+    explicit CQ410CfView(App& app, QWidget* parent = nullptr);
     ~CQ410CfView() override;
 
     // Rebuilds the sheet with the pages the current switches ask for.
@@ -42,6 +43,7 @@ protected:
 private:
     void DeleteSheet(bool later);
 
+    App& m_app;
     CPropertySheetView* m_sheet = nullptr;
     std::array<CPropertyPage*, kMaxPages> m_pages{};
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CompareCommand.h"
 
-#include "App.h"
+#include "CQ410CfDoc.h"
 #include "CData_All.h"
 #include "CDlg_Compare.h"
 #include "CQ410CfDoc.h"
@@ -39,26 +39,27 @@ void SetCompareFileHookForTesting(std::function<QString()> hook)
     FileHook() = std::move(hook);
 }
 
-void OnFileCompare(QWidget* parent, CQ410CfView& view, const QString& documentPath)
+void OnFileCompare(QWidget* parent, CQ410CfView& view, CQ410CfDoc& doc, const QString& documentPath)
 {
     if (!view.TryMoveDataViewToDoc())
         return;
     const QString path = ChooseFile(parent, documentPath);
     if (!path.isEmpty())
-        CompareWithFile(parent, App::Instance().data, path);
+        CompareWithFile(parent, doc, path);
 }
 
-void CompareWithFile(QWidget* parent, const CData_All& data, const QString& path)
+void CompareWithFile(QWidget* parent, CQ410CfDoc& doc, const QString& path)
 {
+    const CDerivat& switches = doc.Switches();
     CData_All other;
     std::string error;
-    if (!CQ410CfDoc::ReadDocumentFile(QFile::encodeName(path).toStdString(), other, error)) {
+    if (!CQ410CfDoc::ReadDocumentFile(QFile::encodeName(path).toStdString(), other, switches, error)) {
         ShowMessage(parent, QMessageBox::Warning, QString::fromUtf8("Systemtelefon MV850"),
                     QString::fromUtf8("Die Datei konnte nicht verglichen werden.\n%1\n\n"
                                       "Bitte prüfen Sie Dateiname und Zugriffsrechte.")
                         .arg(QString::fromUtf8(error)));
         return;
     }
-    CDlg_Compare dialog(CompareDocuments(data, other, Derivat()), QFileInfo(path).fileName(), parent);
+    CDlg_Compare dialog(CompareDocuments(doc.Data(), other, switches), QFileInfo(path).fileName(), parent);
     dialog.exec();
 }

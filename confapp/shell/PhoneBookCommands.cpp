@@ -19,34 +19,28 @@ const char* const kTextFilter = "Tabulator formatierter Text (*.txt);;Alle Datei
 // before the phone book is replaced; false when the user cancelled. The
 // document's question stores the active page itself, so a page whose checks
 // fail complains only once.
-bool MayReplacePhoneBook()
+bool MayReplacePhoneBook(App& app)
 {
-    App& app = App::Instance();
-    if (app.document)
-        return app.document->SaveModified();
-    if (app.view)
-        app.view->MoveDataViewToDoc();
-    return true;
+    return app.doc.SaveModified();
 }
 
-void ShowDataInView()
+void ShowDataInView(const App& app)
 {
-    if (IDataView* view = App::Instance().view)
+    if (IDataView* view = app.view)
         view->MoveDataDocToView();
 }
 
 } // namespace
 
-void OnPhoneBookImport(QWidget* parent)
+void OnPhoneBookImport(QWidget* parent, App& app)
 {
     CDlgE_Import dialog(parent);
-    if (dialog.exec() != QDialog::Accepted || !MayReplacePhoneBook())
+    if (dialog.exec() != QDialog::Accepted || !MayReplacePhoneBook(app))
         return;
-    App& app = App::Instance();
     ImportReport report;
-    const bool imported =
-        ImportPhoneBook(dialog.Settings(), app.data, app.BackupFolder(), report) == ImportResult::Imported;
-    ShowDataInView();
+    const bool imported = ImportPhoneBook(dialog.Settings(), app.data, app.doc.Switches(), app.BackupFolder(),
+                                          report) == ImportResult::Imported;
+    ShowDataInView(app);
     // The result is always told: what was cut or replaced must not go unseen,
     // and the user learns where the replaced phone book was kept.
     const bool warn = !imported || report.HasWarnings();
@@ -54,9 +48,9 @@ void OnPhoneBookImport(QWidget* parent)
                 QString::fromStdString(imported ? ImportResultText(report) : report.error));
 }
 
-void OnPhoneBookExport(QWidget* parent)
+void OnPhoneBookExport(QWidget* parent, const App& app)
 {
-    if (PhoneBookExportText(App::Instance().data).empty()) {
+    if (PhoneBookExportText(app.data).empty()) {
         ShowMessage(parent, QMessageBox::Information, QStringLiteral("Telefonbuch Export"),
                     QString::fromUtf8("Das Telefonbuch enthält keinen Eintrag mit Name und Rufnummer; "
                                       "es gibt nichts zu exportieren."));
@@ -71,14 +65,14 @@ void OnPhoneBookExport(QWidget* parent)
         return;
     const std::string path = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
     std::string error;
-    if (!ExportPhoneBook(App::Instance().data, path, error))
+    if (!ExportPhoneBook(app.data, path, error))
         ShowMessage(parent, QMessageBox::Warning, QStringLiteral("Telefonbuch Export"), QString::fromStdString(error));
 }
 
-void OnPhoneBookTestData(QWidget*)
+void OnPhoneBookTestData(QWidget*, App& app)
 {
-    if (!MayReplacePhoneBook())
+    if (!MayReplacePhoneBook(app))
         return;
-    FillTestData(App::Instance().data);
-    ShowDataInView();
+    FillTestData(app.data);
+    ShowDataInView(app);
 }

@@ -47,13 +47,6 @@ bool OpenStartDocument(CMainFrame& frame, const QString& file, std::ostream& err
 
 } // namespace
 
-void LoadIdentityAndSettings()
-{
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(1);
-    App::Instance().ProfileSettingsGet();
-}
-
 int RunWindowProgram(int argc, char** argv)
 {
     BeginDisplayCheck("mvconf");
@@ -64,21 +57,21 @@ int RunWindowProgram(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("mvconf"));
     InstallGermanButtonTexts(application);
 
-    return RunMainWindow(DocumentArgument(QApplication::arguments()), std::cerr);
+    App app(DerivatLoad());
+    return RunMainWindow(app, DocumentArgument(QApplication::arguments()), std::cerr);
 }
 
-int RunMainWindow(const QString& file, std::ostream& err)
+int RunMainWindow(App& app, const QString& file, std::ostream& err)
 {
-    LoadIdentityAndSettings();
-
+    app.ProfileSettingsGet();
     int status = 0;
     {
-        CMainFrame frame;
+        CMainFrame frame(app);
         if (!OpenStartDocument(frame, file, err))
             return 2;
         frame.show();
         status = QApplication::exec();
     }
-    App::Instance().ProfileSettingsSet();
+    app.ProfileSettingsSet();
     return status;
 }

@@ -46,11 +46,11 @@ QLabel* AddLabel(QVBoxLayout* layout, const char* text, const char* name)
 
 } // namespace
 
-CDlg_SioTrans::CDlg_SioTrans(int mode, CData_All& transferCopy, CData_All& documentData, int portNumber,
-                             std::string devicePath, QWidget* parent)
+CDlg_SioTrans::CDlg_SioTrans(int mode, CData_All& transferCopy, CData_All& documentData, const CDerivat& switches,
+                             int portNumber, std::string devicePath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_host(new QtTransferHost(this)),
-      m_runner(std::make_unique<CTransferRunner>(mode, transferCopy, documentData, *m_host))
+      m_runner(std::make_unique<CTransferRunner>(mode, transferCopy, documentData, switches, *m_host))
 {
     m_runner->SetPort(portNumber, std::move(devicePath));
     m_host->onTimer = [this](int id) { OnTimer(id); };

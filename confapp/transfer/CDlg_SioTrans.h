@@ -19,10 +19,11 @@ class QtTransferHost;
 class CDlg_SioTrans : public QDialog {
     Q_OBJECT
 public:
-    // mode 0..3 (send/read configuration, send/read phone book); portNumber
-    // names the port in texts, devicePath is what is opened.
-    CDlg_SioTrans(int mode, CData_All& transferCopy, CData_All& documentData, int portNumber,
-                  std::string devicePath, QWidget* parent = nullptr);
+    // mode 0..3 (send/read configuration, send/read phone book); switches:
+    // the document's, where the link starts from; portNumber names the port
+    // in texts, devicePath is what is opened.
+    CDlg_SioTrans(int mode, CData_All& transferCopy, CData_All& documentData, const CDerivat& switches,
+                  int portNumber, std::string devicePath, QWidget* parent = nullptr);
     ~CDlg_SioTrans() override;
 
     // Every timer of the window: the poll timer moves the pattern, the

@@ -15,12 +15,11 @@
 namespace {
 
 struct FullDocument {
-    IdentityScope identity{{.phonebookPart = "1"}};
     TempDir dir;
     std::string path = dir.File("voll.mv8");
     CData_All data;
     CData_All saved;
-    CQ410CfDoc doc{data, saved};
+    CQ410CfDoc doc{data, saved, TestIdentity({.phonebookPart = "1"})};
 
     FullDocument()
     {
@@ -57,13 +56,13 @@ BENCHMARK(BM_OpenFullDocument)->Unit(benchmark::kMillisecond);
 // Every field differs: the comparison's worst case (1066 differences).
 void BM_CompareFullDocuments(benchmark::State& state)
 {
-    IdentityScope identity{{.phonebookPart = "1"}};
+    const CDerivat identity = TestSwitches({.phonebookPart = "1"});
     CData_All first, second;
     FillDocumentVariant(first, 0);
     FillDocumentVariant(second, 1);
     std::size_t differences = 0;
     for (auto _ : state) {
-        const std::vector<FieldDifference> list = CompareDocuments(first, second, Derivat());
+        const std::vector<FieldDifference> list = CompareDocuments(first, second, identity);
         differences = list.size();
         benchmark::DoNotOptimize(list.data());
     }
@@ -78,7 +77,7 @@ void BM_ListBackupFolder(benchmark::State& state)
     FullDocument f;
     const std::string folder = f.dir.File("backups");
     for (int i = 0; i < 100; ++i)
-        KeepTransferBackup(f.data, i % 3 ? BackupPart::Configuration : BackupPart::PhoneBook,
+        KeepTransferBackup(f.data, f.doc.Switches(), i % 3 ? BackupPart::Configuration : BackupPart::PhoneBook,
                            i % 2 ? BackupWay::Sent : BackupWay::Read, folder);
     std::string error;
     std::size_t listed = 0;

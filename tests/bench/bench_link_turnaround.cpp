@@ -72,7 +72,7 @@ std::vector<double> RunTransfer(const std::string& device, int firstState)
     NoPauseHost host;
     CSio sio;
     MeasuredPort port(sio, host);
-    CTrans trans(data, port, host);
+    CTrans trans(data, TestSwitches(), port, host);
     QEventLoop loop;
     host.onTimer = [&](int id) {
         if (id == 1)
@@ -149,7 +149,6 @@ int main(int argc, char** argv)
         return help ? 0 : 2;
     }
     QCoreApplication app(argc, argv);
-    IdentityScope identity;
     SimulatedTelephone phone({"--ready-delay", "0"});
     std::vector<double> writes, reads;
     for (int round = 0; round < 3; ++round) {

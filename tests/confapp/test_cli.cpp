@@ -32,7 +32,6 @@ CliRun RunMvconf(const std::vector<std::string>& args)
     for (auto& a : storage)
         argv.push_back(a.data());
     std::ostringstream out, err;
-    IdentityScope shipped; // every run starts from the shipped identity
     const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
     return {status, out.str(), err.str()};
 }

@@ -19,9 +19,8 @@ TEST(CliBenchWrite, EveryTelephoneTakesTheDocumentAsItsOwnFirmwareAllows)
     TempDir dir;
     const std::string document = dir.File("standard.mv8");
     {
-        IdentityScope scope;
         CData_All data, saved;
-        CQ410CfDoc doc(data, saved);
+        CQ410CfDoc doc(data, saved, TestIdentity());
         doc.OnNewDocument();
         data.cfg.basic.LoudBox = 5;
         data.cfg.basic.Silence = 1; // sent from version 1100 on

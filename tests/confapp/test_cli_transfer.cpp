@@ -31,9 +31,8 @@ protected:
     // A document with values that differ from the defaults in every kind of record.
     std::string MakeDocument(const std::string& name)
     {
-        IdentityScope scope({.phonebookPart = "1"});
         CData_All data, saved;
-        CQ410CfDoc doc(data, saved);
+        CQ410CfDoc doc(data, saved, TestIdentity({.phonebookPart = "1"}));
         doc.OnNewDocument();
         data.cfg.basic.LoudBox = 5;
         data.cfg.basic.DialPre = "0";

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -16,7 +17,17 @@ namespace {
 using SR = std::pair<std::string, bool>; // stored string, result
 using IR = std::pair<int, bool>;         // stored value, result
 
-SR S(bool (*fn)(std::string&, std::string_view), std::string_view text)
+using Reader = std::function<bool(std::string&, std::string_view)>;
+
+// A kind that depends on the telephone, under the rules of switches.
+Reader R(bool (*fn)(std::string&, std::string_view, const CodecRules&), const CDerivat& switches = TestSwitches())
+{
+    return [fn, rules = switches.Rules()](std::string& target, std::string_view text) {
+        return fn(target, text, rules);
+    };
+}
+
+SR S(const Reader& fn, std::string_view text)
 {
     std::string s = "old";
     const bool ok = fn(s, text);
@@ -47,15 +58,15 @@ std::vector<std::string> Entries(std::initializer_list<const char*> messages)
 
 class Codecs : public ::testing::Test {
 protected:
-    IdentityScope identity; // shipped identity: VARONIK, V3.20
-    TraceCapture trace;
+    TraceCapture trace; // rules of the shipped identity unless said: VARONIK, V3.20
 };
 
 TEST_F(Codecs, EmptyTextPerKind)
 {
-    for (auto fn : {&CData::StrToMsnExt, &CData::StrToMsnPreCall, &CData::StrToDialPre, &CData::StrToName,
-                    &CData::StrToTxt, &CData::StrToPayStr, &CData::StrToPayMult, &CData::StrToChannel,
-                    &CData::StrToParkCode, &CData::StrToPabxType, &CData::StrToMsnInt, &CData::StrToTeam})
+    for (const Reader& fn : std::vector<Reader>{
+             &CData::StrToMsnExt, &CData::StrToMsnPreCall, &CData::StrToDialPre, R(&CData::StrToName),
+             R(&CData::StrToTxt), R(&CData::StrToPayStr), &CData::StrToPayMult, &CData::StrToChannel,
+             &CData::StrToParkCode, &CData::StrToPabxType, R(&CData::StrToMsnInt), &CData::StrToTeam})
         EXPECT_EQ(S(fn, ""), SR("", true));
     EXPECT_EQ(I(&CData::StrToLoud, ""), IR(0, true));
     EXPECT_EQ(Int("", 1000, 10000), IR(1000, false)); // Vers
@@ -70,13 +81,13 @@ TEST_F(Codecs, StringKindsFilterAndLength)
     EXPECT_EQ(S(&CData::StrToMsnExt, std::string(25, '7')), SR(std::string(20, '7'), false));
     EXPECT_EQ(S(&CData::StrToMsnExt, "*31#"), SR("*31#", true));
     EXPECT_EQ(S(&CData::StrToMsnExt, "0 30-123"), SR("030123", false));
-    EXPECT_EQ(S(&CData::StrToTxt, "Abcdef"), SR("Abcde", false));
+    EXPECT_EQ(S(R(&CData::StrToTxt), "Abcdef"), SR("Abcde", false));
     EXPECT_EQ(trace.Lines(), Entries({"StrToMsnExt() Invalid length!", "StrToMsnStr() Invalid char!",
                                       "StrToTxt() Invalid length!"}));
     trace.Clear();
     EXPECT_EQ(S(&CData::StrToChannel, "1a23"), SR("12", false)); // dropped and too long: both lines
     EXPECT_EQ(trace.Lines(), Entries({"StrToNumStr() Invalid char!", "StrToChannel() Invalid length!"}));
-    EXPECT_EQ(S(&CData::StrToName, "O'Neil\\~\t"), SR("ONeil", false));
+    EXPECT_EQ(S(R(&CData::StrToName), "O'Neil\\~\t"), SR("ONeil", false));
 }
 
 TEST_F(Codecs, TeamAndMsnIntLengths)
@@ -84,23 +95,19 @@ TEST_F(Codecs, TeamAndMsnIntLengths)
     EXPECT_EQ(S(&CData::StrToTeam, "7"), SR("", false));
     EXPECT_EQ(S(&CData::StrToTeam, "07"), SR("07", true));
     EXPECT_EQ(S(&CData::StrToTeam, "123"), SR("", false));
-    EXPECT_EQ(S(&CData::StrToMsnInt, "123"), SR("123", true)); // VARONIK: PropMsnIntLen 3
-    EXPECT_EQ(S(&CData::StrToMsnInt, "1234"), SR("", false));
-    IdentityScope kalma({.derivative = "KALMA"}); // PropMsnIntLen 2
-    EXPECT_EQ(S(&CData::StrToMsnInt, "123"), SR("", false));
-    EXPECT_EQ(S(&CData::StrToMsnInt, "12"), SR("12", true));
+    EXPECT_EQ(S(R(&CData::StrToMsnInt), "123"), SR("123", true)); // VARONIK: PropMsnIntLen 3
+    EXPECT_EQ(S(R(&CData::StrToMsnInt), "1234"), SR("", false));
+    const CDerivat kalma = TestSwitches({.derivative = "KALMA"}); // PropMsnIntLen 2
+    EXPECT_EQ(S(R(&CData::StrToMsnInt, kalma), "123"), SR("", false));
+    EXPECT_EQ(S(R(&CData::StrToMsnInt, kalma), "12"), SR("12", true));
     EXPECT_EQ(trace.Count("CData: StrToMsnInt() Invalid length!"), 2);
 }
 
 TEST_F(Codecs, EuroSignNeedsExtendedCharSet)
 {
     const std::string text = "5\x80 \xE6\xC4";
-    {
-        IdentityScope v304({.firmware = "V3.04"});
-        EXPECT_EQ(S(&CData::StrToName, text), SR(text, true));
-    }
-    IdentityScope v300({.firmware = "V3.00"});
-    EXPECT_EQ(S(&CData::StrToName, text), SR("5 \xC4", false));
+    EXPECT_EQ(S(R(&CData::StrToName, TestSwitches({.firmware = "V3.04"})), text), SR(text, true));
+    EXPECT_EQ(S(R(&CData::StrToName, TestSwitches({.firmware = "V3.00"})), text), SR("5 \xC4", false));
     EXPECT_EQ(trace.Lines(), Entries({"StrToNameStr() Invalid char!"}));
 }
 
@@ -155,7 +162,7 @@ bool ReadVers(int& target, std::string_view text)
     CProfileFile file;
     file.Parse("[Basic]\r\nVers=" + std::string(text) + "\r\n");
     CData_Basic basic;
-    basic.MoveFile(file, false);
+    basic.MoveFile(file, false, CodecRules{});
     target = basic.Vers;
     return std::to_string(target) == text;
 }
@@ -165,7 +172,7 @@ bool WriteVers(int& value, std::string& out)
     CProfileFile file;
     CData_Basic basic;
     basic.Vers = value;
-    basic.MoveFile(file, true);
+    basic.MoveFile(file, true, CodecRules{});
     out = file.GetString("Basic", "Vers");
     const bool kept = basic.Vers == value;
     value = basic.Vers;
@@ -215,16 +222,16 @@ TEST_F(Codecs, EveryStringKindAtItsLengthLimit)
 {
     const struct {
         const char* name;
-        bool (*read)(std::string&, std::string_view);
+        Reader read;
         char sample;
         std::size_t max;
         bool cut;
     } kinds[] = {
         {"MsnExt", &CData::StrToMsnExt, '#', 20, true},   {"MsnPreCall", &CData::StrToMsnPreCall, '1', 17, true},
-        {"DialPre", &CData::StrToDialPre, '*', 4, true},  {"Name", &CData::StrToName, 'a', 20, true},
-        {"Txt", &CData::StrToTxt, 'a', 5, true},          {"PayStr", &CData::StrToPayStr, 'a', 6, true},
+        {"DialPre", &CData::StrToDialPre, '*', 4, true},  {"Name", R(&CData::StrToName), 'a', 20, true},
+        {"Txt", R(&CData::StrToTxt), 'a', 5, true},          {"PayStr", R(&CData::StrToPayStr), 'a', 6, true},
         {"Channel", &CData::StrToChannel, '1', 2, true},  {"ParkCode", &CData::StrToParkCode, '1', 2, true},
-        {"PabxType", &CData::StrToPabxType, '1', 2, true}, {"MsnInt", &CData::StrToMsnInt, '1', 3, false},
+        {"PabxType", &CData::StrToPabxType, '1', 2, true}, {"MsnInt", R(&CData::StrToMsnInt), '1', 3, false},
         {"Team", &CData::StrToTeam, '1', 2, false},
     };
     for (const auto& k : kinds) {
@@ -296,9 +303,7 @@ TEST_F(Codecs, Booleans)
 
 TEST(CDataColumns, UndefinedColumnText)
 {
-    struct Plain : CData {
-        bool MoveFile(CProfileFile&, bool) override { return true; }
-    };
+    struct Plain : CData {};
     EXPECT_EQ(Plain().GetColumnText(7), "Inf 7");
 }
 

@@ -28,8 +28,7 @@ TEST(VersionParse, OverlongNumberStopsAtTheLargestVersionInsteadOfOverflowing)
 
 TEST(DerivatLoad, TakesTheShippedResources)
 {
-    IdentityScope scope;
-    const CDerivat& d = Derivat();
+    const CDerivat d = TestSwitches();
     EXPECT_EQ(d.name, "VARONIK");
     EXPECT_EQ(d.country, "GERMANY");
     EXPECT_EQ(d.version, 3200);
@@ -41,8 +40,8 @@ TEST(DerivatLoad, TakesTheShippedResources)
 
 TEST(DerivatProperties, VaronikOnTheBasicModel)
 {
-    IdentityScope scope({.phoneType = 0});
-    const DerivatProperties& p = Derivat().props;
+    const CDerivat switches = TestSwitches({.phoneType = 0});
+    const DerivatProperties& p = switches.props;
     EXPECT_FALSE(p.PropLcr);
     EXPECT_FALSE(p.PropAutoExt);
     EXPECT_FALSE(p.PropLcrPage);
@@ -62,8 +61,8 @@ TEST(DerivatProperties, VaronikOnTheBasicModel)
 
 TEST(DerivatProperties, BrandRulesWinOverVersionRules)
 {
-    IdentityScope zefir({.derivative = "ZEFIR", .firmware = "V1.00"});
-    const DerivatProperties& p = Derivat().props;
+    const CDerivat zefir = TestSwitches({.derivative = "ZEFIR", .firmware = "V1.00"});
+    const DerivatProperties& p = zefir.props;
     EXPECT_TRUE(p.PropPhoneTypeChoice);
     EXPECT_TRUE(p.PropPabxPicture);
     EXPECT_TRUE(p.PropLcrPage);
@@ -73,8 +72,8 @@ TEST(DerivatProperties, BrandRulesWinOverVersionRules)
 
 TEST(DerivatProperties, UnknownDerivativeAppliesOnlyVersionAndCountryRules)
 {
-    IdentityScope other({.derivative = "varonik", .country = "AUSTRIA", .firmware = "V3.20"});
-    const DerivatProperties& p = Derivat().props;
+    const CDerivat other = TestSwitches({.derivative = "varonik", .country = "AUSTRIA", .firmware = "V3.20"});
+    const DerivatProperties& p = other.props;
     EXPECT_TRUE(p.PropLcr);
     EXPECT_TRUE(p.PropAutoExt);
     EXPECT_TRUE(p.PropPhoneTypeChoice);
@@ -85,25 +84,23 @@ TEST(DerivatProperties, UnknownDerivativeAppliesOnlyVersionAndCountryRules)
     EXPECT_EQ(p.Get("PropNoSuchThing"), -1);
 }
 
-TEST(DerivatProperties, AReportedVersionHoldsUntilTheNextLoad)
+TEST(DerivatProperties, AreComputedFromIdentityVersionAndPhoneTypeAlone)
 {
-    IdentityScope scope;
-    Derivat().version = ParseVersion("V2.00");
-    Derivat().DerivatToProperties(1);
-    EXPECT_FALSE(Derivat().props.PropParkCode);
-    EXPECT_FALSE(Derivat().props.PropKeyChefSec);
-    EXPECT_TRUE(Derivat().props.PropDialFilter);
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(1);
-    EXPECT_TRUE(Derivat().props.PropParkCode);
+    const BuildIdentity shipped = TestIdentity();
+    const CDerivat reported = DerivatToProperties(shipped, ParseVersion("V2.00"), 1);
+    EXPECT_EQ(reported.version, 2000);
+    EXPECT_FALSE(reported.props.PropParkCode);
+    EXPECT_FALSE(reported.props.PropKeyChefSec);
+    EXPECT_TRUE(reported.props.PropDialFilter);
+    EXPECT_TRUE(DerivatToProperties(shipped, 1).props.PropParkCode);
+    EXPECT_EQ(DerivatToProperties(reported, 3200, 1).props, DerivatToProperties(shipped, 1).props);
 }
 
-TEST(StringResources, OverridesAndResets)
+TEST(DerivatLoad, ReplacedTextsTakeThePlaceOfTheirResourcesOnly)
 {
-    EXPECT_TRUE(OverrideStringResource(IDS_MIN_WIDTH, "800"));
-    EXPECT_EQ(LoadStringResource(IDS_MIN_WIDTH), "800");
-    EXPECT_FALSE(OverrideStringResource(999, "x"));
-    EXPECT_EQ(LoadStringResource(999), "");
-    ResetStringResources();
+    const BuildIdentity wide = DerivatLoad({{IDS_MIN_WIDTH, "800"}, {999, "x"}});
+    EXPECT_EQ(wide.minWidth, 800);
+    EXPECT_EQ(wide.minHeight, 390);
     EXPECT_EQ(LoadStringResource(IDS_MIN_WIDTH), "560");
+    EXPECT_EQ(LoadStringResource(999), "");
 }

@@ -14,20 +14,20 @@
 
 namespace {
 
-std::vector<FieldDifference> CompareVariants()
+std::vector<FieldDifference> CompareVariants(const CDerivat& switches)
 {
     CData_All first, second;
     FillDocumentVariant(first, 0);
     FillDocumentVariant(second, 1);
-    return CompareDocuments(first, second, Derivat());
+    return CompareDocuments(first, second, switches);
 }
 
-// How many keys a save writes under the current switches.
-std::size_t SavedKeys()
+// How many keys a save writes under the switches.
+std::size_t SavedKeys(const CDerivat& switches)
 {
     CData_All data;
     CProfileFile file;
-    data.MoveFile(file, true);
+    data.MoveFile(file, true, switches);
     const std::string text = file.Serialize();
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '='));
 }
@@ -36,9 +36,9 @@ std::size_t SavedKeys()
 
 TEST(DocumentCompare, EveryFieldTheFileHoldsIsListedOnceInPageOrderWithTheWindowsTexts)
 {
-    IdentityScope full({.phonebookPart = "1"});
-    const auto differences = CompareVariants();
-    EXPECT_EQ(differences.size(), SavedKeys());
+    const CDerivat full = TestSwitches({.phonebookPart = "1"});
+    const auto differences = CompareVariants(full);
+    EXPECT_EQ(differences.size(), SavedKeys(full));
 
     std::set<std::tuple<std::string, std::string, std::string>> named;
     std::vector<std::string> pages, lines;
@@ -64,22 +64,16 @@ TEST(DocumentCompare, EveryFieldTheFileHoldsIsListedOnceInPageOrderWithTheWindow
 
 TEST(DocumentCompare, OnlyThePartsTheSwitchesHoldCount)
 {
-    {
-        IdentityScope shipped; // configuration only
-        EXPECT_EQ(CompareVariants().back().page, "Kosten");
-    }
-    {
-        IdentityScope phoneBookOnly({.configPart = "0", .phonebookPart = "1"});
-        EXPECT_EQ(CompareVariants().size(), SavedKeys());
-        EXPECT_EQ(CompareVariants().front().page, "Telefonbuch");
-    }
-    IdentityScope neither({.configPart = "0"});
-    EXPECT_TRUE(CompareVariants().empty());
+    EXPECT_EQ(CompareVariants(TestSwitches()).back().page, "Kosten"); // configuration only
+    const CDerivat phoneBookOnly = TestSwitches({.configPart = "0", .phonebookPart = "1"});
+    EXPECT_EQ(CompareVariants(phoneBookOnly).size(), SavedKeys(phoneBookOnly));
+    EXPECT_EQ(CompareVariants(phoneBookOnly).front().page, "Telefonbuch");
+    EXPECT_TRUE(CompareVariants(TestSwitches({.configPart = "0"})).empty());
 }
 
 TEST(DocumentCompare, DocumentsEqualAfterValidateCompareEqualAndStayAsTheyWere)
 {
-    IdentityScope older({.firmware = "V1.50", .phonebookPart = "1"});
+    const CDerivat older = TestSwitches({.firmware = "V1.50", .phonebookPart = "1"});
     CData_All first, second;
     FillDocumentVariant(first, 0);
     FillDocumentVariant(second, 0);
@@ -93,11 +87,11 @@ TEST(DocumentCompare, DocumentsEqualAfterValidateCompareEqualAndStayAsTheyWere)
         entries[i].SetIndex(static_cast<int>(i) + 1);
     const CData_All before = first;
 
-    EXPECT_TRUE(CompareDocuments(first, second, Derivat()).empty());
+    EXPECT_TRUE(CompareDocuments(first, second, older).empty());
     EXPECT_TRUE(first == before);
 
     entries.back().Name = "Anna 0"; // was "Anna 001", and still sorts first
-    const auto differences = CompareDocuments(first, second, Derivat());
+    const auto differences = CompareDocuments(first, second, older);
     ASSERT_EQ(differences.size(), 1u);
     EXPECT_EQ(DifferenceLine(differences[0]), "Telefonbuch: Nr. 1: Name: \"Anna 001\" -> \"Anna 0\"");
 }

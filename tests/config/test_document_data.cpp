@@ -19,14 +19,14 @@ std::vector<std::string> Names(const CData_All& data, int count)
 
 TEST(DocumentData, ValidateLowersKeyUsesTheTelephoneLacks)
 {
-    IdentityScope basicModel({.phoneType = 0});
+    const CDerivat basicModel = TestSwitches({.phoneType = 0});
     CData_All data;
     data.cfg.dialKey[4].KeyUse = KEYUSE_CHEF;
     data.cfg.dialKey[4].ChefKeyMsnInt = "12";
     data.cfg.dialKey[5].KeyUse = KEYUSE_MSN;
     data.cfg.dialKey[6].KeyUse = 40;
     data.cfg.basic.Silence = 2;
-    data.Validate();
+    data.Validate(basicModel);
     EXPECT_EQ(data.cfg.dialKey[4].KeyUse, KEYUSE_DIAL);
     EXPECT_EQ(data.cfg.dialKey[4].ChefKeyMsnInt, "12");
     EXPECT_EQ(data.cfg.dialKey[5].KeyUse, KEYUSE_MSN);
@@ -36,13 +36,13 @@ TEST(DocumentData, ValidateLowersKeyUsesTheTelephoneLacks)
 
 TEST(DocumentData, ValidateFollowsTheVersionAndTheSwitches)
 {
-    IdentityScope old({.firmware = "V1.50", .configPart = "0", .phonebookPart = "1"});
+    const CDerivat old = TestSwitches({.firmware = "V1.50", .configPart = "0", .phonebookPart = "1"});
     CData_All data;
     data.cfg.basic.Silence = 2;
     data.cfg.dialKey[0].KeyUse = KEYUSE_SEC;
     data.dialName.entry[3].MelodyExt = 5;
     data.dialName.entry[3].Loud = 6;
-    data.Validate();
+    data.Validate(old);
     EXPECT_EQ(data.cfg.basic.Silence, 0);               // applies even with the configuration off
     EXPECT_EQ(data.cfg.dialKey[0].KeyUse, KEYUSE_SEC);  // keys are checked only with it on
     EXPECT_EQ(data.dialName.entry[3].MelodyExt, 0);
@@ -81,9 +81,9 @@ TEST(DocumentData, ResetsGiveFreshHalves)
 
 TEST(DocumentData, CountryDefaultsPresetTheVoiceMailKeysAndEntries)
 {
-    IdentityScope scope({.phonebookPart = "1"});
+    const CDerivat switches = TestSwitches({.phonebookPart = "1"});
     CData_All data;
-    EXPECT_TRUE(data.SetCountryDefaults());
+    EXPECT_TRUE(data.SetCountryDefaults(switches));
     const auto& keys = data.cfg.dialKey;
     EXPECT_EQ(keys[7].DialKeyMsn, kVoiceMailAccessNumber);
     EXPECT_EQ(keys[7].DialKeyUse, 0);
@@ -94,20 +94,20 @@ TEST(DocumentData, CountryDefaultsPresetTheVoiceMailKeysAndEntries)
     EXPECT_EQ(data.GetDialNameMsn(3), "3");
     EXPECT_EQ(data.GetDialNameName(4), "");
 
-    IdentityScope abroad({.country = "AUSTRIA", .phonebookPart = "1"});
+    const CDerivat abroad = TestSwitches({.country = "AUSTRIA", .phonebookPart = "1"});
     CData_All other;
-    EXPECT_FALSE(other.SetCountryDefaults());
+    EXPECT_FALSE(other.SetCountryDefaults(abroad));
     EXPECT_EQ(other, CData_All());
 }
 
 TEST(DocumentData, PhoneBookSwitchedOffIsNeitherSortedNorMovedButCompared)
 {
-    IdentityScope scope;
+    const CDerivat switches = TestSwitches();
     CData_All data;
     data.SetDialNameName(0, "zoe");
     data.SetDialNameName(1, "anna");
     CProfileFile file;
-    data.MoveFile(file, true);
+    data.MoveFile(file, true, switches);
     EXPECT_EQ(Names(data, 2), (std::vector<std::string>{"zoe", "anna"}));
     EXPECT_EQ(file.GetString("DialName_1", "Name"), "");
     EXPECT_EQ(file.GetString("Basic", "PhoneType"), "QL410");

@@ -14,7 +14,7 @@ class DocumentFile : public ::testing::Test {
 protected:
     CData_All data;
     CData_All saved;
-    CQ410CfDoc doc{data, saved};
+    CQ410CfDoc doc{data, saved, TestIdentity()};
     TempDir dir;
     std::string error;
 };
@@ -37,11 +37,11 @@ bool HasLines(const std::string& text, const std::string& lines)
 
 TEST_F(DocumentFile, NewDocumentIsWrittenInTheKnownLayout)
 {
-    IdentityScope scope({.phonebookPart = "1"});
-    ASSERT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(doc.Title(), "Neu");
+    CQ410CfDoc full(data, saved, TestIdentity({.phonebookPart = "1"}));
+    ASSERT_TRUE(full.OnNewDocument());
+    EXPECT_EQ(full.Title(), "Neu");
     const std::string path = dir.File("neu.mv8");
-    ASSERT_TRUE(doc.OnSaveDocument(path, error)) << error;
+    ASSERT_TRUE(full.OnSaveDocument(path, error)) << error;
     const std::string text = ReadFileBytes(path);
     EXPECT_EQ(text.substr(0, sizeof kNewDocumentStart - 1), kNewDocumentStart);
     EXPECT_TRUE(HasLines(text, "[DialKey_9]\r\nKeyUse=DIAL\r\nDialKeyUse=DTMF\r\nDialKeyMsn=2580*\r\n"));
@@ -53,13 +53,12 @@ TEST_F(DocumentFile, NewDocumentIsWrittenInTheKnownLayout)
     EXPECT_TRUE(HasLines(text, "[DialFilter_13]\r\nMsn=\r\n[MsnPara_1]"));
     EXPECT_TRUE(text.ends_with("[DialName_200]\r\nLoud=3\r\nMelodyExt=0\r\nName=\r\nMsn=\r\n"));
 
-    ASSERT_TRUE(doc.OnSaveDocument(path, error));
+    ASSERT_TRUE(full.OnSaveDocument(path, error));
     EXPECT_EQ(ReadFileBytes(path), text);
 }
 
 TEST_F(DocumentFile, SavingKeepsWhatTheProgramDoesNotWrite)
 {
-    IdentityScope scope;
     const std::string path = dir.File("alt.mv8");
     WriteFileBytes(path, "[Foo]\r\nBar=1\r\n[DialKey_1]\r\nUse=DTMF\r\nMsn=0301234\r\n"
                          "[DialName_1]\r\nName=Anna\r\nMsn=111\r\n");
@@ -79,7 +78,6 @@ TEST_F(DocumentFile, SavingKeepsWhatTheProgramDoesNotWrite)
 // follows the program's own. What another existing file held is not kept.
 TEST_F(DocumentFile, SaveUnderANewNameCarriesTheSectionsTheProgramDoesNotWrite)
 {
-    IdentityScope scope;
     const std::string origin = dir.File("alt.mv8");
     WriteFileBytes(origin, "[Foo]\r\nBar=1\r\n[DialName_1]\r\nName=Anna\r\nMsn=111\r\n"
                            "[DialKey_1]\r\nUse=DTMF\r\n[foo]\r\nBaz=2\r\n");
@@ -103,7 +101,6 @@ TEST_F(DocumentFile, SaveUnderANewNameCarriesTheSectionsTheProgramDoesNotWrite)
 // the filter) must not be read from it again after saving.
 TEST_F(DocumentFile, EmptiedKeyNumberDoesNotComeBackFromTheOlderKey)
 {
-    IdentityScope scope;
     const std::string path = dir.File("alt.mv8");
     WriteFileBytes(path, "[DialKey_1]\r\nUse=DTMF\r\nMsn=0301234\r\n"
                          "[DialKey_2]\r\nDialKeyMsn=)\r\nMsn=2\r\n[DialKey_3]\r\nMsn=333\r\n");
@@ -119,7 +116,7 @@ TEST_F(DocumentFile, EmptiedKeyNumberDoesNotComeBackFromTheOlderKey)
 
     CData_All reread;
     CData_All rereadSaved;
-    CQ410CfDoc again(reread, rereadSaved);
+    CQ410CfDoc again(reread, rereadSaved, TestIdentity());
     ASSERT_TRUE(again.OnOpenDocument(path, error)) << error;
     EXPECT_EQ(reread.cfg.dialKey[0].DialKeyMsn, "");
     EXPECT_EQ(reread.cfg.dialKey[0].DialKeyUse, 1);
@@ -130,7 +127,6 @@ TEST_F(DocumentFile, EmptiedKeyNumberDoesNotComeBackFromTheOlderKey)
 
 TEST_F(DocumentFile, OpeningRepairsMissingValuesAndTraces)
 {
-    IdentityScope scope;
     TraceCapture trace;
     const std::string path = dir.File("kurz.mv8");
     WriteFileBytes(path, "[basic]\nphonetype=Q410\nPayStr= EUR\n[DIALKEY_5]\nKeyUse=CHEF\n");
@@ -145,9 +141,34 @@ TEST_F(DocumentFile, OpeningRepairsMissingValuesAndTraces)
     EXPECT_EQ(doc.Title(), "kurz.mv8");
 }
 
+// What was open before, its phone type or its hidden phone book, is no part
+// of the document opened next.
+TEST_F(DocumentFile, OpeningGivesTheSameDocumentWhateverWasOpenBefore)
+{
+    const std::string deluxe = dir.File("ql410.mv8");
+    const std::string basic = dir.File("q410.mv8");
+    WriteFileBytes(deluxe, "[Basic]\r\nPhoneType=QL410\r\n[DialKey_3]\r\nKeyUse=LINE\r\nLineKeyMsn=12\r\n");
+    WriteFileBytes(basic, "[Basic]\r\nPhoneType=Q410\r\n[DialName_1]\r\nName=Anna\r\nMsn=1\r\n");
+    ASSERT_TRUE(doc.OnOpenDocument(deluxe, error)) << error;
+    const CData_All first = data;
+    EXPECT_EQ(first.cfg.dialKey[2].KeyUse, KEYUSE_LINE);
+    for (const std::string& before : {std::string(), basic, deluxe}) {
+        SCOPED_TRACE(before);
+        if (before.empty())
+            doc.OnNewDocument();
+        else
+            ASSERT_TRUE(doc.OnOpenDocument(before, error)) << error;
+        data.dialName.entry[5].Name = "aus dem vorigen";
+        ASSERT_TRUE(doc.OnOpenDocument(deluxe, error)) << error;
+        EXPECT_EQ(data, first);
+        EXPECT_EQ(saved, data);
+        EXPECT_FALSE(doc.IsModified());
+        EXPECT_EQ(doc.Switches().props, doc.NewDocumentSwitches().props);
+    }
+}
+
 TEST_F(DocumentFile, FailedOpenChangesNothing)
 {
-    IdentityScope scope;
     doc.OnNewDocument();
     data.cfg.basic.LoudBox = 6;
     const CData_All before = data;
@@ -161,7 +182,6 @@ TEST_F(DocumentFile, FailedOpenChangesNothing)
 
 TEST_F(DocumentFile, FailedSaveKeepsTheSavedCopyAndTheFile)
 {
-    IdentityScope scope;
     doc.OnNewDocument();
     data.cfg.basic.LoudBox = 6;
     const std::string blocker = dir.File("datei");
@@ -176,7 +196,6 @@ TEST_F(DocumentFile, SaveIntoAReadOnlyFolderLeavesTheOldFile)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
-    IdentityScope scope;
     const std::string path = dir.File("alt.mv8");
     WriteFileBytes(path, "[Basic]\r\nLoudBox=2\r\n");
     ASSERT_TRUE(doc.OnOpenDocument(path, error));
@@ -190,7 +209,6 @@ TEST_F(DocumentFile, SaveIntoAReadOnlyFolderLeavesTheOldFile)
 
 TEST_F(DocumentFile, SaveModifiedAsksOnlyWhenTheDataDiffer)
 {
-    IdentityScope scope;
     int asked = 0;
     CQ410CfDoc::Answer answer = CQ410CfDoc::Answer::Cancel;
     doc.askSaveChanges = [&](const std::string& title) {
@@ -213,7 +231,6 @@ TEST_F(DocumentFile, SaveModifiedAsksOnlyWhenTheDataDiffer)
 
 TEST_F(DocumentFile, SaveModifiedSavesOnYes)
 {
-    IdentityScope scope;
     const std::string path = dir.File("ja.mv8");
     WriteFileBytes(path, "[Basic]\r\nDialPre=\r\n");
     ASSERT_TRUE(doc.OnOpenDocument(path, error));
@@ -226,7 +243,6 @@ TEST_F(DocumentFile, SaveModifiedSavesOnYes)
 
 TEST_F(DocumentFile, OnlyAFileWithARecordSectionOpensAndTellsWhichHalvesItHolds)
 {
-    IdentityScope scope;
     const std::string path = dir.File("x.mv8");
     data.cfg.basic.LoudBox = 5;
     for (const std::string& bytes : {std::string(), std::string("\x7F" "ELF\x02\x01", 6), std::string("[Foo]\r\nBasic=1\r\n")}) {

@@ -103,19 +103,12 @@ TEST_F(ParseTest, CrLfLfAndCrEachEndOneLine)
 // sorts all the same.
 class ImportTest : public ::testing::Test {
 protected:
-    ImportTest() : m_identity(PhoneBookSwitchedOff()) { settings.fileName = m_dir.File("book.txt"); }
-
-    static Identity PhoneBookSwitchedOff()
-    {
-        Identity identity;
-        identity.phonebookPart = "0";
-        return identity;
-    }
+    ImportTest() { settings.fileName = m_dir.File("book.txt"); }
 
     bool Import(std::string_view bytes)
     {
         WriteFileBytes(settings.fileName, bytes);
-        return DoImport(settings, data, error);
+        return DoImport(settings, data, m_switches, error);
     }
 
     std::string Name(int pos) const { return data.GetDialNameName(pos); }
@@ -128,7 +121,7 @@ protected:
         return n;
     }
 
-    IdentityScope m_identity;
+    const CDerivat m_switches = TestSwitches({.phonebookPart = "0"});
     TempDir m_dir;
     TraceCapture m_trace;
     ImportSettings settings;
@@ -169,7 +162,7 @@ TEST_F(ImportTest, Utf8IsConvertedAndWhatWindows1252LacksIsCounted)
 {
     ImportReport report;
     WriteFileBytes(settings.fileName, "M\xC3\xBCller Hans\t\t030\n\xC5\x81ukasz \xD0\x96\t\t089\n");
-    ASSERT_EQ(ImportPhoneBook(settings, data, {}, report), ImportResult::Imported);
+    ASSERT_EQ(ImportPhoneBook(settings, data, m_switches, {}, report), ImportResult::Imported);
     EXPECT_EQ(Name(0), "Lukasz");
     EXPECT_EQ(Name(1), "M\xFCller Hans");
     EXPECT_EQ(ImportResultText(report), "2 Einträge übernommen. 1 Zeichen ohne Entsprechung in Windows-1252 "
@@ -192,7 +185,7 @@ TEST_F(ImportTest, TheReportCountsWhatDidNotArriveAsItStood)
     ImportReport report;
     WriteFileBytes(settings.fileName, "Anna\t\t+49301234\r" + std::string(25, 'N') + "\t\t1\nBob\t\t12ab3\r\n"
                                       "Carl\t\t0.30\rDora\t\t1+2\rEva\t\t" + std::string(20, '5') + "\r");
-    ASSERT_EQ(ImportPhoneBook(settings, data, {}, report), ImportResult::Imported);
+    ASSERT_EQ(ImportPhoneBook(settings, data, m_switches, {}, report), ImportResult::Imported);
     EXPECT_EQ(Msn(0), "00049301234");
     EXPECT_EQ(Msn(1), "0123");
     EXPECT_EQ(Msn(2), "0030");
@@ -208,27 +201,27 @@ TEST_F(ImportTest, TheReportCountsWhatDidNotArriveAsItStood)
 // and a phone book is never replaced without the copy.
 TEST_F(ImportTest, KeepsTheDocumentBeforeReplacingAPhoneBookWithEntries)
 {
-    IdentityScope phoneBookOn({.phonebookPart = "1"});
+    const CDerivat phoneBookOn = TestSwitches({.phonebookPart = "1"});
     const std::string folder = m_dir.File("backups");
     ImportReport report;
     WriteFileBytes(settings.fileName, "Anna\t\t1\r");
-    ASSERT_EQ(ImportPhoneBook(settings, data, folder, report), ImportResult::Imported);
+    ASSERT_EQ(ImportPhoneBook(settings, data, phoneBookOn, folder, report), ImportResult::Imported);
     EXPECT_FALSE(report.backup.Tried());
     EXPECT_FALSE(FileExists(folder));
 
     WriteFileBytes(settings.fileName, "Bob\t\t2\r");
-    ASSERT_EQ(ImportPhoneBook(settings, data, folder, report), ImportResult::Imported);
+    ASSERT_EQ(ImportPhoneBook(settings, data, phoneBookOn, folder, report), ImportResult::Imported);
     const std::string copy = report.backup.path;
     EXPECT_TRUE(copy.starts_with(folder + "/") && copy.ends_with("-vor-import-telefonbuch.mv8")) << copy;
     EXPECT_EQ(ProfileValue(copy, "DialName_1", "Name"), "Anna");
     EXPECT_EQ(ImportResultText(report), "1 Eintrag übernommen. Sicherungskopie des Dokuments vor dem Import: " + copy);
 
     WriteFileBytes(settings.fileName, "nichts\r");
-    EXPECT_EQ(ImportPhoneBook(settings, data, folder, report), ImportResult::NothingFound);
+    EXPECT_EQ(ImportPhoneBook(settings, data, phoneBookOn, folder, report), ImportResult::NothingFound);
     EXPECT_FALSE(report.backup.Tried());
 
     WriteFileBytes(settings.fileName, "Carl\t\t3\r");
-    EXPECT_EQ(ImportPhoneBook(settings, data, settings.fileName + "/backups", report), ImportResult::NotKept);
+    EXPECT_EQ(ImportPhoneBook(settings, data, phoneBookOn, settings.fileName + "/backups", report), ImportResult::NotKept);
     EXPECT_EQ(Name(0), "Bob");
     EXPECT_TRUE(report.error.starts_with("Keine Sicherungskopie des Dokuments vor dem Import angelegt: ")) << report.error;
     EXPECT_NE(report.error.find("Das Telefonbuch bleibt, wie es war"), std::string::npos) << report.error;
@@ -339,14 +332,14 @@ TEST_F(ImportTest, UnreadableFileLeavesThePhoneBookAlone)
     const CData_All before = data;
 
     settings.fileName = m_dir.File("fehlt.txt");
-    EXPECT_FALSE(DoImport(settings, data, error));
+    EXPECT_FALSE(DoImport(settings, data, m_switches, error));
     EXPECT_NE(error.find("\"" + settings.fileName + "\""), std::string::npos) << error;
     EXPECT_NE(error.find("nicht vorhanden"), std::string::npos) << error;
     EXPECT_TRUE(data == before);
 
     error.clear();
     settings.fileName = m_dir.Path();
-    EXPECT_FALSE(DoImport(settings, data, error));
+    EXPECT_FALSE(DoImport(settings, data, m_switches, error));
     EXPECT_NE(error.find("ein Ordner"), std::string::npos) << error;
     EXPECT_TRUE(data == before);
 }
@@ -399,7 +392,7 @@ TEST_F(ExportTest, ImportReadsTheExportBack)
     settings.fileName = path;
     settings.numberColumn = 1;
     CData_All back;
-    ASSERT_TRUE(DoImport(settings, back, error)) << error;
+    ASSERT_TRUE(DoImport(settings, back, TestSwitches(), error)) << error;
     EXPECT_TRUE(back.dialName == data.dialName);
 }
 

@@ -82,19 +82,19 @@ TEST(Records, DialKeyUseAndNumberTexts)
 
 TEST(Records, DialKeyReadsTheKeysOfOlderFiles)
 {
-    IdentityScope scope;
+    const CDerivat switches = TestSwitches();
     CProfileFile file = ProfileOf("[DialKey_2]\nKeyUse=DIALKEY\nUse=DTMF\nMsn=0301234\n"
                                   "[DialKey_3]\nUse=KEYPAD\nDialKeyMsn=55\nMsn=66\n");
     CData_AllCfg cfg;
-    cfg.dialKey[1].MoveFile(file, false);
+    cfg.dialKey[1].MoveFile(file, false, switches.Rules());
     EXPECT_EQ(cfg.dialKey[1].KeyUse, KEYUSE_DIAL);
     EXPECT_EQ(cfg.dialKey[1].DialKeyUse, 1);
     EXPECT_EQ(cfg.dialKey[1].DialKeyMsn, "0301234");
-    cfg.dialKey[2].MoveFile(file, false);
+    cfg.dialKey[2].MoveFile(file, false, switches.Rules());
     EXPECT_EQ(cfg.dialKey[2].DialKeyUse, 2);
     EXPECT_EQ(cfg.dialKey[2].DialKeyMsn, "55");
 
-    cfg.dialKey[1].MoveFile(file, true); // writes only the new keys
+    cfg.dialKey[1].MoveFile(file, true, switches.Rules()); // writes only the new keys
     EXPECT_EQ(file.GetString("DialKey_2", "KeyUse"), "DIAL");
     EXPECT_EQ(file.GetString("DialKey_2", "DialKeyUse"), "DTMF");
     EXPECT_EQ(file.GetString("DialKey_2", "Use"), "DTMF");
@@ -102,11 +102,11 @@ TEST(Records, DialKeyReadsTheKeysOfOlderFiles)
 
 TEST(Records, MissingBasicSectionReadsAsWhatTheCodecsMakeOfNothing)
 {
-    IdentityScope scope;
+    const CDerivat switches = TestSwitches();
     TraceCapture trace;
     CProfileFile empty;
     CData_Basic basic;
-    basic.MoveFile(empty, false);
+    basic.MoveFile(empty, false, switches.Rules());
     EXPECT_EQ(basic.Vers, 1000);
     EXPECT_EQ(basic.PhoneType, 1);
     EXPECT_EQ(basic.QuitTone, 0);
@@ -120,20 +120,20 @@ TEST(Records, MissingBasicSectionReadsAsWhatTheCodecsMakeOfNothing)
 
 TEST(Records, WritingRepairsAndReadingBackGivesTheSameRecord)
 {
-    IdentityScope scope;
+    const CDerivat switches = TestSwitches();
     CProfileFile file;
     CData_MsnPara msn;
     msn.SetIndex(2);
     msn.Loud = 9;
     msn.PayCounter = 3000000000u;
     msn.Msn = "0301234";
-    msn.MoveFile(file, true);
+    msn.MoveFile(file, true, switches.Rules());
     EXPECT_EQ(msn.Loud, 0);
     EXPECT_EQ(file.GetString("MsnPara_2", "PayCounter"), "-1294967296");
 
     CData_MsnPara back;
     back.SetIndex(2);
-    back.MoveFile(file, false);
+    back.MoveFile(file, false, switches.Rules());
     EXPECT_EQ(back, msn);
 }
 

@@ -9,16 +9,26 @@
 #include <filesystem>
 #include <set>
 
+namespace {
+
+// A copy of an empty document as the shipped build writes it.
+BackupResult KeepEmpty(BackupPart part, BackupWay way, const std::string& folder, int keep = 50)
+{
+    return KeepTransferBackup(CData_All(), TestSwitches(), part, way, folder, keep);
+}
+
+} // namespace
+
 TEST(TransferBackup, KeepsTheNewestCopiesReadableAsDocuments)
 {
-    IdentityScope scope;
+    const CDerivat switches = TestSwitches();
     TempDir dir;
     const std::string folder = dir.File("state/mvconf/backups");
     CData_All data;
     std::set<std::string> saved;
     for (int i = 0; i < 5; ++i) {
         data.cfg.basic.LoudBox = i;
-        const BackupResult kept = KeepTransferBackup(data, BackupPart::Configuration, BackupWay::Read, folder, 3);
+        const BackupResult kept = KeepTransferBackup(data, switches, BackupPart::Configuration, BackupWay::Read, folder, 3);
         ASSERT_TRUE(kept.kept) << kept.error;
         EXPECT_TRUE(kept.path.ends_with("-gelesen-konfiguration.mv8")) << kept.path;
         EXPECT_EQ(BackupNotice(kept), "Sicherungskopie der gelesenen Daten: " + kept.path);
@@ -50,17 +60,17 @@ TEST(TransferBackup, PruningKeepsEachKindApartAndLeavesOtherFiles)
     WriteFileBytes(folder + "/notiz.mv8", "");
     std::vector<std::string> sent;
     for (int i = 0; i < 3; ++i)
-        sent.push_back(KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::Sent, folder, 2).path);
+        sent.push_back(KeepEmpty(BackupPart::PhoneBook, BackupWay::Sent, folder, 2).path);
     EXPECT_TRUE(sent[2].ends_with("-gesendet-telefonbuch.mv8")) << sent[2];
     const BackupResult beforeImport =
-        KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::BeforeImport, folder, 1);
+        KeepEmpty(BackupPart::PhoneBook, BackupWay::BeforeImport, folder, 1);
     EXPECT_TRUE(beforeImport.path.ends_with("-vor-import-telefonbuch.mv8")) << beforeImport.path;
     EXPECT_EQ(BackupNotice(beforeImport), "Sicherungskopie des Dokuments vor dem Import: " + beforeImport.path);
     std::string configSent;
     for (int i = 0; i < 3; ++i)
-        configSent = KeepTransferBackup(CData_All(), BackupPart::Configuration, BackupWay::Sent, folder, 1).path;
+        configSent = KeepEmpty(BackupPart::Configuration, BackupWay::Sent, folder, 1).path;
     const std::string read =
-        KeepTransferBackup(CData_All(), BackupPart::Configuration, BackupWay::Read, folder, 1).path;
+        KeepEmpty(BackupPart::Configuration, BackupWay::Read, folder, 1).path;
     EXPECT_FALSE(FileExists(sent[0]));
     EXPECT_FALSE(FileExists(oldRead));
     for (const std::string& left :
@@ -74,7 +84,7 @@ TEST(TransferBackup, AFolderThatCannotBeMadeIsReported)
     TempDir dir;
     WriteFileBytes(dir.File("datei"), "");
     const BackupResult failed =
-        KeepTransferBackup(CData_All(), BackupPart::PhoneBook, BackupWay::Sent, dir.File("datei/backups"));
+        KeepEmpty(BackupPart::PhoneBook, BackupWay::Sent, dir.File("datei/backups"));
     EXPECT_FALSE(failed.kept);
     EXPECT_TRUE(failed.Tried());
     EXPECT_TRUE(BackupNotice(failed).starts_with("Keine Sicherungskopie der gesendeten Daten angelegt: Die Datei"));

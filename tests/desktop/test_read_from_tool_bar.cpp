@@ -116,9 +116,8 @@ private:
 
 std::string MakeDocument(const std::string& path, int loudBox, const std::string& msn)
 {
-    IdentityScope scope;
     CData_All data, saved;
-    CQ410CfDoc doc(data, saved);
+    CQ410CfDoc doc(data, saved, TestIdentity());
     doc.OnNewDocument();
     data.cfg.basic.LoudBox = loudBox;
     data.cfg.msnPara[0].Msn = msn;

@@ -55,20 +55,20 @@ std::string_view FuzzInput::Rest()
     return text;
 }
 
-void FuzzIdentity(std::uint8_t selector)
+CDerivat FuzzIdentity(std::uint8_t selector)
 {
     static const char* const kBrands[] = {"VARONIK", "KALMA", "ZEFIR", "OTHER"};
     static const char* const kVersions[] = {"V1.00", "V1.10", "V2.00", "V3.00", "V3.04", "V3.20", "V9.99", ""};
-    ResetStringResources();
-    OverrideStringResource(IDS_DERIVAT_NAME, kBrands[selector & 3]);
-    OverrideStringResource(IDS_FIRMWARE_VERSION, kVersions[(selector >> 2) & 7]);
     // Both halves in the German market, or one half off, or both on elsewhere.
     const int halves = (selector >> 5) & 3;
-    OverrideStringResource(IDS_PROP_CFG, halves == 1 ? "0" : "1");
-    OverrideStringResource(IDS_PROP_DIALNAME, halves == 2 ? "0" : "1");
-    OverrideStringResource(IDS_COUNTRY, halves == 3 ? "AUSTRIA" : "GERMANY");
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(selector >> 7);
+    const BuildIdentity identity = DerivatLoad({
+        {IDS_DERIVAT_NAME, kBrands[selector & 3]},
+        {IDS_FIRMWARE_VERSION, kVersions[(selector >> 2) & 7]},
+        {IDS_PROP_CFG, halves == 1 ? "0" : "1"},
+        {IDS_PROP_DIALNAME, halves == 2 ? "0" : "1"},
+        {IDS_COUNTRY, halves == 3 ? "AUSTRIA" : "GERMANY"},
+    });
+    return DerivatToProperties(identity, selector >> 7);
 }
 
 namespace {

@@ -3,6 +3,8 @@
 // Shared pieces of the fuzz targets: reading choices out of the input, the
 // program identity the input asks for, and a private scratch folder for the
 // files a target writes (so nothing is written anywhere else).
+#include "Derivat.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,9 +33,9 @@ private:
     std::string_view m_rest;
 };
 
-// Sets the derivative (brand, firmware version, which halves exist, phone
-// type) from a selector byte and recomputes the switches.
-void FuzzIdentity(std::uint8_t selector);
+// The switches of an identity (brand, firmware version, which halves exist,
+// phone type) chosen by a selector byte.
+CDerivat FuzzIdentity(std::uint8_t selector);
 
 // The scratch folder; created on first use (which also switches the trace
 // off for the process, or onto stderr with MV_FUZZ_TRACE set), removed when

@@ -17,14 +17,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInput in(data, size);
-    FuzzIdentity(in.Byte());
+    const CDerivat identity = FuzzIdentity(in.Byte());
     static const std::string path = FuzzScratchFile("document.mv8");
     const auto bytes = in.Rest();
     FuzzWriteFile(path, bytes);
 
     CData_All opened;
     CData_All openedSaved;
-    CQ410CfDoc doc(opened, openedSaved);
+    CQ410CfDoc doc(opened, openedSaved, identity);
     std::string error;
     if (!doc.OnOpenDocument(path, error)) {
         CProfileFile file;
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CData_All reopened;
     CData_All reopenedSaved;
-    CQ410CfDoc again(reopened, reopenedSaved);
+    CQ410CfDoc again(reopened, reopenedSaved, identity);
     if (!again.OnOpenDocument(path, error))
         FuzzFail("second open failed", error);
     if (reopened != opened)

@@ -65,15 +65,15 @@ constexpr int kStartStates[] = {CTrans::STATE_READ_CFG,  CTrans::STATE_READ_DIAL
 
 // What a later write would send from whatever the transfer left in the
 // data, and the telephone's view of it.
-void UseTheData(CData_All& data)
+void UseTheData(CData_All& data, const CDerivat& switches)
 {
-    data.Validate();
+    data.Validate(switches);
     CData_All copy;
     for (int state = kFirstCfgSenderState; state <= kLastCfgSenderState; ++state)
-        for (const std::string& frame : CfgSenderFrames(state, data, Derivat().props))
-            DecodeRecord(frame, copy);
-    for (const std::string& frame : DialNameFrames(data, Derivat().props))
-        DecodeRecord(frame, copy);
+        for (const std::string& frame : CfgSenderFrames(state, data, switches.props))
+            DecodeRecord(frame, copy, switches.Rules());
+    for (const std::string& frame : DialNameFrames(data, switches.props))
+        DecodeRecord(frame, copy, switches.Rules());
 }
 
 } // namespace
@@ -81,17 +81,17 @@ void UseTheData(CData_All& data)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size)
 {
     FuzzInput in(input, size);
-    FuzzIdentity(in.Byte());
+    const CDerivat switches = FuzzIdentity(in.Byte());
     const std::uint8_t start = in.Byte();
 
     CData_All data;
     if (start & 0x40)
         FillTestData(data);
     else
-        data.SetCountryDefaults();
+        data.SetCountryDefaults(switches);
     Port port;
     Timers timers;
-    CTrans trans(data, port, timers);
+    CTrans trans(data, switches, port, timers);
     // The owner's starting points, or any state at all.
     const int startState = (start & 0x80) ? start % 50 : kStartStates[start % std::size(kStartStates)];
     trans.StateSet(startState);
@@ -143,6 +143,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
         if (trans.StateGet() < 0 || trans.StateGet() >= 50)
             std::abort();
     }
-    UseTheData(data);
+    UseTheData(data, trans.Switches());
     return 0;
 }

@@ -221,11 +221,11 @@ TEST(CharacterTables, OneConversionPerCharacterFirstPairWins)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.firmware);
-        IdentityScope scope({.firmware = c.firmware});
+        const CodecRules rules = TestSwitches({.firmware = c.firmware}).Rules();
         std::string text = c.pc;
-        CTrans::ConvPcToPhone(text);
+        CTrans::ConvPcToPhone(text, rules);
         EXPECT_EQ(text, c.phone);
-        CTrans::ConvPhoneToPc(text);
+        CTrans::ConvPhoneToPc(text, rules);
         EXPECT_EQ(text, c.back);
     }
 }

@@ -18,19 +18,19 @@ Identity FullTelephone()
     return {.derivative = "ZEFIR", .firmware = "V3.20", .phoneType = 1};
 }
 
-Frames WriteFrames(const CData_All& data)
+Frames WriteFrames(const CData_All& data, const CDerivat& switches)
 {
     Frames all;
     for (int state = kFirstCfgSenderState; state <= kLastCfgSenderState; ++state)
-        for (std::string& f : CfgSenderFrames(state, data, Derivat().props))
+        for (std::string& f : CfgSenderFrames(state, data, switches.props))
             all.push_back(std::move(f));
     return all;
 }
 
-Frames AllFrames(const CData_All& data)
+Frames AllFrames(const CData_All& data, const CDerivat& switches)
 {
-    Frames all = WriteFrames(data);
-    for (std::string& f : DialNameFrames(data, Derivat().props))
+    Frames all = WriteFrames(data, switches);
+    for (std::string& f : DialNameFrames(data, switches.props))
         all.push_back(std::move(f));
     return all;
 }
@@ -77,7 +77,7 @@ TEST(RecordFrames, HexToIntTakesEitherCaseAndSkipsTheRest)
 
 TEST(RecordFrames, SingleValuesGoOutExactly)
 {
-    IdentityScope scope(FullTelephone());
+    const CDerivat switches = TestSwitches(FullTelephone());
     const CData_All d = FullConfig();
     const std::pair<int, Frames> expected[] = {
         {6, {":830000010"}},      {7, {":8400000203"}},    {8, {":9000000205"}},   {9, {":9100000202"}},
@@ -87,17 +87,17 @@ TEST(RecordFrames, SingleValuesGoOutExactly)
         {22, {":9900000201"}},    {23, {":9A00000201"}},   {24, {":9B00000201"}},  {29, {":8700000202"}},
     };
     for (const auto& [state, frames] : expected)
-        EXPECT_EQ(CfgSenderFrames(state, d, Derivat().props), frames) << CfgSenderName(state);
+        EXPECT_EQ(CfgSenderFrames(state, d, switches.props), frames) << CfgSenderName(state);
 
-    EXPECT_EQ(CfgSenderFrames(6, CData_All(), Derivat().props), Frames{":83000000"});
+    EXPECT_EQ(CfgSenderFrames(6, CData_All(), switches.props), Frames{":83000000"});
     EXPECT_STREQ(CfgSenderName(29), "State_Tx_DialFilterUse");
 }
 
 TEST(RecordFrames, RepeatedRecordsAndPhoneBookGoOutExactly)
 {
-    IdentityScope scope(FullTelephone());
+    const CDerivat switches = TestSwitches(FullTelephone());
     CData_All d = FullConfig();
-    const Frames keys = CfgSenderFrames(26, d, Derivat().props);
+    const Frames keys = CfgSenderFrames(26, d, switches.props);
     const Frames expectedKeys = {
         ":71010T070301111", ":B002000221", ":B10300025", ":B20403044712", ":B405000000",
         ":B306000207",      ":B507000208", ":B808000222", ":B909000000",   ":B60a000223",
@@ -105,37 +105,37 @@ TEST(RecordFrames, RepeatedRecordsAndPhoneBookGoOutExactly)
     };
     EXPECT_EQ(keys, expectedKeys);
     d.cfg.dialKey[0].KeyUse = 99, d.cfg.dialKey[0].DialKeyUse = 7;
-    EXPECT_EQ(CfgSenderFrames(26, d, Derivat().props)[0], ":71010N070301111");
+    EXPECT_EQ(CfgSenderFrames(26, d, switches.props)[0], ":71010N070301111");
 
-    const Frames own = CfgSenderFrames(25, d, Derivat().props);
+    const Frames own = CfgSenderFrames(25, d, switches.props);
     ASSERT_EQ(own.size(), 30u);
     const Frames firstOwn(own.begin(), own.begin() + 6);
     EXPECT_EQ(firstOwn, (Frames{":A00100044710", ":A001010105", ":A001020107", ":A0010305B\xFCro0",
                                 ":A00104040301", ":A00200044711"}));
 
-    const Frames speedDial = CfgSenderFrames(27, d, Derivat().props);
+    const Frames speedDial = CfgSenderFrames(27, d, switches.props);
     ASSERT_EQ(speedDial.size(), 10u);
     EXPECT_EQ(speedDial[3], ":820300070301234");
     EXPECT_EQ(speedDial[9], ":82090000");
-    const Frames dialControl = CfgSenderFrames(28, d, Derivat().props);
+    const Frames dialControl = CfgSenderFrames(28, d, switches.props);
     ASSERT_EQ(dialControl.size(), 14u);
     EXPECT_EQ(dialControl[13], ":720d0003110");
 
     d.dialName.entry[5].Msn = "555"; // a number without a name stays home
     const Frames phoneBook = {":70010607M\xFCller030987602040206", ":700c0403Taxi123020A0203"};
-    EXPECT_EQ(DialNameFrames(d, Derivat().props), phoneBook);
+    EXPECT_EQ(DialNameFrames(d, switches.props), phoneBook);
 
-    IdentityScope before2000({.firmware = "V1.00"});
-    EXPECT_EQ(DialNameFrames(d, Derivat().props)[1], ":700c0403Taxi123");
+    const CDerivat before2000 = TestSwitches({.firmware = "V1.00"});
+    EXPECT_EQ(DialNameFrames(d, before2000.props)[1], ":700c0403Taxi123");
 }
 
 TEST(RecordFrames, SwitchesDecideWhatAWriteSendsAndAReadCounts)
 {
     {
-        IdentityScope scope({.firmware = "V1.00"});
+        const CDerivat switches = TestSwitches({.firmware = "V1.00"});
         for (int state = kFirstCfgSenderState; state <= kLastCfgSenderState; ++state) {
             const bool sent = state <= 9 || (state >= 25 && state <= 27);
-            EXPECT_EQ(CfgSenderFrames(state, FullConfig(), Derivat().props).empty(), !sent) << CfgSenderName(state);
+            EXPECT_EQ(CfgSenderFrames(state, FullConfig(), switches.props).empty(), !sent) << CfgSenderName(state);
         }
     }
     const std::pair<Identity, int> identities[] = {
@@ -145,11 +145,11 @@ TEST(RecordFrames, SwitchesDecideWhatAWriteSendsAndAReadCounts)
         {FullTelephone(), 93},
     };
     for (const auto& [identity, count] : identities) {
-        IdentityScope scope(identity);
-        const DerivatProperties& p = Derivat().props;
+        const CDerivat switches = TestSwitches(identity);
+        const DerivatProperties& p = switches.props;
         EXPECT_EQ(CfgRecordCount(p), count) << identity.firmware;
         // The cost counters are the only records a write does not send.
-        const auto sent = static_cast<int>(WriteFrames(FullConfig()).size());
+        const auto sent = static_cast<int>(WriteFrames(FullConfig(), switches).size());
         EXPECT_EQ(sent, count - 6 * p.PropPayCounter) << identity.firmware;
     }
 }
@@ -217,12 +217,12 @@ const RxCase kRxCases[] = {
 
 TEST(RecordFrames, DecodesStoresRepairsAndIgnores)
 {
-    IdentityScope scope(FullTelephone());
+    const CDerivat switches = TestSwitches(FullTelephone());
     CData_All d;
     for (const RxCase& c : kRxCases) {
         TraceCapture trace;
         const CData_All before = d;
-        EXPECT_EQ(DecodeRecord(c.frame, d), c.result) << c.frame;
+        EXPECT_EQ(DecodeRecord(c.frame, d, switches.Rules()), c.result) << c.frame;
         Frames messages;
         for (const std::string& line : trace.Lines())
             if (line.starts_with("CTrans: "))
@@ -239,25 +239,25 @@ TEST(RecordFrames, DecodesStoresRepairsAndIgnores)
 
 TEST(RecordFrames, ShortAndGarbledFramesAreSafe)
 {
-    IdentityScope scope(FullTelephone());
+    const CDerivat switches = TestSwitches(FullTelephone());
     TraceCapture trace;
     CData_All d;
-    Frames sources = AllFrames(FullConfig());
+    Frames sources = AllFrames(FullConfig(), switches);
     sources.push_back(":92000014ffffffffffffffffffffffff"); // more digits than an int holds
     for (const std::string& full : sources)
         for (std::size_t n = 0; n <= full.size(); ++n)
-            DecodeRecord(std::string(full, 0, n), d); // a copy that really ends there
-    EXPECT_EQ(DecodeRecord(":7", d), RxRecord::Ignored);
+            DecodeRecord(std::string(full, 0, n), d, switches.Rules()); // a copy that really ends there
+    EXPECT_EQ(DecodeRecord(":7", d, switches.Rules()), RxRecord::Ignored);
 }
 
 TEST(RecordFrames, WhatAWriteSendsAReadGivesBack)
 {
-    IdentityScope scope(FullTelephone());
+    const CDerivat switches = TestSwitches(FullTelephone());
     const CData_All sent = FullConfig();
     TraceCapture trace;
     CData_All received;
-    for (const std::string& f : AllFrames(sent))
-        EXPECT_EQ(DecodeRecord(f, received), RxRecord::Stored) << f;
+    for (const std::string& f : AllFrames(sent, switches))
+        EXPECT_EQ(DecodeRecord(f, received, switches.Rules()), RxRecord::Stored) << f;
     EXPECT_TRUE(trace.Lines().empty());
 
     CData_All expected = sent;

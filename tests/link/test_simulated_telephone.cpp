@@ -76,16 +76,15 @@ protected:
         EXPECT_EQ(reply, "");
         return frames;
     }
-
-    IdentityScope m_identity; // puts the shipped identity back after each test
 };
 
 TEST_F(SimulatedTelephone, ReadyFrameNamesModelAndVersion)
 {
     EXPECT_EQ(CSimPhone("V3.20", 1).StartSession(), "\x02TRANS Q410 QL410 V3.20\x03\r\n");
-    EXPECT_EQ(CSimPhone("V2.10", 0).StartSession(), "\x02TRANS Q410 V2.10\x03\r\n");
-    EXPECT_EQ(Derivat().version, 2100);
-    EXPECT_TRUE(Derivat().PropDialName);
+    CSimPhone older("V2.10", 0);
+    EXPECT_EQ(older.StartSession(), "\x02TRANS Q410 V2.10\x03\r\n");
+    EXPECT_EQ(older.Switches().version, 2100);
+    EXPECT_TRUE(older.Switches().PropDialName);
 }
 
 TEST_F(SimulatedTelephone, WriteStoresAcknowledgedFramesAndRefusesDamagedOnes)
@@ -156,7 +155,7 @@ TEST_F(SimulatedTelephone, ConfigurationReadSendsCountersInDecimalAndEndsWithBot
     phone.Data().cfg.msnPara[5].PayCounter = 7;
     const std::vector<std::string> frames = ReadAll(phone, "TK Q410");
 
-    ASSERT_EQ(static_cast<int>(frames.size()), CfgRecordCount(Derivat().props) + 1);
+    ASSERT_EQ(static_cast<int>(frames.size()), CfgRecordCount(phone.Switches().props) + 1);
     for (const auto& frame : frames)
         EXPECT_TRUE(ChecksumOk(frame)) << frame;
     EXPECT_EQ(frames.back(), ":000000017F");
@@ -179,7 +178,7 @@ TEST_F(SimulatedTelephone, OlderTelephoneSendsNoCounters)
 {
     CSimPhone phone("V1.10", 0);
     const std::vector<std::string> frames = ReadAll(phone, "TK Q410");
-    EXPECT_EQ(static_cast<int>(frames.size()), CfgRecordCount(Derivat().props) + 1);
+    EXPECT_EQ(static_cast<int>(frames.size()), CfgRecordCount(phone.Switches().props) + 1);
     for (const auto& frame : frames)
         EXPECT_FALSE(frame.starts_with(":A0") && frame[6] == '5') << frame;
 }
@@ -279,7 +278,7 @@ TEST_F(SimulatedTelephone, PacedReadTakesTenBitsAtNinetySixHundredBaudForEveryBy
     int frames = 0;
     for (; Frames(reply).size() == 1 && frames < 500; ++frames)
         reply = exchange(ack);
-    EXPECT_EQ(frames, CfgRecordCount(Derivat().props) + 1);
+    EXPECT_EQ(frames, CfgRecordCount(phone.Switches().props) + 1);
 
     EXPECT_EQ(now, static_cast<long>(bytes) * CPacedPhone::kRealCharTime);
     const double lineS = static_cast<double>(bytes) * 10 / 9600;

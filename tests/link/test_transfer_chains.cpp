@@ -39,6 +39,8 @@ std::string TypeRuns(const Lines& texts)
 // A telephone on the other end of a fake port, driven by the test.
 class Chain : public LinkFixture {
 protected:
+    explicit Chain(const Identity& identity = {}) : LinkFixture(identity) {}
+
     // Acknowledges every frame the PC sends until it stops; their texts.
     Lines AckFrames()
     {
@@ -113,7 +115,7 @@ TEST_F(Chain, ConfigurationReadTakesTheTelephonesIdentityAndRecords)
         data = CData_All();
         EXPECT_EQ(StartRead(CTrans::STATE_READ_CFG, c.ready), "TK Q410");
         EXPECT_EQ(data.cfg.basic.SwVers, c.swVers);
-        EXPECT_EQ(Derivat().version, c.version);
+        EXPECT_EQ(trans.Switches().version, c.version);
         EXPECT_EQ(data.cfg.basic.PhoneType, c.phoneType);
         EXPECT_EQ(trans.StateGet(), 40);
 
@@ -133,7 +135,6 @@ TEST_F(Chain, ConfigurationReadTakesTheTelephonesIdentityAndRecords)
 
 TEST_F(Chain, PhoneBookWriteClearsTheTelephoneFirstAndSkipsUnnamedEntries)
 {
-    IdentityScope scope({.phonebookPart = "1"});
     data.SetDialNameName(0, "\xC4rger");
     data.SetDialNameMsn(0, "1");
     data.SetDialNameMsn(1, "2");
@@ -158,30 +159,33 @@ TEST_F(Chain, PhoneBookWriteWithoutNamesEmptiesTheTelephone)
     EXPECT_EQ(trans.GetProgress(), 100);
 }
 
-TEST_F(Chain, PhoneBookReadIsSortedWhenThePhoneBookPartIsOn)
-{
-    for (const char* part : {"1", "0"}) {
-        SCOPED_TRACE(part);
-        IdentityScope scope({.phonebookPart = part});
-        data = CData_All();
-        EXPECT_EQ(StartRead(CTrans::STATE_READ_DIALNAME, "TRANS Q410 V2.00"), "TT Q410"); // basic table
-        EXPECT_TRUE(trace.Contains("CTrans: State_Rx_Cfg_Beg()"));
+// What a phone-book read leaves in the first three entries.
+class PhoneBookRead : public Chain, public ::testing::WithParamInterface<const char*> {
+protected:
+    PhoneBookRead() : Chain({.phonebookPart = GetParam()}) {}
+};
 
-        Send(":70010302Zoe12");
-        Send(":70020402Adam34");
-        Send(":70030302M\xE1x56"); // telephone's a
-        Send(":70000302Nix78"); // no such record number: answered, not counted
-        EXPECT_EQ(trans.GetProgress(), 1);
-        Send(kEndRecord);
-        Receive("\x06");
-        EXPECT_EQ(trans.StateGet(), CTrans::STATE_END);
-        EXPECT_EQ(trans.GetProgress(), 100);
-        const bool sorted = part[0] == '1';
-        EXPECT_EQ(data.GetDialNameName(0), sorted ? "Adam" : "Zoe");
-        EXPECT_EQ(data.GetDialNameName(1), sorted ? "M\xE4x" : "Adam");
-        EXPECT_EQ(data.GetDialNameMsn(2), sorted ? "12" : "56");
-    }
+TEST_P(PhoneBookRead, IsSortedWhenThePhoneBookPartIsOn)
+{
+    EXPECT_EQ(StartRead(CTrans::STATE_READ_DIALNAME, "TRANS Q410 V2.00"), "TT Q410"); // basic table
+    EXPECT_TRUE(trace.Contains("CTrans: State_Rx_Cfg_Beg()"));
+
+    Send(":70010302Zoe12");
+    Send(":70020402Adam34");
+    Send(":70030302M\xE1x56"); // telephone's a
+    Send(":70000302Nix78"); // no such record number: answered, not counted
+    EXPECT_EQ(trans.GetProgress(), 1);
+    Send(kEndRecord);
+    Receive("\x06");
+    EXPECT_EQ(trans.StateGet(), CTrans::STATE_END);
+    EXPECT_EQ(trans.GetProgress(), 100);
+    const bool sorted = GetParam()[0] == '1';
+    EXPECT_EQ(data.GetDialNameName(0), sorted ? "Adam" : "Zoe");
+    EXPECT_EQ(data.GetDialNameName(1), sorted ? "M\xE4x" : "Adam");
+    EXPECT_EQ(data.GetDialNameMsn(2), sorted ? "12" : "56");
 }
+
+INSTANTIATE_TEST_SUITE_P(PhoneBookPart, PhoneBookRead, ::testing::Values("1", "0"));
 
 TEST_F(Chain, AWrongOrMissingReadyFrameFailsAndARepeatStartsAgain)
 {
@@ -291,4 +295,56 @@ TEST_F(Chain, AStrayAckDuringAReadNeitherEndsNorIsAnswered)
     Send(":8400000207");
     EXPECT_EQ(data.cfg.basic.DialLen, 7);
     EXPECT_GT(trans.GetProgress(), 0);
+}
+
+namespace {
+
+// One telephone on its own port, link and timers.
+struct OwnLine {
+    FakePort port;
+    VirtualTimerHost timers;
+    CData_All data;
+    CTrans trans{data, TestSwitches(), port, timers};
+
+    void Receive(std::string_view bytes)
+    {
+        port.Queue(bytes);
+        while (port.HasInput())
+            trans.OnRxL1();
+    }
+    // The frame texts sent since the last call.
+    Lines Sent()
+    {
+        Lines texts;
+        for (const std::string& line : port.TakeNewLines())
+            if (line[0] == '\x02')
+                texts.push_back(TextOf(line));
+        return texts;
+    }
+};
+
+} // namespace
+
+// Served by one thread, each link converts and counts with the switches its
+// own telephone reported, whatever the other one reported in between.
+TEST(TwoLinks, KeepTheSwitchesOfTheirOwnTelephonesWhenInterleaved)
+{
+    OwnLine newer, older;
+    for (OwnLine* line : {&newer, &older}) {
+        line->timers.onTimer = [line](int id) { line->trans.OnTimer(id); };
+        line->data.SetDialNameName(0, "\xC4rger");
+        line->data.SetDialNameMsn(0, "1");
+        line->trans.StateSet(CTrans::STATE_WRITE_DIALNAME);
+    }
+    newer.Receive(TelephoneFrame("TRANS Q410 QL410 V3.04"));
+    older.Receive(TelephoneFrame("TRANS Q410 V2.00"));
+    EXPECT_EQ(newer.Sent(), Lines{":70000000"});
+    EXPECT_EQ(older.Sent(), Lines{":70000000"});
+    newer.Receive("\x06");
+    older.Receive("\x06");
+    EXPECT_EQ(older.Sent(), Lines{":70010501\xE1rger102000203"}); // the older telephone's letters
+    EXPECT_EQ(newer.Sent(), Lines{":70010501\x8Erger102000203"});
+    EXPECT_EQ(newer.trans.Switches().version, 3040);
+    EXPECT_EQ(older.trans.Switches().version, 2000);
+    EXPECT_NE(newer.trans.GetCfgRecordCount(), older.trans.GetCfgRecordCount());
 }

@@ -43,12 +43,11 @@ protected:
         ASSERT_EQ(runner.Link()->StateGet(), state);
     }
 
-    IdentityScope identity{{.phonebookPart = "1"}};
     Telephone phone;
     VirtualTimerHost timers;
     CData_All document;
     CData_All transfer;
-    CTransferRunner runner{MODE_WRITE_DIALNAME, transfer, document, timers};
+    CTransferRunner runner{MODE_WRITE_DIALNAME, transfer, document, TestSwitches({.phonebookPart = "1"}), timers};
 };
 
 TEST_F(Runner, ASuccessfulTransferBecomesTheDocument)

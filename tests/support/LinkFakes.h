@@ -94,7 +94,11 @@ private:
 // telephone would feed it.
 class LinkFixture : public ::testing::Test {
 protected:
-    LinkFixture() { timers.onTimer = [this](int id) { trans.OnTimer(id); }; }
+    // The link starts from the switches of identity.
+    explicit LinkFixture(const Identity& identity = {}) : trans{data, TestSwitches(identity), port, timers}
+    {
+        timers.onTimer = [this](int id) { trans.OnTimer(id); };
+    }
 
     void Receive(std::string_view bytes)
     {
@@ -104,10 +108,9 @@ protected:
     }
     void Send(const std::string& text) { Receive(TelephoneFrame(text)); }
 
-    IdentityScope identity;
     TraceCapture trace;
     FakePort port;
     VirtualTimerHost timers;
     CData_All data;
-    CTrans trans{data, port, timers};
+    CTrans trans;
 };

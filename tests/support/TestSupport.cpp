@@ -62,28 +62,22 @@ int TraceCapture::Count(std::string_view line) const
     return n;
 }
 
-IdentityScope::IdentityScope(const Identity& id)
+BuildIdentity TestIdentity(const Identity& id)
 {
-    ResetStringResources();
-    if (!id.derivative.empty())
-        OverrideStringResource(IDS_DERIVAT_NAME, id.derivative);
-    if (!id.country.empty())
-        OverrideStringResource(IDS_COUNTRY, id.country);
-    if (!id.firmware.empty())
-        OverrideStringResource(IDS_FIRMWARE_VERSION, id.firmware);
-    if (!id.configPart.empty())
-        OverrideStringResource(IDS_PROP_CFG, id.configPart);
-    if (!id.phonebookPart.empty())
-        OverrideStringResource(IDS_PROP_DIALNAME, id.phonebookPart);
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(id.phoneType);
+    IdentityTexts texts;
+    const std::pair<int, const std::string*> given[] = {
+        {IDS_DERIVAT_NAME, &id.derivative}, {IDS_COUNTRY, &id.country},        {IDS_FIRMWARE_VERSION, &id.firmware},
+        {IDS_PROP_CFG, &id.configPart},     {IDS_PROP_DIALNAME, &id.phonebookPart},
+    };
+    for (const auto& [resource, text] : given)
+        if (!text->empty())
+            texts.emplace_back(resource, *text);
+    return DerivatLoad(texts);
 }
 
-IdentityScope::~IdentityScope()
+CDerivat TestSwitches(const Identity& id)
 {
-    ResetStringResources();
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(1);
+    return DerivatToProperties(TestIdentity(id), id.phoneType);
 }
 
 std::string ReadFileBytes(const std::string& path)

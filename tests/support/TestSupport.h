@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared helpers of the test executables.
+#include "CData_All.h"
+#include "CQ410CfDoc.h"
+#include "Derivat.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -38,8 +42,8 @@ private:
     std::vector<std::string> m_lines;
 };
 
-// Sets the derivative identity for one test and puts the shipped one back after.
-// Each argument replaces the string resource of the same meaning when not empty.
+// A build identity for a test: each text replaces the string resource of the
+// same meaning when not empty.
 struct Identity {
     std::string derivative{};
     std::string country{};
@@ -49,12 +53,23 @@ struct Identity {
     int phoneType = 1;
 };
 
-class IdentityScope {
-public:
-    explicit IdentityScope(const Identity& identity = {});
-    ~IdentityScope();
-    IdentityScope(const IdentityScope&) = delete;
-    IdentityScope& operator=(const IdentityScope&) = delete;
+BuildIdentity TestIdentity(const Identity& identity = {});
+// Its switches for its firmware version and phone type.
+CDerivat TestSwitches(const Identity& identity = {});
+
+// A document of its own, under identity (its phone type too), for a page
+// or dialog under test.
+struct TestDocument {
+    explicit TestDocument(const Identity& identity = {}) : doc(data, saved, TestIdentity(identity))
+    {
+        doc.SetPhoneType(identity.phoneType);
+    }
+    TestDocument(const TestDocument&) = delete;
+    TestDocument& operator=(const TestDocument&) = delete;
+
+    CData_All data;
+    CData_All saved;
+    CQ410CfDoc doc;
 };
 
 std::string ReadFileBytes(const std::string& path);

@@ -21,17 +21,13 @@ struct ShownMessage {
 
 class ShellTestEnvironment {
 public:
-    explicit ShellTestEnvironment(const Identity& identity = {}) : m_identity(identity)
+    // The session of a windowed program with identity, its profile and
+    // copies in a private folder.
+    explicit ShellTestEnvironment(const Identity& identity = {}) : app(TestIdentity(identity))
     {
-        App& app = App::Instance();
         app.profilePath = m_dir.File("mvconf.ini");
         app.backupFolder = m_dir.File("backups");
-        app.data = CData_All();
-        app.saved = CData_All();
-        app.transfer = CData_All();
-        app.comPort = 2;
-        app.x = app.y = 20;
-        app.dx = app.dy = 0;
+        app.doc.SetPhoneType(identity.phoneType);
         app.runTransfer = [this](int mode) {
             transferModes.push_back(mode);
             if (onTransfer)
@@ -44,19 +40,14 @@ public:
         });
     }
 
-    ~ShellTestEnvironment()
-    {
-        SetMessageHookForTesting({});
-        App::Instance().runTransfer = {};
-        App::Instance().profilePath.clear();
-        App::Instance().backupFolder.clear();
-    }
+    ~ShellTestEnvironment() { SetMessageHookForTesting({}); }
 
     ShellTestEnvironment(const ShellTestEnvironment&) = delete;
     ShellTestEnvironment& operator=(const ShellTestEnvironment&) = delete;
 
     std::string File(std::string_view name) const { return m_dir.File(name); }
 
+    App app;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     std::vector<ShownMessage> messages;
     std::vector<int> transferModes;
@@ -64,5 +55,4 @@ public:
 
 private:
     TempDir m_dir;
-    IdentityScope m_identity;
 };

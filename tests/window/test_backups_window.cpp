@@ -28,7 +28,7 @@ protected:
         CData_All copy = app.data;
         copy.cfg.basic.LoudBox = 5;
         copy.cfg.basic.SwVers = "V3.04";
-        sent = KeepTransferBackup(copy, BackupPart::Configuration, BackupWay::Sent, folder).path;
+        sent = KeepTransferBackup(copy, app.doc.Switches(), BackupPart::Configuration, BackupWay::Sent, folder).path;
         WriteFileBytes(folder + "/29990101-000000-000-gelesen-telefonbuch.mv8", ""); // cut short
         WriteFileBytes(folder + "/notiz.mv8", "[Basic]\r\n");
     }
@@ -44,8 +44,8 @@ protected:
     }
 
     ShellTestEnvironment environment;
-    App& app = App::Instance();
-    CMainFrame frame;
+    App& app = environment.app;
+    CMainFrame frame{environment.app};
     std::string folder = environment.File("backups");
     std::string sent;
 };
@@ -120,7 +120,7 @@ TEST_F(BackupsWindow, OpensACopyAsAnUntitledDocumentAfterTheSaveQuestion)
 TEST_F(BackupsWindow, ACopyKeptBeforeAnImportIsOneOfThem)
 {
     const std::string beforeImport =
-        KeepTransferBackup(app.data, BackupPart::PhoneBook, BackupWay::BeforeImport, folder).path;
+        KeepTransferBackup(app.data, app.doc.Switches(), BackupPart::PhoneBook, BackupWay::BeforeImport, folder).path;
     QString row;
     WithWindow([&](CDlg_Backups& dialog) {
         ASSERT_EQ(dialog.Table()->rowCount(), 3);

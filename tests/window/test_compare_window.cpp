@@ -91,8 +91,8 @@ protected:
     }
 
     ShellTestEnvironment environment;
-    App& app = App::Instance();
-    CMainFrame frame;
+    App& app = environment.app;
+    CMainFrame frame{environment.app};
     std::string other = environment.File("anders.mv8");
     int asked = 0;
 };

@@ -26,20 +26,23 @@ class DataExchangePage : public ::testing::Test {
 protected:
     DataExchangePage()
     {
-        App::Instance().profilePath = profile;
-        App::Instance().comPort = 2;
+        app.profilePath = profile;
         SetMessageHookForTesting([this](QMessageBox::Icon, const QString&, const QString& text,
                                         QMessageBox::StandardButtons) {
             messages.push_back(text);
             return QMessageBox::Ok;
         });
     }
-    ~DataExchangePage() override
+    ~DataExchangePage() override { SetMessageHookForTesting({}); }
+
+    // The document's switches with the phone-book part on; change may alter more.
+    void SwitchPhoneBookOn(void (*change)(CDerivat&) = nullptr)
     {
-        SetMessageHookForTesting({});
-        App::Instance().profilePath.clear();
-        App::Instance().comPort = 2;
-        App::Instance().runTransfer = saved;
+        CDerivat switches = app.doc.Switches();
+        switches.PropDialName = true;
+        if (change)
+            change(switches);
+        app.doc.TakeSwitches(switches);
     }
 
     CProfileFile Profile() const
@@ -50,17 +53,15 @@ protected:
         return file;
     }
 
-    std::function<void(int)> saved = App::Instance().runTransfer;
-    IdentityScope identity;
     TempDir dir;
     std::string profile = dir.File("config/mvconf/mvconf.ini");
-    CData_All documentData;
+    App app{TestIdentity()};
     std::vector<QString> messages;
 };
 
 TEST_F(DataExchangePage, TheSwitchesDecideWhichTransfersAreOffered)
 {
-    CPpS_SioTrans page(documentData);
+    CPpS_SioTrans page(app);
     page.LoadFromData();
     EXPECT_FALSE(page.RxCfgButton()->isHidden());
     EXPECT_FALSE(page.TxCfgButton()->isHidden());
@@ -68,8 +69,7 @@ TEST_F(DataExchangePage, TheSwitchesDecideWhichTransfersAreOffered)
     EXPECT_TRUE(page.TxDialNameButton()->isHidden());
     EXPECT_TRUE(page.TxCfgButton()->isEnabled());
 
-    Derivat().PropDialName = true;
-    Derivat().props.PropTxAllowed = 0;
+    SwitchPhoneBookOn([](CDerivat& switches) { switches.props.PropTxAllowed = 0; });
     page.LoadFromData();
     EXPECT_FALSE(page.RxDialNameButton()->isHidden());
     EXPECT_FALSE(page.TxDialNameButton()->isHidden());
@@ -80,13 +80,13 @@ TEST_F(DataExchangePage, TheSwitchesDecideWhichTransfersAreOffered)
 
 TEST_F(DataExchangePage, ThePortChosenIsThePortStored)
 {
-    CPpS_SioTrans page(documentData);
+    CPpS_SioTrans page(app);
     page.show();
     page.LoadFromData();
     EXPECT_TRUE(page.PortButton(2)->isChecked());
     QTest::mouseClick(page.PortButton(3), Qt::LeftButton);
     ASSERT_TRUE(page.StoreToData());
-    EXPECT_EQ(App::Instance().comPort, 3);
+    EXPECT_EQ(app.comPort, 3);
     EXPECT_FALSE(page.PortButton(2)->isChecked());
 }
 
@@ -99,12 +99,12 @@ TEST_F(DataExchangePage, EachButtonRunsItsTransferOnThePortJustChosen)
         void MoveDataDocToView() override { page->LoadFromData(); }
         void MoveDataViewToDoc() override { page->StoreToData(); }
     } view;
-    Derivat().PropDialName = true;
-    CPpS_SioTrans page(documentData);
+    SwitchPhoneBookOn();
+    CPpS_SioTrans page(app);
     view.page = &page;
-    App::Instance().view = &view;
+    app.view = &view;
     std::vector<std::pair<int, int>> runs; // mode, port
-    App::Instance().runTransfer = [&runs](int mode) { runs.emplace_back(mode, App::Instance().comPort); };
+    app.runTransfer = [this, &runs](int mode) { runs.emplace_back(mode, app.comPort); };
     page.show();
     page.LoadFromData();
 
@@ -114,22 +114,22 @@ TEST_F(DataExchangePage, EachButtonRunsItsTransferOnThePortJustChosen)
     QTest::mouseClick(page.TxCfgButton(), Qt::LeftButton);
     QTest::mouseClick(page.RxDialNameButton(), Qt::LeftButton);
     QTest::mouseClick(page.TxDialNameButton(), Qt::LeftButton);
-    App::Instance().view = nullptr;
+    app.view = nullptr;
     EXPECT_EQ(runs, (std::vector<std::pair<int, int>>{{1, 3}, {0, 1}, {3, 1}, {2, 1}}));
     EXPECT_TRUE(page.PortButton(1)->isChecked());
 }
 
 TEST_F(DataExchangePage, APortOutsideOneToFourChecksNothingAndStoresZero)
 {
-    CPpS_SioTrans page(documentData);
+    CPpS_SioTrans page(app);
     page.LoadFromData(); // COM2 checked first: loading again must clear it
     for (int port : {0, 5, -1}) {
-        App::Instance().comPort = port;
+        app.comPort = port;
         page.LoadFromData();
         for (int n = 1; n <= CPpS_SioTrans::kPorts; ++n)
             EXPECT_FALSE(page.PortButton(n)->isChecked()) << port << " COM" << n;
         ASSERT_TRUE(page.StoreToData());
-        EXPECT_EQ(App::Instance().comPort, 0);
+        EXPECT_EQ(app.comPort, 0);
     }
 }
 
@@ -138,7 +138,7 @@ TEST_F(DataExchangePage, EachPortShowsItsDeviceAndAssigningOneKeepsTheRestOfTheP
     MakeFolders(dir.File("config/mvconf"));
     WriteFileBytes(profile, "[Transfer]\r\nComPort=3\r\n[Ports]\r\nCOM1=/dev/serial/by-id/usb-Adapter_mit_langem_Namen-if00\r\n"
                             "[Screen]\r\nX=5\r\n");
-    CPpS_SioTrans page(documentData);
+    CPpS_SioTrans page(app);
     page.LoadFromData();
     EXPECT_EQ(page.DeviceLabel(1)->text(), QStringLiteral("/dev/serial/by-id/usb-Adapter_mit_langem_Namen-if00"));
     EXPECT_EQ(page.DeviceLabel(3)->text(), QStringLiteral("/dev/ttyS2")); // none assigned yet
@@ -151,11 +151,11 @@ TEST_F(DataExchangePage, EachPortShowsItsDeviceAndAssigningOneKeepsTheRestOfTheP
 
 TEST_F(DataExchangePage, AssigningCreatesAMissingProfileButNeverReplacesAnUnreadableOne)
 {
-    CPpS_SioTrans page(documentData);
+    CPpS_SioTrans page(app);
     ASSERT_TRUE(page.AssignDevice(1, QStringLiteral("/dev/ttyUSB0")));
     EXPECT_EQ(Profile().GetFullString("Ports", "COM1"), "/dev/ttyUSB0");
 
-    App::Instance().profilePath = dir.Path(); // a folder: it cannot be read as a file
+    app.profilePath = dir.Path(); // a folder: it cannot be read as a file
     EXPECT_FALSE(page.AssignDevice(1, QStringLiteral("/dev/ttyUSB0")));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(FileExists(profile));
@@ -163,9 +163,9 @@ TEST_F(DataExchangePage, AssigningCreatesAMissingProfileButNeverReplacesAnUnread
 
 TEST_F(DataExchangePage, TheDeviceButtonAssignsTheChosenPathToTheCheckedPort)
 {
-    CPpS_SioTrans page(documentData);
+    CPpS_SioTrans page(app);
     page.show();
-    App::Instance().comPort = 0;
+    app.comPort = 0;
     page.LoadFromData();
     QTest::mouseClick(page.ChooseDeviceButton(), Qt::LeftButton);
     ASSERT_EQ(messages.size(), 1u); // no port checked yet

@@ -120,8 +120,8 @@ TEST_F(FilteredEdits, TariffFactorTakesOneCommaAfterADigit)
 TEST_F(FilteredEdits, NameFieldFollowsTheCharacterSetOfTheDerivative)
 {
     {
-        IdentityScope identity({.derivative = "KALMA", .firmware = "V3.00"});
-        CEdit_Name edit;
+        const CDerivat identity = TestSwitches({.derivative = "KALMA", .firmware = "V3.00"});
+        CEdit_Name edit(identity.Rules());
         Type(edit, QStringLiteral("Müller ä"));
         EXPECT_EQ(edit.text(), QStringLiteral("Müller ä"));
         EXPECT_EQ(beeps, 0);
@@ -133,9 +133,9 @@ TEST_F(FilteredEdits, NameFieldFollowsTheCharacterSetOfTheDerivative)
         EXPECT_EQ(beeps, 4);
     }
     {
-        IdentityScope identity({.derivative = "KALMA", .firmware = "V3.20"});
-        ASSERT_TRUE(Derivat().props.PropCharSetExt);
-        CEdit_Name edit;
+        const CDerivat identity = TestSwitches({.derivative = "KALMA", .firmware = "V3.20"});
+        ASSERT_TRUE(identity.props.PropCharSetExt);
+        CEdit_Name edit(identity.Rules());
         Type(edit, QStringLiteral("Søren æ"));
         Paste(edit, QStringLiteral("€☺"));
         EXPECT_EQ(edit.text(), QStringLiteral("Søren æ€"));

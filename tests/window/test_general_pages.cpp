@@ -56,7 +56,6 @@ protected:
         return page.Control(id)->isVisibleTo(&page);
     }
 
-    CData_All doc;
     std::vector<QString> messages;
 };
 
@@ -64,8 +63,8 @@ protected:
 
 TEST_F(GeneralPages, FirstFirmwareOfVaronikOffersNoneOfTheLaterSettings)
 {
-    IdentityScope identity({.derivative = "VARONIK", .firmware = "V1.00"});
-    CPpE_Basic1 page(doc);
+    TestDocument document({.derivative = "VARONIK", .firmware = "V1.00"});
+    CPpE_Basic1 page(document.doc);
     page.LoadFromData();
     for (int id : {1110, 1111, 1112, 1113, 1114, 1153, 1100, 1101, 1102, 1103, 1080, 1081, 1082, 1083, 1090,
                    1091, 1092, 1093, 1061, 1062, 1063, 1064, 1120, 1121})
@@ -79,8 +78,8 @@ TEST_F(GeneralPages, FirstFirmwareOfVaronikOffersNoneOfTheLaterSettings)
 TEST_F(GeneralPages, LaterFirmwareEnablesSettingsStepByStep)
 {
     {
-        IdentityScope identity({.derivative = "KALMA", .firmware = "V2.00"});
-        CPpE_Basic1 page(doc);
+        TestDocument document({.derivative = "KALMA", .firmware = "V2.00"});
+        CPpE_Basic1 page(document.doc);
         page.LoadFromData();
         for (int id : {1061, 1062, 1063, 1064, 1080, 1083, 1100, 1101, 1102, 1110, 1111})
             EXPECT_TRUE(Enabled(page, id)) << id;
@@ -89,8 +88,8 @@ TEST_F(GeneralPages, LaterFirmwareEnablesSettingsStepByStep)
         EXPECT_FALSE(Shown(page, 1050)); // the brand rule hides it
     }
     {
-        IdentityScope identity({.derivative = "ZEFIR", .firmware = "V3.20"});
-        CPpE_Basic1 page(doc);
+        TestDocument document({.derivative = "ZEFIR", .firmware = "V3.20"});
+        CPpE_Basic1 page(document.doc);
         page.LoadFromData();
         for (int id : {1103, 1090, 1120, 1113, 1114, 1153, 1112})
             EXPECT_TRUE(Enabled(page, id)) << id;
@@ -102,20 +101,21 @@ TEST_F(GeneralPages, LaterFirmwareEnablesSettingsStepByStep)
 
 TEST_F(GeneralPages, PhoneTypeChoiceTakesEffectAtOnce)
 {
-    IdentityScope identity({.derivative = "ZEFIR", .firmware = "V3.20"});
-    CPpE_Basic1 page(doc);
+    TestDocument document({.derivative = "ZEFIR", .firmware = "V3.20"});
+    CData_All& doc = document.data;
+    CPpE_Basic1 page(document.doc);
     page.LoadFromData();
     ASSERT_TRUE(Get<QRadioButton>(page, 1052)->isChecked());
 
     Get<QLineEdit>(page, 1064)->setText(QStringLiteral("EUR"));
     QTest::mouseClick(Get<QRadioButton>(page, 1051), Qt::LeftButton);
     EXPECT_EQ(doc.cfg.basic.PhoneType, 0);
-    EXPECT_FALSE(Derivat().props.PropKeyLine);
+    EXPECT_FALSE(document.doc.Switches().props.PropKeyLine);
     EXPECT_EQ(doc.cfg.basic.PayStr, " DM"); // the rest waits for the store step
 
     // The switches are recomputed and applied to the page: an older version
     // reported meanwhile takes the later settings away.
-    Derivat().version = 1000;
+    document.doc.TakeSwitches(DerivatToProperties(document.doc.Identity(), 1000, 0));
     QTest::mouseClick(Get<QRadioButton>(page, 1052), Qt::LeftButton);
     EXPECT_EQ(doc.cfg.basic.PhoneType, 1);
     EXPECT_FALSE(Enabled(page, 1110));
@@ -125,14 +125,15 @@ TEST_F(GeneralPages, PhoneTypeChoiceTakesEffectAtOnce)
 
 TEST_F(GeneralPages, GeneralPageStoresWhatItLoaded)
 {
-    IdentityScope identity({.derivative = "ZEFIR", .firmware = "V3.20"});
+    TestDocument document({.derivative = "ZEFIR", .firmware = "V3.20"});
+    CData_All& doc = document.data;
     CData_Basic& b = doc.cfg.basic;
     b.LoudBox = 5, b.LoudHand = 0, b.PayMult = "1,5", b.PayStr = "EUR", b.ParkCode = "7";
     b.DialFilterUse = 2, b.QuitTone = 2, b.Silence = 2, b.PhoneType = 0, b.SwVers = "V3.20";
     b.Knock = 0, b.AutoExt = 1, b.LetterLarge = 1, b.HeadSet = 1, b.FreeSpeakSilence = 1;
     const CData_All before = doc;
 
-    CPpE_Basic1 page(doc);
+    CPpE_Basic1 page(document.doc);
     page.LoadFromData();
     EXPECT_EQ(Get<QLineEdit>(page, 1011)->text(), QStringLiteral("V3.20"));
     ASSERT_TRUE(page.StoreToData());
@@ -154,9 +155,10 @@ TEST_F(GeneralPages, GeneralPageStoresWhatItLoaded)
 
 TEST_F(GeneralPages, StoreRepairsWhatTheSwitchesDoNotAllow)
 {
-    IdentityScope identity({.derivative = "KALMA", .firmware = "V2.00"});
+    TestDocument document({.derivative = "KALMA", .firmware = "V2.00"});
+    CData_All& doc = document.data;
     doc.cfg.basic.Silence = 2;
-    CPpE_Basic1 page(doc);
+    CPpE_Basic1 page(document.doc);
     page.LoadFromData();
     ASSERT_TRUE(page.StoreToData());
     EXPECT_EQ(doc.cfg.basic.Silence, 0);
@@ -164,8 +166,9 @@ TEST_F(GeneralPages, StoreRepairsWhatTheSwitchesDoNotAllow)
 
 TEST_F(GeneralPages, TooLongFieldKeepsThePageAndTheData)
 {
-    IdentityScope identity({.derivative = "ZEFIR", .firmware = "V3.20"});
-    CPpE_Basic1 page(doc);
+    TestDocument document({.derivative = "ZEFIR", .firmware = "V3.20"});
+    CData_All& doc = document.data;
+    CPpE_Basic1 page(document.doc);
     page.show();
     page.LoadFromData();
     const CData_All before = doc;
@@ -189,9 +192,10 @@ TEST_F(GeneralPages, TooLongFieldKeepsThePageAndTheData)
 
 TEST_F(GeneralPages, PabxPageShowsAndStoresTheExchangeType)
 {
-    IdentityScope identity({.derivative = "ZEFIR", .firmware = "V3.20"});
+    TestDocument document({.derivative = "ZEFIR", .firmware = "V3.20"});
+    CData_All& doc = document.data;
     doc.cfg.basic.PabxType = "01";
-    CPpE_Basic2 page(doc);
+    CPpE_Basic2 page(document.doc);
     page.LoadFromData();
     EXPECT_TRUE(Get<QRadioButton>(page, 3212)->isChecked());
     EXPECT_FALSE(Get<QRadioButton>(page, 3211)->isChecked());
@@ -212,11 +216,12 @@ TEST_F(GeneralPages, PabxPageShowsAndStoresTheExchangeType)
 
 TEST_F(GeneralPages, PabxPageRoundTripAndEnabling)
 {
-    IdentityScope identity({.derivative = "KALMA", .firmware = "V3.00"});
+    TestDocument document({.derivative = "KALMA", .firmware = "V3.00"});
+    CData_All& doc = document.data;
     CData_Basic& b = doc.cfg.basic;
     b.DialLen = 7, b.DialPre = "0", b.DialPreInt = "*1", b.PabxAtLowPower = 1, b.PabxType = "00", b.AutoExt = 1;
     const CData_All before = doc;
-    CPpE_Basic2 page(doc);
+    CPpE_Basic2 page(document.doc);
     page.LoadFromData();
     EXPECT_EQ(Get<QComboBox>(page, 1041)->count(), 10);
     EXPECT_EQ(Get<QComboBox>(page, 1041)->currentText(), QStringLiteral("7"));

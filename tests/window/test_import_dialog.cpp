@@ -126,9 +126,9 @@ class PhoneBookCommands : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app.data = CData_All();
-        app.saved = app.data;
         app.view = &view;
+        // As the window's file commands bind it.
+        app.doc.moveDataViewToDoc = [this] { view.MoveDataViewToDoc(); };
         app.backupFolder = dir.File("backups");
         SetMessageHookForTesting([this](QMessageBox::Icon, const QString&, const QString& text,
                                         QMessageBox::StandardButtons) {
@@ -136,18 +136,9 @@ protected:
             return QMessageBox::Ok;
         });
     }
-    void TearDown() override
-    {
-        SetMessageHookForTesting({});
-        app.view = nullptr;
-        app.document = nullptr;
-        app.backupFolder.clear();
-        app.data = CData_All();
-        app.saved = app.data;
-    }
+    void TearDown() override { SetMessageHookForTesting({}); }
 
-    IdentityScope identity{{.phonebookPart = "1"}};
-    App& app = App::Instance();
+    App app{TestIdentity({.phonebookPart = "1"})};
     RecordingView view;
     TempDir dir;
     std::vector<QString> messages;
@@ -164,7 +155,7 @@ TEST_F(PhoneBookCommands, ImportReplacesThePhoneBookAndRefreshesTheView)
         dialog.Prefix()->setText(QStringLiteral("0"));
         dialog.accept();
     });
-    OnPhoneBookImport(nullptr);
+    OnPhoneBookImport(nullptr, app);
     EXPECT_EQ(app.data.GetDialNameName(0), "Anna");
     EXPECT_EQ(app.data.GetDialNameMsn(0), "0089");
     EXPECT_EQ(app.data.GetDialNameName(1), "Meier Hans");
@@ -190,7 +181,7 @@ TEST_F(PhoneBookCommands, AnImportThatFindsNothingSaysSoAndKeepsThePhoneBook)
         dialog.FileName()->setText(QString::fromStdString(file));
         dialog.accept(); // the number is looked for in column 3
     });
-    OnPhoneBookImport(nullptr);
+    OnPhoneBookImport(nullptr, app);
     EXPECT_EQ(app.data, before);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Das Telefonbuch bleibt, wie es war."))) << messages[0].toStdString();
@@ -198,11 +189,9 @@ TEST_F(PhoneBookCommands, AnImportThatFindsNothingSaysSoAndKeepsThePhoneBook)
 
 TEST_F(PhoneBookCommands, CancelledImportOrSaveQuestionChangesNothing)
 {
-    CQ410CfDoc document(app.data, app.saved);
-    document.askSaveChanges = [](const std::string&) { return CQ410CfDoc::Answer::Cancel; };
+    app.doc.askSaveChanges = [](const std::string&) { return CQ410CfDoc::Answer::Cancel; };
     int pageStores = 0;
-    document.moveDataViewToDoc = [&] { ++pageStores; };
-    app.document = &document;
+    app.doc.moveDataViewToDoc = [&] { ++pageStores; };
     app.data.SetDialNameName(0, "Kept");
     app.data.SetDialNameMsn(0, "1");
     const CData_All before = app.data;
@@ -210,7 +199,7 @@ TEST_F(PhoneBookCommands, CancelledImportOrSaveQuestionChangesNothing)
     WriteFileBytes(file, "Meier\tx\t030\r");
 
     WhenModalShown<CDlgE_Import>([](CDlgE_Import& dialog) { dialog.reject(); });
-    OnPhoneBookImport(nullptr);
+    OnPhoneBookImport(nullptr, app);
     EXPECT_EQ(app.data, before);
     EXPECT_TRUE(view.calls.empty());
 
@@ -218,19 +207,19 @@ TEST_F(PhoneBookCommands, CancelledImportOrSaveQuestionChangesNothing)
         dialog.FileName()->setText(QString::fromStdString(file));
         dialog.accept();
     });
-    OnPhoneBookImport(nullptr);
+    OnPhoneBookImport(nullptr, app);
     EXPECT_EQ(app.data, before);
     // The active page is stored once, by the document's question.
     EXPECT_EQ(pageStores, 1);
     EXPECT_TRUE(view.calls.empty());
 
-    OnPhoneBookTestData(nullptr);
+    OnPhoneBookTestData(nullptr, app);
     EXPECT_EQ(app.data, before);
 }
 
 TEST_F(PhoneBookCommands, TestDataFillsEveryEntryUnsorted)
 {
-    OnPhoneBookTestData(nullptr);
+    OnPhoneBookTestData(nullptr, app);
     EXPECT_EQ(app.data.GetDialNameName(0), "000--012345678901234");
     EXPECT_EQ(app.data.GetDialNameMsn(199), "199 Abcdefghijklmnop");
     EXPECT_EQ(view.calls, (std::vector<std::string>{"ViewToDoc", "DocToView"}));
@@ -248,7 +237,7 @@ TEST_F(PhoneBookCommands, ExportWritesTheChosenFileOrSaysWhyNot)
         if (dialog.isVisible())
             dialog.reject();
     });
-    OnPhoneBookExport(nullptr);
+    OnPhoneBookExport(nullptr, app);
     EXPECT_EQ(ReadFileBytes(file + ".txt"), "Anna\t111\r\n");
     EXPECT_TRUE(messages.empty());
 
@@ -258,6 +247,6 @@ TEST_F(PhoneBookCommands, ExportWritesTheChosenFileOrSaysWhyNot)
         if (dialog.isVisible())
             dialog.reject();
     });
-    OnPhoneBookExport(nullptr);
+    OnPhoneBookExport(nullptr, app);
     EXPECT_EQ(messages.size(), 1u);
 }

@@ -21,9 +21,9 @@
 
 namespace {
 
-std::set<int> EnabledKinds(const CData_DialKey& key)
+std::set<int> EnabledKinds(const CData_DialKey& key, const CDerivat& switches)
 {
-    CDlgE_DialKey editor(key);
+    CDlgE_DialKey editor(key, switches);
     std::set<int> kinds;
     for (int kind = 0; kind < CDlgE_DialKey::kKinds; ++kind)
         if (editor.KindButton(kind)->isEnabledTo(editor.KindGroup()))
@@ -50,14 +50,14 @@ const std::set<int> kAllKinds{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
 TEST(KeyEditorKinds, FirstLevelKeysOfferEveryKindOfTheDeluxeModel)
 {
-    IdentityScope identity({.firmware = "V3.20", .phoneType = 1});
+    const CDerivat identity = TestSwitches({.firmware = "V3.20", .phoneType = 1});
     CData_All data;
-    EXPECT_EQ(EnabledKinds(Key(data, 1)), kAllKinds);
-    EXPECT_EQ(EnabledKinds(Key(data, 7)), kAllKinds);
+    EXPECT_EQ(EnabledKinds(Key(data, 1), identity), kAllKinds);
+    EXPECT_EQ(EnabledKinds(Key(data, 7), identity), kAllKinds);
     // Line, outside-line, chef and secretariat keys exist only on keys 1 to 7.
     const std::set<int> secondLevel{0, 3, 4, 5, 6, 7, 8, 9, 10};
-    EXPECT_EQ(EnabledKinds(Key(data, 8)), secondLevel);
-    EXPECT_EQ(EnabledKinds(Key(data, 14)), secondLevel);
+    EXPECT_EQ(EnabledKinds(Key(data, 8), identity), secondLevel);
+    EXPECT_EQ(EnabledKinds(Key(data, 14), identity), secondLevel);
 }
 
 TEST(KeyEditorKinds, KindsFollowPhoneTypeAndVersion)
@@ -79,10 +79,10 @@ TEST(KeyEditorKinds, KindsFollowPhoneTypeAndVersion)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.firmware) + " phone type " + std::to_string(c.phoneType));
-        IdentityScope identity({.firmware = c.firmware, .phoneType = c.phoneType});
+        const CDerivat identity = TestSwitches({.firmware = c.firmware, .phoneType = c.phoneType});
         CData_All data;
-        EXPECT_EQ(EnabledKinds(Key(data, 2)), c.firstLevel);
-        CDlgE_DialKey editor(Key(data, 2));
+        EXPECT_EQ(EnabledKinds(Key(data, 2), identity), c.firstLevel);
+        CDlgE_DialKey editor(Key(data, 2), identity);
         // The kind group is only active when a kind besides DIAL exists; DIAL is always usable.
         EXPECT_EQ(editor.KindGroupActive(), c.firstLevel.size() > 1);
         EXPECT_TRUE(editor.KindButton(KEYUSE_DIAL)->isEnabled());
@@ -93,11 +93,11 @@ TEST(KeyEditorKinds, KindsFollowPhoneTypeAndVersion)
 // destination key again, also where that is the only kind.
 TEST(KeyEditorKinds, DestinationKeyStaysUsableWhenItIsTheOnlyKind)
 {
-    IdentityScope identity({.firmware = "V1.10", .phoneType = 1});
+    const CDerivat identity = TestSwitches({.firmware = "V1.10", .phoneType = 1});
     CData_All data;
     CData_DialKey& key = Key(data, 9);
     key.KeyUse = KEYUSE_EXT;
-    CDlgE_DialKey editor(key);
+    CDlgE_DialKey editor(key, identity);
     editor.show();
     EXPECT_FALSE(editor.KindGroupActive());
     EXPECT_FALSE(editor.KindButton(KEYUSE_EXT)->isEnabled());
@@ -113,8 +113,8 @@ TEST(KeyEditorChoices, ListsFollowTheDerivative)
 {
     CData_All data;
     {
-        IdentityScope identity({.derivative = "VARONIK", .firmware = "V3.20"});
-        CDlgE_DialKey editor(Key(data, 1));
+        const CDerivat identity = TestSwitches({.derivative = "VARONIK", .firmware = "V3.20"});
+        CDlgE_DialKey editor(Key(data, 1), identity);
         const QStringList internal = Items(editor.IntercomNumber());
         ASSERT_EQ(internal.size(), 1 + 20 + 200);
         EXPECT_EQ(internal.first(), QString());
@@ -133,8 +133,8 @@ TEST(KeyEditorChoices, ListsFollowTheDerivative)
                   (QStringList{"", "11", "12", "21", "22", "31", "32"}));
     }
     {
-        IdentityScope identity({.derivative = "ZEFIR", .firmware = "V3.20"});
-        CDlgE_DialKey editor(Key(data, 1));
+        const CDerivat identity = TestSwitches({.derivative = "ZEFIR", .firmware = "V3.20"});
+        CDlgE_DialKey editor(Key(data, 1), identity);
         const QStringList internal = Items(editor.ChefNumber());
         ASSERT_EQ(internal.size(), 101);
         EXPECT_EQ(internal.at(1), QStringLiteral("00"));
@@ -147,7 +147,7 @@ TEST(KeyEditorChoices, ListsFollowTheDerivative)
 
 TEST(KeyEditorChoices, StoredTextsAreSelectedExactlyAndKept)
 {
-    IdentityScope identity({.derivative = "VARONIK", .firmware = "V3.20"});
+    const CDerivat identity = TestSwitches({.derivative = "VARONIK", .firmware = "V3.20"});
     CData_All data;
     CData_DialKey& key = Key(data, 3);
     key.IntercomKeyMsnInt = "105";
@@ -155,7 +155,7 @@ TEST(KeyEditorChoices, StoredTextsAreSelectedExactlyAndKept)
     key.VariantKeyMsnTeam = "35";  // a team of a derivative with 40 teams
     key.ExtKeyChannel = "22";
     key.MsnKeyMsnId = 4;
-    CDlgE_DialKey editor(key);
+    CDlgE_DialKey editor(key, identity);
     EXPECT_EQ(editor.IntercomNumber()->currentText(), QStringLiteral("105"));
     EXPECT_EQ(editor.AnnounceNumber()->currentText(), QStringLiteral("1"));
     EXPECT_EQ(editor.VariantTeam()->currentText(), QStringLiteral("35"));
@@ -170,9 +170,9 @@ TEST(KeyEditorChoices, StoredTextsAreSelectedExactlyAndKept)
 
 TEST(KeyEditor, SwitchingKindsKeepsTypedNumbers)
 {
-    IdentityScope identity({.firmware = "V3.20", .phoneType = 1});
+    const CDerivat identity = TestSwitches({.firmware = "V3.20", .phoneType = 1});
     CData_All data;
-    CDlgE_DialKey editor(Key(data, 2));
+    CDlgE_DialKey editor(Key(data, 2), identity);
     editor.show();
     ASSERT_TRUE(editor.KindButton(KEYUSE_DIAL)->isChecked());
     EXPECT_TRUE(editor.ShownGroup()->isAncestorOf(editor.DialNumber()));
@@ -202,12 +202,12 @@ TEST(KeyEditor, SwitchingKindsKeepsTypedNumbers)
 
 TEST(KeyEditor, AllTeamsIsStoredAsEmptyTeam)
 {
-    IdentityScope identity({.firmware = "V3.20", .phoneType = 1});
+    const CDerivat identity = TestSwitches({.firmware = "V3.20", .phoneType = 1});
     CData_All data;
     CData_DialKey& key = Key(data, 5);
     key.KeyUse = KEYUSE_VARIANT_TEAM;
     {
-        CDlgE_DialKey editor(key);
+        CDlgE_DialKey editor(key, identity);
         EXPECT_EQ(editor.VariantTeam()->currentText(), QStringLiteral("00"));
         editor.VariantTeam()->setCurrentText(QStringLiteral("Alle"));
         editor.LogoutTeam()->setCurrentText(QStringLiteral("07"));
@@ -218,7 +218,7 @@ TEST(KeyEditor, AllTeamsIsStoredAsEmptyTeam)
     EXPECT_EQ(key.LogOutKeyMsnTeam, "07");
     EXPECT_EQ(key.NumberText(), "Alle");
 
-    CDlgE_DialKey reopened(key);
+    CDlgE_DialKey reopened(key, identity);
     EXPECT_EQ(reopened.VariantTeam()->currentIndex(), 0);
     reopened.accept();
     EXPECT_EQ(reopened.VariantTeam()->currentText(), QStringLiteral("Alle"));
@@ -236,9 +236,9 @@ protected:
     }
     void TearDown() override { SetBeepHookForTesting({}); }
 
-    IdentityScope identity{{.firmware = "V3.20", .phoneType = 1}};
-    CData_All data;
-    CPpS_DialKey page{data};
+    TestDocument document{{.firmware = "V3.20", .phoneType = 1}};
+    CData_All& data = document.data;
+    CPpS_DialKey page{document.doc};
     int beeps = 0;
 };
 

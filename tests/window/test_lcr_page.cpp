@@ -26,10 +26,10 @@ Identity Brand(const char* derivative)
 
 TEST(LcrPage, RepeatCountIsOfferedOnlyForRepeatedTriesOfTheCheapestCarrier)
 {
-    IdentityScope scope(Brand("ZEFIR"));
-    CData_All data;
+    TestDocument document(Brand("ZEFIR"));
+    CData_All& data = document.data;
     data.cfg.basic.LcrMode = 2;
-    CPpE_Lcr page(data);
+    CPpE_Lcr page(document.doc);
     page.show();
     page.LoadFromData();
 
@@ -46,10 +46,10 @@ TEST(LcrPage, RepeatCountIsOfferedOnlyForRepeatedTriesOfTheCheapestCarrier)
 
 TEST(LcrPage, EverythingIsOffWhereTheDerivativeHasNoLeastCostRouting)
 {
-    IdentityScope scope(Brand("VARONIK"));
-    CData_All data;
+    TestDocument document(Brand("VARONIK"));
+    CData_All& data = document.data;
     data.cfg.basic.LcrMode = 2;
-    CPpE_Lcr page(data);
+    CPpE_Lcr page(document.doc);
     page.LoadFromData();
 
     EXPECT_FALSE(page.LcrCheck()->isEnabled());
@@ -61,12 +61,12 @@ TEST(LcrPage, EverythingIsOffWhereTheDerivativeHasNoLeastCostRouting)
 
 TEST(LcrPage, StoreWritesTheControlsAndLoadShowsTheData)
 {
-    IdentityScope scope(Brand("ZEFIR"));
-    CData_All data;
+    TestDocument document(Brand("ZEFIR"));
+    CData_All& data = document.data;
     data.cfg.basic.Lcr = 1;
     data.cfg.basic.LcrMode = 0;
     data.cfg.basic.LcrRepeat = 9;
-    CPpE_Lcr page(data);
+    CPpE_Lcr page(document.doc);
     page.LoadFromData();
     EXPECT_TRUE(page.LcrCheck()->isChecked());
     EXPECT_TRUE(page.ModeButton(0)->isChecked());
@@ -89,8 +89,8 @@ TEST(LcrPage, StoreWritesTheControlsAndLoadShowsTheData)
 TEST(LcrPage, RepeatCountsOfferedAreThoseTheTelephoneKeeps)
 {
     // A count above 9 would be stored as 0 in the file and on the telephone.
-    CData_All data;
-    CPpE_Lcr page(data);
+    TestDocument document;
+    CPpE_Lcr page(document.doc);
     ASSERT_EQ(page.RepeatList()->count(), 10);
     EXPECT_EQ(page.RepeatList()->itemText(0), QStringLiteral("0"));
     EXPECT_EQ(page.RepeatList()->itemText(9), QStringLiteral("9"));

@@ -86,8 +86,8 @@ protected:
         QTest::keyClicks(&edit, text);
     }
 
-    IdentityScope identity; // the shipped derivative, put back after each test
-    CData_All data;
+    TestDocument document; // the shipped derivative
+    CData_All& data = document.data;
     int beeps = 0;
     int dialogs = 0;
     QStringList messages;
@@ -98,7 +98,7 @@ protected:
 TEST_F(ListPages, NumbersPageShowsEachOwnNumberTwoBlanksIn)
 {
     data.cfg.msnPara[1].Msn = "4711";
-    CPpS_MsnPara page(data);
+    CPpS_MsnPara page(document.doc);
     Show(page);
     CListCtrl_RepBar& list = *page.List();
 
@@ -114,7 +114,7 @@ TEST_F(ListPages, NumbersPageShowsEachOwnNumberTwoBlanksIn)
 
 TEST_F(ListPages, NumberDialogWithOkChangesOnlyThatNumberAtOnce)
 {
-    CPpS_MsnPara page(data);
+    CPpS_MsnPara page(document.doc);
     Show(page);
     AnswerDialogs<CDlgE_MsnPara>([](CDlgE_MsnPara& dialog) {
         EXPECT_EQ(dialog.NrField()->text(), QStringLiteral("3"));
@@ -147,7 +147,7 @@ TEST_F(ListPages, NumberDialogWithOkChangesOnlyThatNumberAtOnce)
 
 TEST_F(ListPages, CancelledDialogsChangeNothing)
 {
-    CPpS_MsnPara numbers(data);
+    CPpS_MsnPara numbers(document.doc);
     Show(numbers);
     const CData_All before = data;
     AnswerDialogs<CDlgE_MsnPara>([](CDlgE_MsnPara& dialog) {
@@ -157,7 +157,7 @@ TEST_F(ListPages, CancelledDialogsChangeNothing)
     });
     DoubleClickRow(*numbers.List(), 0);
 
-    CPpS_DialFilter filters(data);
+    CPpS_DialFilter filters(document.doc);
     Show(filters);
     AnswerDialogs<CDlgE_DialFilter>([](CDlgE_DialFilter& dialog) {
         Retype(*dialog.NumberEdit(), QStringLiteral("0190"));
@@ -172,7 +172,7 @@ TEST_F(ListPages, CancelledDialogsChangeNothing)
 
 TEST_F(ListPages, TooLongNameKeepsTheDialogOpenUntilItFits)
 {
-    CPpS_MsnPara page(data);
+    CPpS_MsnPara page(document.doc);
     Show(page);
     const CData_All before = data;
     bool stayedOpen = false;
@@ -201,8 +201,7 @@ TEST_F(ListPages, ForwardingNumberIsOfferedFromVersionOnePointOne)
     for (const auto& [firmware, offered] : {std::pair{"V1.00", false}, std::pair{"V1.10", true}}) {
         Identity id;
         id.firmware = firmware;
-        IdentityScope scope(id);
-        CDlgE_MsnPara dialog;
+        CDlgE_MsnPara dialog(TestSwitches(id));
         dialog.LoadFrom(record);
         EXPECT_EQ(dialog.ForwardingEdit()->isEnabled(), offered) << firmware;
         EXPECT_EQ(dialog.ForwardingLabel()->isEnabled(), offered) << firmware;
@@ -212,7 +211,7 @@ TEST_F(ListPages, ForwardingNumberIsOfferedFromVersionOnePointOne)
 
 TEST_F(ListPages, SpeedDialRowFourWithOkChangesOnlyEntryFour)
 {
-    CPpS_DialIndex page(data);
+    CPpS_DialIndex page(document.doc);
     Show(page);
     EXPECT_EQ(page.List()->ItemText(4, 0), QStringLiteral(" k4"));
     AnswerDialogs<CDlgE_DialIndex>([](CDlgE_DialIndex& dialog) {
@@ -234,7 +233,7 @@ TEST_F(ListPages, SpeedDialRowFourWithOkChangesOnlyEntryFour)
 TEST_F(ListPages, FreeNumberRowEditsItsOwnRecord)
 {
     data.cfg.dialFilter[9].Msn = "110";
-    CPpS_DialFilter page(data);
+    CPpS_DialFilter page(document.doc);
     Show(page);
     EXPECT_EQ(page.List()->ItemText(9, 0), QStringLiteral("  Frei-Nr. 2"));
     EXPECT_EQ(page.List()->ItemText(0, 0), QStringLiteral("  Sperr-Nr. 0"));
@@ -255,10 +254,10 @@ TEST_F(ListPages, FreeNumberRowEditsItsOwnRecord)
 
 TEST_F(ListPages, ActivationWithoutSelectionOnlyBeeps)
 {
-    CPpS_MsnPara numbers(data);
-    CPpS_DialIndex speedDial(data);
-    CPpS_DialFilter filters(data);
-    CPpS_PayCounter costs(data);
+    CPpS_MsnPara numbers(document.doc);
+    CPpS_DialIndex speedDial(document.doc);
+    CPpS_DialFilter filters(document.doc);
+    CPpS_PayCounter costs(document.doc);
     AnswerDialogs<QDialog>([](QDialog& dialog) { dialog.accept(); });
     const CData_All before = data;
 
@@ -297,7 +296,7 @@ TEST_F(ListPages, CostPageShowsMoneyRightAligned)
     data.cfg.basic.PayStr = " EUR";
     data.cfg.msnPara[0].Msn = "123";
     data.cfg.msnPara[0].PayCounter = 7;
-    CPpS_PayCounter page(data);
+    CPpS_PayCounter page(document.doc);
     Show(page);
     CListCtrl_RepBar& list = *page.List();
 
@@ -320,10 +319,10 @@ TEST_F(ListPages, DialControlAndCostListsNeedVersionTwo)
     for (const auto& [firmware, shown] : {std::pair{"V1.10", false}, std::pair{"V2.00", true}}) {
         Identity id;
         id.firmware = firmware;
-        IdentityScope scope(id);
-        CPpS_DialFilter filters(data);
-        CPpS_PayCounter costs(data);
-        CPpS_DialIndex speedDial(data);
+        TestDocument older(id);
+        CPpS_DialFilter filters(older.doc);
+        CPpS_PayCounter costs(older.doc);
+        CPpS_DialIndex speedDial(older.doc);
         Show(filters);
         Show(costs);
         Show(speedDial);
@@ -335,7 +334,7 @@ TEST_F(ListPages, DialControlAndCostListsNeedVersionTwo)
 
 TEST_F(ListPages, LeavingAListPageStoresNothingAndLoadingShowsTheData)
 {
-    CPpS_DialIndex page(data);
+    CPpS_DialIndex page(document.doc);
     Show(page);
     page.List()->SelectRow(3);
     const CData_All before = data;

@@ -13,7 +13,7 @@ namespace {
 
 class CountingPage : public CPropertyPage {
 public:
-    CountingPage(CData_All& documentData, const QString& caption) : CPropertyPage(documentData, caption, 1) {}
+    CountingPage(CQ410CfDoc& doc, const QString& caption) : CPropertyPage(doc, caption, 1) {}
     void LoadFromData() override { ++loads; }
     bool StoreToData() override
     {
@@ -30,13 +30,15 @@ class PageProtocol : public ::testing::Test {
 protected:
     PageProtocol()
     {
-        first = new CountingPage(documentData, "Eins");
-        second = new CountingPage(documentData, "Zwei");
+        first = new CountingPage(doc, "Eins");
+        second = new CountingPage(doc, "Zwei");
         sheet.AddPage(first);
         sheet.AddPage(second);
     }
 
-    CData_All documentData;
+    CData_All data;
+    CData_All saved;
+    CQ410CfDoc doc{data, saved, TestIdentity()};
     CPropertySheetView sheet;
     CountingPage* first;
     CountingPage* second;
@@ -87,7 +89,7 @@ TEST(ViewProtocol, MovesAreTracedAndFollowTheActivePage)
 {
     ShellTestEnvironment environment;
     TraceCapture trace;
-    CQ410CfView view;
+    CQ410CfView view(environment.app);
     view.OnInitialUpdate();
     view.MoveDataViewToDoc();
     view.MoveDataDocToView();

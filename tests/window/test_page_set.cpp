@@ -34,7 +34,7 @@ QStringList Captions(const CMainFrame& frame)
 QStringList PagesFor(const Identity& identity)
 {
     ShellTestEnvironment environment(identity);
-    CMainFrame frame;
+    CMainFrame frame(environment.app);
     frame.Docs().NewWithoutQuestion();
     return Captions(frame);
 }
@@ -74,7 +74,7 @@ TEST(PageSet, WithoutConfigurationPartOnlyDataExchangeRemains)
 TEST(PageSet, EveryPageCarriesItsDialogNumber)
 {
     ShellTestEnvironment environment({.derivative = "ZEFIR", .phonebookPart = "1"});
-    CMainFrame frame;
+    CMainFrame frame(environment.app);
     frame.Docs().NewWithoutQuestion();
     const CPropertySheetView* sheet = frame.View().Sheet();
     std::vector<int> ids;
@@ -83,24 +83,21 @@ TEST(PageSet, EveryPageCarriesItsDialogNumber)
     EXPECT_EQ(ids, (std::vector<int>{1001, 1002, 1200, 1250, 1300, 1900, 2100, 2000, 1400, 1500}));
 }
 
-TEST(PageSet, NewDocumentRebuildsTheSheetForTheCurrentIdentity)
+TEST(PageSet, ThePhoneBookMenuFollowsThePhoneBookPart)
 {
-    ShellTestEnvironment environment;
-    CMainFrame frame;
-    frame.Docs().NewWithoutQuestion();
-    ASSERT_EQ(frame.View().Sheet()->count(), 8);
-    EXPECT_FALSE(frame.PhoneBookMenu()->menuAction()->isVisible());
-
-    IdentityScope withPhoneBook({.phonebookPart = "1"});
-    frame.Docs().NewWithoutQuestion();
-    EXPECT_EQ(frame.View().Sheet()->count(), 9);
-    EXPECT_TRUE(frame.PhoneBookMenu()->menuAction()->isVisible());
+    for (const char* part : {"0", "1"}) {
+        ShellTestEnvironment environment({.phonebookPart = part});
+        CMainFrame frame(environment.app);
+        frame.Docs().NewWithoutQuestion();
+        EXPECT_EQ(frame.View().Sheet()->count(), part[0] == '1' ? 9 : 8);
+        EXPECT_EQ(frame.PhoneBookMenu()->menuAction()->isVisible(), part[0] == '1');
+    }
 }
 
 TEST(PageSet, WindowTitleNamesDocumentAndProgram)
 {
     ShellTestEnvironment environment;
-    CMainFrame frame;
+    CMainFrame frame(environment.app);
     frame.Docs().NewWithoutQuestion();
     EXPECT_EQ(frame.windowTitle(), "Neu - Systemtelefon MV850");
 }
@@ -109,13 +106,13 @@ namespace {
 
 // The configuration as a telephone sends it, read by the link from the
 // simulated telephone.
-CData_All ReadFromSimulatedTelephone()
+CData_All ReadFromSimulatedTelephone(const CDerivat& switches)
 {
     CSimPhone phone("V3.20", 1);
     FakePort port;
     VirtualTimerHost timers;
     CData_All data;
-    CTrans trans(data, port, timers);
+    CTrans trans(data, switches, port, timers);
     timers.onTimer = [&trans](int id) { trans.OnTimer(id); };
     trans.StateSet(CTrans::STATE_READ_CFG);
     port.Queue(phone.StartSession());
@@ -129,23 +126,22 @@ CData_All ReadFromSimulatedTelephone()
             timers.Advance(100);
     }
     EXPECT_EQ(trans.StateGet(), CTrans::STATE_END);
-    data.Validate();
+    data.Validate(trans.Switches());
     return data;
 }
 
 // Every page shown and left, without an edit, then the last one stored.
-std::vector<std::string> ChangesOfVisitingEveryPage(const CData_All& document)
+std::vector<std::string> ChangesOfVisitingEveryPage(App& app, const CData_All& document)
 {
-    App& app = App::Instance();
     app.data = app.saved = document;
-    CMainFrame frame;
+    CMainFrame frame(app);
     frame.View().OnInitialUpdate();
     CPropertySheetView* sheet = frame.View().Sheet();
     for (int i = 1; i <= sheet->count(); ++i)
         sheet->setCurrentIndex(i % sheet->count());
     frame.View().MoveDataViewToDoc();
     std::vector<std::string> changes;
-    for (const FieldDifference& d : CompareDocuments(document, app.data, Derivat()))
+    for (const FieldDifference& d : CompareDocuments(document, app.data, app.doc.Switches()))
         changes.push_back(DifferenceLine(d));
     if (changes.empty() && app.data != document)
         changes.emplace_back("a field that the comparison does not list");
@@ -160,7 +156,7 @@ TEST(PageSet, ShowingAndLeavingEveryPageChangesNothing)
     std::vector<CData_All> documents(3);
     FillDocumentVariant(documents[0], 0);
     FillDocumentVariant(documents[1], 1);
-    documents[2] = ReadFromSimulatedTelephone();
+    documents[2] = ReadFromSimulatedTelephone(environment.app.doc.Switches());
     for (const CData_All& document : documents)
-        EXPECT_EQ(ChangesOfVisitingEveryPage(document), std::vector<std::string>());
+        EXPECT_EQ(ChangesOfVisitingEveryPage(environment.app, document), std::vector<std::string>());
 }

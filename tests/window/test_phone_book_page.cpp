@@ -58,9 +58,9 @@ protected:
         emit page.List()->rowActivated(page.List()->SelectedRow());
     }
 
-    IdentityScope identity{{.firmware = "V3.20", .phonebookPart = "1"}};
-    CData_All data;
-    CPpS_DialName page{data};
+    TestDocument document{{.firmware = "V3.20", .phonebookPart = "1"}};
+    CData_All& data = document.data;
+    CPpS_DialName page{document.doc};
     int beeps = 0;
     std::vector<Shown> messages;
 };
@@ -153,16 +153,16 @@ TEST(PhoneBookEditor, VolumeAndMelodyOnlyWhereTheTelephoneHasThem)
     entry.Loud = 2;
     entry.MelodyExt = 11;
     {
-        IdentityScope identity({.firmware = "V2.00", .phonebookPart = "1"});
-        CDlgE_DialName editor(entry);
+        const CDerivat identity = TestSwitches({.firmware = "V2.00", .phonebookPart = "1"});
+        CDlgE_DialName editor(entry, identity);
         EXPECT_TRUE(editor.Volume()->isEnabled());
         EXPECT_TRUE(editor.Melody()->isEnabled());
         EXPECT_EQ(editor.Volume()->value(), 2);
         EXPECT_EQ(editor.Melody()->currentText(), QStringLiteral("Melodie 10"));
         EXPECT_EQ(editor.Volume()->maximum(), 6);
     }
-    IdentityScope identity({.firmware = "V1.10", .phonebookPart = "1"});
-    CDlgE_DialName editor(entry);
+    const CDerivat identity = TestSwitches({.firmware = "V1.10", .phonebookPart = "1"});
+    CDlgE_DialName editor(entry, identity);
     EXPECT_FALSE(editor.Volume()->isEnabled());
     EXPECT_FALSE(editor.Melody()->isEnabled());
     CData_DialName stored = entry;

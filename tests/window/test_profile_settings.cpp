@@ -27,7 +27,7 @@ CProfileFile ReadProfile(const std::string& path)
 TEST(ProfileSettings, EmptyProfileGivesDefaultsAndTheMinimumSize)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     app.ProfileSettingsGet();
     EXPECT_EQ(app.comPort, 2);
     EXPECT_EQ(app.x, 20);
@@ -39,7 +39,7 @@ TEST(ProfileSettings, EmptyProfileGivesDefaultsAndTheMinimumSize)
 TEST(ProfileSettings, PositionLimitsDifferForXAndY)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     WriteProfile(app.profilePath, "[Screen]\nX=2999\nY=299\nDX=800\nDY=600\n[Transfer]\nComPort=4\n");
     app.ProfileSettingsGet();
     EXPECT_EQ(app.x, 2999);
@@ -62,7 +62,7 @@ TEST(ProfileSettings, PositionLimitsDifferForXAndY)
 TEST(ProfileSettings, UnusableValuesFallBackToDefaults)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     WriteProfile(app.profilePath, "[Screen]\nX=links\nDX=100\n[Transfer]\nComPort=9\n");
     app.ProfileSettingsGet();
     EXPECT_EQ(app.x, 20);
@@ -73,7 +73,7 @@ TEST(ProfileSettings, UnusableValuesFallBackToDefaults)
 TEST(ProfileSettings, WrittenBackBesideOtherSettings)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     WriteProfile(app.profilePath, "[Ports]\nCOM3=/dev/ttyUSB0\n");
     app.comPort = 3;
     app.x = 40;
@@ -93,7 +93,7 @@ TEST(ProfileSettings, WrittenBackBesideOtherSettings)
 TEST(ProfileSettings, ProfileFolderIsCreatedWhenMissing)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     app.profilePath = environment.File("neu/mvconf/mvconf.ini");
     app.ProfileSettingsSet();
     EXPECT_TRUE(FileExists(app.profilePath));
@@ -102,10 +102,10 @@ TEST(ProfileSettings, ProfileFolderIsCreatedWhenMissing)
 TEST(MainWindowPlacement, OpensAtLeastAtTheIdentitysMinimumSize)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     app.dx = 100;
     app.dy = 100;
-    CMainFrame frame;
+    CMainFrame frame(environment.app);
     EXPECT_EQ(frame.width(), 560);
     EXPECT_EQ(frame.height(), 390);
 }
@@ -113,19 +113,19 @@ TEST(MainWindowPlacement, OpensAtLeastAtTheIdentitysMinimumSize)
 TEST(MainWindowPlacement, RectangleOnNoScreenFallsBackToTheDefaultPosition)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     app.x = -5000;
     app.y = 100;
-    CMainFrame frame;
+    CMainFrame frame(environment.app);
     EXPECT_EQ(frame.pos(), QPoint(20, 20));
 }
 
 TEST(MainWindowPlacement, ClosingStoresRectangleBarsAndRecentFiles)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
+    App& app = environment.app;
     {
-        CMainFrame frame;
+        CMainFrame frame(environment.app);
         frame.RecentFiles().Add(QStringLiteral("/tmp/a.mv8"));
         frame.resize(640, 480);
         frame.move(30, 40);
@@ -148,14 +148,14 @@ TEST(RecentFiles, KeepsTheFourNewestWithoutDoubles)
         list.Add(QString::fromLatin1(file));
     EXPECT_EQ(list.Files(), (QStringList{"/d/3.mv8", "/d/5.mv8", "/d/4.mv8", "/d/2.mv8"}));
 
-    ASSERT_TRUE(list.Save(App::Instance().profilePath));
+    ASSERT_TRUE(list.Save(environment.app.profilePath));
     RecentFileList loaded;
-    loaded.Load(App::Instance().profilePath);
+    loaded.Load(environment.app.profilePath);
     EXPECT_EQ(loaded.Files(), list.Files());
 
     loaded.Remove(QStringLiteral("/d/5.mv8"));
-    ASSERT_TRUE(loaded.Save(App::Instance().profilePath));
-    const CProfileFile profile = ReadProfile(App::Instance().profilePath);
+    ASSERT_TRUE(loaded.Save(environment.app.profilePath));
+    const CProfileFile profile = ReadProfile(environment.app.profilePath);
     EXPECT_EQ(profile.GetFullString("Recent File List", "File3"), "/d/2.mv8");
     EXPECT_EQ(profile.GetFullString("Recent File List", "File4"), "");
 }

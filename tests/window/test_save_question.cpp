@@ -35,8 +35,8 @@ protected:
     }
 
     ShellTestEnvironment environment;
-    App& app = App::Instance();
-    CMainFrame frame;
+    App& app = environment.app;
+    CMainFrame frame{environment.app};
 };
 
 } // namespace

@@ -24,7 +24,7 @@ TEST(StartUp, DocumentThatCannotBeOpenedEndsTheProgram)
 {
     ShellTestEnvironment env;
     std::ostringstream err;
-    EXPECT_EQ(RunMainWindow(QString::fromStdString(env.File("fehlt.mv8")), err), 2);
+    EXPECT_EQ(RunMainWindow(env.app, QString::fromStdString(env.File("fehlt.mv8")), err), 2);
     ASSERT_EQ(env.messages.size(), 1u);
     const ShownMessage& box = env.messages.front();
     EXPECT_EQ(box.icon, QMessageBox::Critical);

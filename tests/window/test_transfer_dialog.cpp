@@ -54,7 +54,7 @@ protected:
     std::string PhoneDocument()
     {
         CData_All phoneData, saved;
-        CQ410CfDoc doc(phoneData, saved);
+        CQ410CfDoc doc(phoneData, saved, TestIdentity());
         doc.OnNewDocument();
         phoneData.cfg.basic.LoudBox = 5;
         phoneData.cfg.msnPara[0].Msn = "3012345";
@@ -71,7 +71,7 @@ protected:
         dlg.OnTimer(CTransferRunner::kPollTimer);
     }
 
-    IdentityScope identity;
+    const CDerivat switches = TestSwitches();
     TempDir dir;
     CData_All document;
     CData_All transfer;
@@ -82,7 +82,7 @@ TEST_F(TransferDialog, AReadConfigurationReplacesTheDocumentData)
 {
     SimulatedTelephone phone({"--load", PhoneDocument(), "--sessions", "1", "--firmware", "V3.04"});
     transfer.ResetCfg();
-    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, phone.Device());
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, switches, 2, phone.Device());
     ASSERT_EQ(Exec(dlg), QDialog::Accepted);
     EXPECT_EQ(document.cfg.basic.LoudBox, 5);
     EXPECT_EQ(document.cfg.msnPara[0].Msn, "3012345");
@@ -98,8 +98,8 @@ TEST_F(TransferDialog, AReadConfigurationReplacesTheDocumentData)
 TEST_F(TransferDialog, AReadInTheWindowKeepsACopyAndSaysWhere)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
-    CMainFrame frame;
+    App& app = environment.app;
+    CMainFrame frame(environment.app);
     frame.Docs().NewWithoutQuestion();
     app.runTransfer = [&app](int mode) { app.RunTransferWindow(mode); };
     QTimer guard; // should the telephone not finish
@@ -140,8 +140,8 @@ TEST_F(TransferDialog, AReadInTheWindowKeepsACopyAndSaysWhere)
 TEST_F(TransferDialog, AFailedOrCancelledWriteSaysWhereWhyAndWhatTheTelephoneHolds)
 {
     ShellTestEnvironment environment;
-    App& app = App::Instance();
-    CMainFrame frame;
+    App& app = environment.app;
+    CMainFrame frame(environment.app);
     frame.Docs().NewWithoutQuestion();
     app.runTransfer = [&app](int mode) { app.RunTransferWindow(mode); };
     PtyLine line;
@@ -185,7 +185,7 @@ TEST_F(TransferDialog, AWrittenConfigurationComesBackWithTheTelephonesVersion)
     const std::string onPhone = dir.File("geschrieben.mv8");
     SimulatedTelephone phone({"--save", onPhone, "--sessions", "1", "--firmware", "V3.04"});
     transfer.cfg.basic.LoudBox = 6; // the document itself still says 2
-    CDlg_SioTrans dlg(MODE_WRITE_CFG, transfer, document, 2, phone.Device());
+    CDlg_SioTrans dlg(MODE_WRITE_CFG, transfer, document, switches, 2, phone.Device());
     ASSERT_EQ(Exec(dlg), QDialog::Accepted);
     EXPECT_EQ(document.cfg.basic.LoudBox, 6);
     EXPECT_EQ(document.cfg.basic.SwVers, "V3.04");
@@ -199,7 +199,7 @@ TEST_F(TransferDialog, AWrittenConfigurationComesBackWithTheTelephonesVersion)
 TEST_F(TransferDialog, AFailureOffersARepeatAndKeepsTheDocument)
 {
     SimulatedTelephone phone({"--silent"});
-    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, phone.Device());
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, switches, 2, phone.Device());
     dlg.show();
     EXPECT_EQ(dlg.StatusText(), QStringLiteral("Lese Konfiguration, bitte warten."));
     EXPECT_FALSE(dlg.RepeatOffered());
@@ -241,7 +241,7 @@ TEST_F(TransferDialog, EachModeTellsWhatItDoesAndWhatFailed)
     };
     PtyLine line;
     for (const auto& m : modes) {
-        CDlg_SioTrans dlg(m.mode, transfer, document, 2, line.Device());
+        CDlg_SioTrans dlg(m.mode, transfer, document, switches, 2, line.Device());
         dlg.show();
         EXPECT_EQ(dlg.StatusText(), QString::fromUtf8(m.running));
         FailReadyWait(dlg);
@@ -253,7 +253,7 @@ TEST_F(TransferDialog, CancelSendsTheEndRecordOnlyWhileTheLinkRuns)
 {
     PtyLine line;
     {
-        CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, line.Device());
+        CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, switches, 2, line.Device());
         dlg.show();
         QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
         EXPECT_EQ(line.Received(), TelephoneFrame(":00000001"));
@@ -261,7 +261,7 @@ TEST_F(TransferDialog, CancelSendsTheEndRecordOnlyWhileTheLinkRuns)
         EXPECT_EQ(dlg.result(), QDialog::Rejected);
         EXPECT_FALSE(dlg.Runner().Port().IsOpen());
     }
-    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 2, line.Device());
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, switches, 2, line.Device());
     dlg.show();
     FailReadyWait(dlg);
     QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
@@ -275,7 +275,7 @@ TEST_F(TransferDialog, CancelSendsTheEndRecordOnlyWhileTheLinkRuns)
 TEST_F(TransferDialog, EscapeEndsTheWindowWithoutTakingDataOver)
 {
     PtyLine line;
-    CDlg_SioTrans dlg(MODE_WRITE_CFG, transfer, document, 2, line.Device());
+    CDlg_SioTrans dlg(MODE_WRITE_CFG, transfer, document, switches, 2, line.Device());
     dlg.show();
     QTest::keyClick(&dlg, Qt::Key_Escape);
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
@@ -288,7 +288,7 @@ TEST_F(TransferDialog, EscapeEndsTheWindowWithoutTakingDataOver)
 TEST_F(TransferDialog, APortThatCannotBeOpenedSaysWhyAndOffersNoRepeat)
 {
     const std::string missing = dir.File("kein-geraet");
-    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, 3, missing);
+    CDlg_SioTrans dlg(MODE_READ_CFG, transfer, document, switches, 3, missing);
     dlg.show();
     EXPECT_EQ(dlg.Runner().Mode(), MODE_PORT_FAILED);
     EXPECT_EQ(dlg.StatusText(), QStringLiteral("Com Port konnte nicht geöffnet werden!"));
@@ -302,7 +302,7 @@ TEST_F(TransferDialog, APortThatCannotBeOpenedSaysWhyAndOffersNoRepeat)
     SimulatedTelephone phone({"--silent"});
     const PortHolder holder(phone.Device());
     ASSERT_TRUE(holder.IsOpen());
-    CDlg_SioTrans busy(MODE_READ_CFG, transfer, document, 2, phone.Device());
+    CDlg_SioTrans busy(MODE_READ_CFG, transfer, document, switches, 2, phone.Device());
     busy.show();
     EXPECT_TRUE(busy.ReasonText().contains(QStringLiteral("anderes Programm"))) << busy.ReasonText().toStdString();
 }
@@ -316,7 +316,7 @@ TEST_F(TransferDialog, ThePatternRunsInTheDirectionOfTheData)
     PtyLine line;
     CDlg_SioTrans::SetPatternOffset(0);
     {
-        CDlg_SioTrans reading(MODE_READ_CFG, transfer, document, 2, line.Device());
+        CDlg_SioTrans reading(MODE_READ_CFG, transfer, document, switches, 2, line.Device());
         reading.show();
         for (int poll = 0; poll < 4; ++poll)
             reading.OnTimer(CTransferRunner::kPollTimer);
@@ -324,7 +324,7 @@ TEST_F(TransferDialog, ThePatternRunsInTheDirectionOfTheData)
     }
     EXPECT_EQ(CDlg_SioTrans::PatternOffset(), 4);
     CDlg_SioTrans::SetPatternOffset(0);
-    CDlg_SioTrans writing(MODE_WRITE_CFG, transfer, document, 2, line.Device());
+    CDlg_SioTrans writing(MODE_WRITE_CFG, transfer, document, switches, 2, line.Device());
     writing.show();
     writing.OnTimer(CTransferRunner::kPollTimer);
     writing.OnTimer(CTransferRunner::kPollTimer);

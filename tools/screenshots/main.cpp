@@ -24,7 +24,7 @@
 #include "GermanButtonTexts.h"
 #include "MessageBoxes.h"
 #include "ProfileFile.h"
-#include "WindowProgram.h"
+#include "StringResources.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,7 +47,7 @@ struct DialogShot {
 };
 
 // The open document against a file that differs in a few places.
-std::unique_ptr<QWidget> ComparisonWindow(const CData_All& data, QWidget* parent)
+std::unique_ptr<QWidget> ComparisonWindow(const CData_All& data, const CDerivat& switches, QWidget* parent)
 {
     CData_All other = data;
     other.cfg.basic.LoudBox = 5;
@@ -57,12 +57,12 @@ std::unique_ptr<QWidget> ComparisonWindow(const CData_All& data, QWidget* parent
     other.cfg.dialKey[7].MsnKeyMsnId = 2;
     other.cfg.msnPara[0].Msn = "4711";
     other.dialName.entry[1].MelodyExt = 4;
-    return std::make_unique<CDlg_Compare>(CompareDocuments(data, other, Derivat()),
+    return std::make_unique<CDlg_Compare>(CompareDocuments(data, other, switches),
                                           QString::fromUtf8("Büro-2024.mv8"), parent);
 }
 
 // A backup folder with copies of both ways and parts and one that was cut short.
-std::unique_ptr<QWidget> BackupsWindow(const CData_All& data, QWidget* parent)
+std::unique_ptr<QWidget> BackupsWindow(const CData_All& data, const CDerivat& switches, QWidget* parent)
 {
     static QTemporaryDir dir;
     const std::string folder = dir.filePath(QStringLiteral("backups")).toStdString();
@@ -79,7 +79,7 @@ std::unique_ptr<QWidget> BackupsWindow(const CData_All& data, QWidget* parent)
         CData_All recorded = data;
         recorded.cfg.basic.SwVers = copy.firmware;
         CProfileFile file;
-        recorded.MoveFile(file, true);
+        recorded.MoveFile(file, true, switches);
         file.Save(folder + "/" + copy.name, error);
     }
     CProfileFile().Save(folder + "/20240115-080000-000-gelesen-telefonbuch.mv8", error);
@@ -89,9 +89,8 @@ std::unique_ptr<QWidget> BackupsWindow(const CData_All& data, QWidget* parent)
 }
 
 // New dialogs are added here.
-std::vector<DialogShot> Dialogs()
+std::vector<DialogShot> Dialogs(App& app)
 {
-    App& app = App::Instance();
     return {
         {"dialog_about", [](QWidget* parent) { return std::make_unique<CAboutDlg>(parent); }},
         {"dialog_help",
@@ -102,11 +101,12 @@ std::vector<DialogShot> Dialogs()
          }},
         {"dialog_transfer",
          [&app](QWidget* parent) {
-             return std::make_unique<CDlg_SioTrans>(1, app.transfer, app.data, app.comPort, "/dev/null", parent);
+             return std::make_unique<CDlg_SioTrans>(1, app.transfer, app.data, app.doc.Switches(), app.comPort, "/dev/null",
+                                                    parent);
          }},
         {"dialog_1210_rufnummer",
          [&app](QWidget* parent) {
-             auto dialog = std::make_unique<CDlgE_MsnPara>(parent);
+             auto dialog = std::make_unique<CDlgE_MsnPara>(app.doc.Switches(), parent);
              dialog->LoadFrom(app.data.cfg.msnPara[0]);
              return dialog;
          }},
@@ -123,12 +123,17 @@ std::vector<DialogShot> Dialogs()
              return dialog;
          }},
         {"dialog_1700_taste",
-         [&app](QWidget* parent) { return std::make_unique<CDlgE_DialKey>(app.data.cfg.dialKey[0], parent); }},
+         [&app](QWidget* parent) {
+             return std::make_unique<CDlgE_DialKey>(app.data.cfg.dialKey[0], app.doc.Switches(), parent);
+         }},
         {"dialog_1410_telefonbuch",
-         [&app](QWidget* parent) { return std::make_unique<CDlgE_DialName>(app.data.dialName.entry[0], parent); }},
+         [&app](QWidget* parent) {
+             return std::make_unique<CDlgE_DialName>(app.data.dialName.entry[0], app.doc.Switches(), parent);
+         }},
         {"dialog_1600_import", [](QWidget* parent) { return std::make_unique<CDlgE_Import>(parent); }},
-        {"dialog_vergleich", [&app](QWidget* parent) { return ComparisonWindow(app.data, parent); }},
-        {"dialog_sicherungen", [&app](QWidget* parent) { return BackupsWindow(app.data, parent); }},
+        {"dialog_vergleich", [&app](QWidget* parent) { return ComparisonWindow(app.data, app.doc.Switches(), parent); }},
+        {"dialog_sicherungen",
+         [&app](QWidget* parent) { return BackupsWindow(app.data, app.doc.Switches(), parent); }},
         {"dialog_geraet_waehlen",
          [](QWidget* parent) {
              const std::vector<std::string> present{"/dev/serial/by-id/usb-Adapter_A1-if00-port0", "/dev/ttyUSB0",
@@ -177,12 +182,13 @@ void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
     g_qtHandler(type, context, message);
 }
 
-// Every switch on, so that every page exists.
-void SwitchEverythingOn()
+// Both parts on, so that every page exists; the LCR page as well, which
+// only another brand has.
+void SwitchEverythingOn(CQ410CfDoc& doc)
 {
-    Derivat().PropCfg = true;
-    Derivat().PropDialName = true;
-    Derivat().props.PropLcrPage = 1;
+    CDerivat everything = doc.Switches();
+    everything.props.PropLcrPage = 1;
+    doc.TakeSwitches(everything);
 }
 
 } // namespace
@@ -212,13 +218,13 @@ int main(int argc, char** argv)
 
     // The user's own profile stays untouched.
     QTemporaryDir profileDir;
-    App& app = App::Instance();
+    App app(DerivatLoad({{IDS_PROP_CFG, "1"}, {IDS_PROP_DIALNAME, "1"}}));
     app.profilePath = profileDir.filePath(QStringLiteral("mvconf.ini")).toStdString();
-    LoadIdentityAndSettings();
+    app.ProfileSettingsGet();
 
-    CMainFrame frame;
+    CMainFrame frame(app);
     frame.Docs().NewWithoutQuestion();
-    SwitchEverythingOn();
+    SwitchEverythingOn(app.doc);
     frame.View().OnInitialUpdate();
     frame.OnDocumentChanged();
     frame.show();
@@ -229,7 +235,7 @@ int main(int argc, char** argv)
         sheet->setCurrentIndex(i);
         ok = Save(frame, outDir, QStringLiteral("page_") + sheet->Page(i)->Caption()) && ok;
     }
-    for (const DialogShot& shot : Dialogs()) {
+    for (const DialogShot& shot : Dialogs(app)) {
         std::unique_ptr<QWidget> dialog = shot.make(&frame);
         dialog->show();
         ok = Save(*dialog, outDir, QString::fromLatin1(shot.name)) && ok;

@@ -73,28 +73,29 @@ std::string PayCounterFrame(const std::string& head, std::uint32_t counter)
 
 } // namespace
 
-CSimPhone::CSimPhone(std::string firmware, int phoneType, Faults faults)
-    : m_firmware(std::move(firmware)), m_phoneType(phoneType), m_faults(faults)
+namespace {
+
+// The phone-book half must take part, or files and reads would skip it.
+CDerivat TelephoneSwitches(const std::string& firmware, int phoneType)
 {
-    ApplyIdentity();
-    StampIdentity();
+    const BuildIdentity identity = DerivatLoad({{IDS_PROP_CFG, "1"}, {IDS_PROP_DIALNAME, "1"}});
+    return DerivatToProperties(identity, ParseVersion(firmware), phoneType);
 }
 
-void CSimPhone::ApplyIdentity() const
+} // namespace
+
+CSimPhone::CSimPhone(std::string firmware, int phoneType, Faults faults)
+    : m_firmware(std::move(firmware)), m_phoneType(phoneType), m_faults(faults),
+      m_switches(TelephoneSwitches(m_firmware, phoneType))
 {
-    // The phone-book half must take part, or files and reads would skip it.
-    OverrideStringResource(IDS_FIRMWARE_VERSION, m_firmware);
-    OverrideStringResource(IDS_PROP_CFG, "1");
-    OverrideStringResource(IDS_PROP_DIALNAME, "1");
-    Derivat().DerivatLoad();
-    Derivat().DerivatToProperties(m_phoneType);
+    StampIdentity();
 }
 
 void CSimPhone::StampIdentity()
 {
     // A saved file then tells which telephone it came from.
     m_data.cfg.basic.SwVers = m_firmware;
-    m_data.cfg.basic.Vers = Derivat().version;
+    m_data.cfg.basic.Vers = m_switches.version;
     m_data.cfg.basic.PhoneType = m_phoneType;
 }
 
@@ -106,8 +107,8 @@ bool CSimPhone::Load(const std::string& path, std::string& error)
             error = "file not found: " + path;
         return false;
     }
-    m_data.MoveFile(file, false);
-    m_data.Validate();
+    m_data.MoveFile(file, false, m_switches);
+    m_data.Validate(m_switches);
     StampIdentity();
     return true;
 }
@@ -117,7 +118,7 @@ bool CSimPhone::Save(const std::string& path, std::string& error)
     CProfileFile file;
     if (file.Load(path, error) == CProfileFile::LoadStatus::Failed)
         return false;
-    m_data.MoveFile(file, true);
+    m_data.MoveFile(file, true, m_switches);
     return file.Save(path, error);
 }
 
@@ -219,7 +220,7 @@ void CSimPhone::OnRequestOrRecord(std::string text)
     if (text == "TK Q410")
         return StartRead(ConfigFrames());
     if (text == "TT Q410")
-        return StartRead(DialNameFrames(m_data, Derivat().props));
+        return StartRead(DialNameFrames(m_data, m_switches.props));
     if (!IsRecord(text))
         return SendNak();
     OnWriteRecord(std::move(text));
@@ -233,7 +234,7 @@ void CSimPhone::OnWriteRecord(std::string text)
         m_nakDone = true;
         return SendNak();
     }
-    CTrans::ConvPhoneToPc(text);
+    CTrans::ConvPhoneToPc(text, m_switches.Rules());
     const bool end = StoreRecord(text);
     SendAck();
     if (end)
@@ -247,7 +248,7 @@ bool CSimPhone::StoreRecord(const std::string& text)
         m_data.ResetDialName();
         return false;
     }
-    return DecodeRecord(WithTrueLength(text), m_data) == RxRecord::EndRecord;
+    return DecodeRecord(WithTrueLength(text), m_data, m_switches.Rules()) == RxRecord::EndRecord;
 }
 
 void CSimPhone::OnPcEndRecord(std::string text)
@@ -272,10 +273,10 @@ std::vector<std::string> CSimPhone::ConfigFrames() const
 {
     std::vector<std::string> frames;
     for (int state = kFirstCfgSenderState; state <= kLastCfgSenderState; ++state) {
-        for (std::string& frame : CfgSenderFrames(state, m_data, Derivat().props))
+        for (std::string& frame : CfgSenderFrames(state, m_data, m_switches.props))
             frames.push_back(WithTrueLength(std::move(frame)));
     }
-    if (Derivat().props.PropPayCounter)
+    if (m_switches.props.PropPayCounter)
         AddPayCounters(frames);
     return frames;
 }
@@ -308,7 +309,7 @@ void CSimPhone::SendFrame(std::string text, bool spoilChecksum)
 {
     if (m_faults.silent)
         return;
-    CTrans::ConvPcToPhone(text);
+    CTrans::ConvPcToPhone(text, m_switches.Rules());
     if (IsRecord(text)) {
         const int sum = CTrans::CalCheckSum(text.c_str()) + (spoilChecksum ? 1 : 0);
         text += Hex2(static_cast<unsigned>(sum), true);

@@ -5,6 +5,7 @@
 // when the PC has opened the line (StartSession) and acts when the
 // telephone wants to vanish.
 #include "CData_All.h"
+#include "Derivat.h"
 
 #include <cstddef>
 #include <functional>
@@ -36,6 +37,8 @@ public:
     // Writes both into a document file, keeping its foreign keys.
     bool Save(const std::string& path, std::string& error);
     CData_All& Data() { return m_data; }
+    // The switches of the telephone it plays (its firmware and model).
+    const CDerivat& Switches() const { return m_switches; }
 
     // The PC has opened the line: any unfinished session is forgotten.
     // Returns the ready frame.
@@ -54,7 +57,6 @@ public:
 private:
     enum class Phase { Idle, Listening, Sending, AwaitPcEnd, Over };
 
-    void ApplyIdentity() const;
     void StampIdentity();
     void TakeByte(char byte);
     void OnFrame(std::string text);
@@ -77,6 +79,7 @@ private:
     std::string m_firmware;
     int m_phoneType;
     Faults m_faults;
+    CDerivat m_switches; // of the telephone it plays
     CData_All m_data;
 
     Phase m_phase = Phase::Idle;
