@@ -48,7 +48,7 @@ BenchDownload::BenchDownload(BenchBoard& board, int row, std::string device, con
 {
     m_link.SetTraceName(m_traceName);
     m_link.onDeviceGone = [this] {
-        m_reason = kBenchDeviceGone;
+        m_reason = kDeviceGoneReason;
         FinishLater(BenchBoard::Result::Failed);
     };
 }

@@ -4,7 +4,6 @@
 #include "Trace.h"
 
 #include <QMetaObject>
-#include <QTimer>
 
 namespace {
 
@@ -13,7 +12,11 @@ constexpr int kBufferSize = 1024;
 } // namespace
 
 DownloadLink::DownloadLink(IDownloadView& view, const DownloadOptions& options, QObject* parent)
-    : QObject(parent), m_options(options), m_protocol(m_sio, m_image, m_identity, m_options, view)
+    : QObject(parent), m_options(options), m_protocol(m_sio, m_image, m_identity, m_options, view),
+      m_timers(*this, Qt::CoarseTimer, [this](int id) {
+          const TraceChannel channel(m_traceName);
+          m_protocol.OnTimer(id);
+      })
 {
 }
 
@@ -73,27 +76,17 @@ void DownloadLink::ClearFirmware()
 
 void DownloadLink::StartTimer(int id, int periodMs)
 {
-    QTimer*& timer = m_timers[id];
-    if (!timer) {
-        timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this, id] {
-            const TraceChannel channel(m_traceName);
-            m_protocol.OnTimer(id);
-        });
-    }
-    timer->start(periodMs);
+    m_timers.Start(id, periodMs);
 }
 
 void DownloadLink::StopTimer(int id)
 {
-    if (auto it = m_timers.find(id); it != m_timers.end())
-        it->second->stop();
+    m_timers.Stop(id);
 }
 
 void DownloadLink::StopAllTimers()
 {
-    for (auto& [id, timer] : m_timers)
-        timer->stop();
+    m_timers.StopAll();
 }
 
 void DownloadLink::PostCommNotify(int notice)

@@ -7,15 +7,13 @@
 #include "CDownloadProtocol.h"
 #include "CSio.h"
 #include "FirmwareFile.h"
+#include "QtTimerMap.h"
 #include "SioNotify.h"
 
 #include <QObject>
 
 #include <functional>
-#include <map>
 #include <string>
-
-class QTimer;
 
 class DownloadLink : public QObject, public ISioNotify {
 public:
@@ -73,7 +71,7 @@ private:
     DownloadOptions m_options;
     CSio m_sio;
     CDownloadProtocol m_protocol;
-    std::map<int, QTimer*> m_timers;
+    QtTimerMap m_timers;
     std::string m_traceName;
     bool m_holding = false;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TransferTexts.h"
 
-#include "BenchBoard.h"
 #include "TransferRunner.h"
 
 namespace {
@@ -39,7 +38,7 @@ const char* TransferFailureText(int mode)
 std::string TransferFailureCause(CTrans::Failure failure, bool deviceGone)
 {
     if (deviceGone)
-        return kBenchDeviceGone;
+        return kDeviceGoneReason;
     const std::string seconds = std::to_string(CTrans::kWaitRdyMs / 1000);
     switch (failure) {
     case CTrans::Failure::NoReadyFrame:

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Why a serial port could not be opened and what the user can do about it (UTF-8).
+// Why a serial port could not be opened or lost its device, and what the user can do about it (UTF-8).
 #include <string>
 #include <string_view>
 #include <sys/types.h>
 #include <vector>
 
 class CSio;
+
+// Why an open port stopped serving: its device went away. One wording for
+// every program and every telephone, however the loss showed.
+inline constexpr const char* kDeviceGoneReason = "Das Gerät ist nicht mehr da (Adapter abgezogen oder Kabel getrennt?).";
 
 // howToName says, in the caller's words, how the user names the device of
 // a port (an option, a menu command). When it is given and the port fell

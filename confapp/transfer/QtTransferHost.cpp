@@ -3,29 +3,24 @@
 
 #include <QMetaObject>
 #include <QThread>
-#include <QTimer>
 
-QtTransferHost::QtTransferHost(QObject* parent) : QObject(parent) {}
+// A coarse timer may fire 5 % early; the pause must last its 300 ms.
+QtTransferHost::QtTransferHost(QObject* parent)
+    : QObject(parent), m_timers(*this, Qt::PreciseTimer, [this](int id) {
+          if (onTimer)
+              onTimer(id);
+      })
+{
+}
 
 void QtTransferHost::SetTimer(int id, int periodMs)
 {
-    QTimer*& timer = m_timers[id];
-    if (!timer) {
-        timer = new QTimer(this);
-        // A coarse timer may fire 5 % early; the pause must last its 300 ms.
-        timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, id] {
-            if (onTimer)
-                onTimer(id);
-        });
-    }
-    timer->start(periodMs);
+    m_timers.Start(id, periodMs);
 }
 
 void QtTransferHost::KillTimer(int id)
 {
-    if (auto it = m_timers.find(id); it != m_timers.end())
-        it->second->stop();
+    m_timers.Stop(id);
 }
 
 // The protocol pauses before its handshake answer and its end record; the

@@ -3,13 +3,11 @@
 // The transfer host on a Qt event loop: window-style repeating timers by
 // id, queued calls onto the owner's thread, and the handshake pauses.
 #include "ITransferHost.h"
+#include "QtTimerMap.h"
 
 #include <QObject>
 
 #include <functional>
-#include <map>
-
-class QTimer;
 
 class QtTransferHost : public QObject, public ITransferHost {
 public:
@@ -27,6 +25,6 @@ public:
     void SetPausesWithTimer(bool on) { m_pausesWithTimer = on; }
 
 private:
-    std::map<int, QTimer*> m_timers;
+    QtTimerMap m_timers;
     bool m_pausesWithTimer = false;
 };

@@ -7,6 +7,7 @@
 // between them is a CPacedLine, so with a non-zero character time every byte
 // takes as long in each direction as on the real line.
 #include "CPacedLine.h"
+#include "IPacedDevice.h"
 
 #include <chrono>
 #include <functional>
@@ -15,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-class CBootLoader {
+class CBootLoader : public IPacedDevice {
 public:
     using Time = CWireQueue::Time;
 
@@ -76,17 +77,17 @@ public:
 
     // The user started the procedure: the greeting goes out. Anything left
     // of an earlier session is forgotten.
-    void StartSession(Time now);
+    void StartSession(Time now) override;
     // The PC closed the line.
-    void EndSession();
+    void EndSession() override;
     // Bytes the PC wrote at now; returns what has reached the PC by now.
-    std::string Receive(std::string_view bytes, Time now);
+    std::string Receive(std::string_view bytes, Time now) override;
     // What has reached the PC by now.
-    std::string Poll(Time now);
+    std::string Poll(Time now) override;
     // When Poll has something to do next; nothing while idle.
-    std::optional<Time> NextEvent() const;
+    std::optional<Time> NextEvent() const override;
     // Answers are still on their way to the PC.
-    bool SendingToPc() const { return m_line.SendingToPc(); }
+    bool SendingToPc() const override { return m_line.SendingToPc(); }
 
     // The image lines received this session without their LF, each once.
     const std::vector<std::string>& Lines() const { return m_lines; }

@@ -4,16 +4,14 @@
 // slave by the PC is one session, started a little later as if the user
 // pressed the keys on the telephone only then.
 #include "CBootLoader.h"
-#include "CLineTiming.h"
+#include "CSessionLoop.h"
+#include "ISessionOwner.h"
 
-#include <chrono>
-#include <optional>
 #include <string>
-#include <string_view>
 
 class CPtyMaster;
 
-class CBootSimServer {
+class CBootSimServer : private ISessionOwner {
 public:
     struct Settings {
         int startDelayMs = 200; // from the PC opening the port to the greeting
@@ -27,29 +25,20 @@ public:
     CBootSimServer(CPtyMaster& pty, CBootLoader& loader, Settings settings, int stopFd);
 
     // Serves until stopped, vanished or done; returns the exit status.
-    int Run();
+    int Run() { return m_loop.Run(); }
 
 private:
-    using Clock = std::chrono::steady_clock;
-
-    bool WaitForPc();
-    void RunSession();
-    std::optional<Clock::time_point> WakeAt(bool started, Clock::time_point startAt) const;
-    bool HandleInput();
-    void Send(std::string_view bytes);
-    void WriteTiming() const;
+    bool WantsToVanish() const override;
+    bool Replied() override;
+    bool Polled() override;
+    void Served() override;
+    void Vanishing() override;
+    bool Done() const override;
     void SaveImage() const;
-    int Vanish();
-    CBootLoader::Time Now() const;
-    bool StopWithin(int timeoutMs) const;
-    void Note(std::string_view line) const;
 
-    CPtyMaster& m_pty;
     CBootLoader& m_loader;
     Settings m_settings;
-    int m_stopFd;
-    Clock::time_point m_origin = Clock::now(); // of the loader's virtual time
-    bool m_stopped = false;
+    CSessionLoop m_loop;
     int m_sessions = 0;
-    CLineTiming m_timing;
+    bool m_saved = false; // this session's image, as soon as the load was over
 };

@@ -6,6 +6,7 @@
 // time of zero it answers at once, as CSimPhone alone does. Times are
 // virtual: the owner says what "now" is.
 #include "CPacedLine.h"
+#include "IPacedDevice.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +14,7 @@
 
 class CSimPhone;
 
-class CPacedPhone {
+class CPacedPhone : public IPacedDevice {
 public:
     using Time = CPacedLine::Time;
 
@@ -23,17 +24,17 @@ public:
     CPacedPhone(CSimPhone& phone, Time charTime) : m_phone(phone), m_line(charTime) {}
 
     // The PC opened the line: the ready frame sets off.
-    void StartSession(Time now);
+    void StartSession(Time now) override;
     // The PC closed the line: what was on the way is lost.
-    void EndSession();
+    void EndSession() override;
     // Bytes the PC wrote at now; returns what has reached the PC by now.
-    std::string Receive(std::string_view bytes, Time now);
+    std::string Receive(std::string_view bytes, Time now) override;
     // What has reached the PC by now.
-    std::string Poll(Time now);
+    std::string Poll(Time now) override;
     // When Poll has something to do next; nothing while the line is quiet.
-    std::optional<Time> NextEvent() const { return m_line.NextEvent(); }
+    std::optional<Time> NextEvent() const override { return m_line.NextEvent(); }
     // Answers are still on their way to the PC.
-    bool SendingToPc() const { return m_line.SendingToPc(); }
+    bool SendingToPc() const override { return m_line.SendingToPc(); }
 
 private:
     CSimPhone& m_phone;

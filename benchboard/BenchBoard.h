@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-// Reasons shared by the programs.
-inline constexpr const char* kBenchDeviceGone = "Das Gerät ist nicht mehr da (Adapter abgezogen oder Kabel getrennt?).";
+// The reason for a telephone the user cancelled, shared by the programs.
 inline constexpr const char* kBenchInterrupted = "mit Strg+C";
 
 class BenchBoard {
