@@ -3,11 +3,12 @@
 
 #include "CData_All.h"
 #include "Derivat.h"
+#include "RecordText.h"
 #include "Trace.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdio>
+
+using namespace recordtext;
 
 namespace {
 
@@ -59,32 +60,6 @@ struct Value {
 // ---------------------------------------------------------------------------
 // Frame texts.
 
-constexpr std::size_t kMaxData = 20;
-
-std::string Hex2(unsigned long value, bool upper = false)
-{
-    char buffer[20];
-    std::snprintf(buffer, sizeof buffer, upper ? "%02lX" : "%02lx", value);
-    return buffer;
-}
-
-// As printf shows an int with "%02x": a negative one as its 32 bits.
-std::string Hex2(int value, bool upper = false)
-{
-    return Hex2(static_cast<unsigned long>(static_cast<unsigned>(value)), upper);
-}
-
-std::string TextBody(std::string_view text)
-{
-    return Hex2(text.size()) + std::string(text);
-}
-
-// The type goes out in uppercase ("8A"), every other header field in lowercase.
-std::string Record(int type, int number, std::string_view address2, std::string_view body)
-{
-    return ":" + Hex2(type, true) + Hex2(number) + std::string(address2) + std::string(body);
-}
-
 // numberLength: the length field of a number, which the own numbers give as
 // "01" although two digits follow.
 template <class Rec>
@@ -93,42 +68,6 @@ std::string Body(const Value<Rec>& v, const Rec& rec, std::string_view numberLen
     if (v.text)
         return TextBody(rec.*v.text);
     return std::string(numberLength) + Hex2(rec.*v.number);
-}
-
-// ---------------------------------------------------------------------------
-// Received frames.
-
-struct Frame {
-    std::string_view text;
-    int type;
-    int a1;
-    int a2;
-    std::size_t length; // the data-length field, cut to kMaxData
-    std::string_view data;
-    CodecRules rules;   // of the telephone that sent it
-};
-
-// Frames come from the line: any piece may be missing.
-std::string_view Piece(std::string_view text, std::size_t pos, std::size_t length)
-{
-    return pos < text.size() ? text.substr(pos, length) : std::string_view{};
-}
-
-int HexAt(std::string_view text, std::size_t pos)
-{
-    return HexToInt(Piece(text, pos, 2));
-}
-
-// Length fields hold two hexadecimal digits, so they are never negative.
-std::size_t CutLength(int lengthField)
-{
-    return std::min(static_cast<std::size_t>(lengthField), kMaxData);
-}
-
-Frame Split(std::string_view text, const CodecRules& rules)
-{
-    const std::size_t length = CutLength(HexAt(text, 7));
-    return {text, HexAt(text, 1), HexAt(text, 3), HexAt(text, 5), length, Piece(text, 9, length), rules};
 }
 
 template <class Rec>
@@ -615,22 +554,4 @@ RxRecord DecodeRecord(std::string_view frameText, CData_All& data, const CodecRu
             return d.decode(f, data);
     Trace("State_Rx() Invalid frame type!");
     return RxRecord::Ignored;
-}
-
-int HexToInt(std::string_view text)
-{
-    // Unsigned so that a long run of digits wraps instead of overflowing.
-    std::uint32_t value = 0;
-    for (const char c : text) {
-        int digit = -1;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        if (digit >= 0)
-            value = value * 16u + static_cast<std::uint32_t>(digit);
-    }
-    return static_cast<int>(value);
 }

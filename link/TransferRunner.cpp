@@ -8,6 +8,8 @@
 
 namespace {
 
+// The steps the transfer window has always traced keep its name; what the
+// runner adds on its own is traced under the runner's.
 void Trace(std::string_view message)
 {
     TraceLine("CDlg_SioTrans", message);
@@ -152,7 +154,7 @@ void CTransferRunner::TakeOver()
     const bool phoneBook = m_requestedMode == MODE_READ_DIALNAME || m_requestedMode == MODE_WRITE_DIALNAME;
     m_backup = KeepTransferBackup(m_documentData, m_trans->Switches(), phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration,
                                   reads ? BackupWay::Read : BackupWay::Sent, m_backupFolder);
-    Trace("KeepBackup() " + BackupNotice(m_backup));
+    TraceLine("CTransferRunner", "KeepBackup() " + BackupNotice(m_backup));
 }
 
 // Past the handshake: from then on a write changes the telephone.

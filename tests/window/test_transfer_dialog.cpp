@@ -132,7 +132,7 @@ TEST_F(TransferDialog, AReadInTheWindowKeepsACopyAndSaysWhere)
     EXPECT_EQ(app.data.cfg.basic.SwVers, "V3.05");
     const std::string failure = frame.statusBar()->currentMessage().toStdString();
     EXPECT_TRUE(failure.starts_with("Keine Sicherungskopie der gelesenen Daten angelegt: ")) << failure;
-    EXPECT_TRUE(trace.Contains("CDlg_SioTrans: KeepBackup() " + failure));
+    EXPECT_TRUE(trace.Contains("CTransferRunner: KeepBackup() " + failure));
 }
 
 // The window tells where and why a transfer failed, and what a cancelled
