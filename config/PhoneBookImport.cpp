@@ -58,7 +58,8 @@ ImportResult ImportPhoneBook(const ImportSettings& settings, CData_All& data, co
         return ImportResult::NothingFound;
     }
     if (!backupFolder.empty() && HasEntries(data)) {
-        report.backup = KeepTransferBackup(data, switches, BackupPart::PhoneBook, BackupWay::BeforeImport, backupFolder);
+        report.backup =
+            KeepTransferBackup(data, switches, BackupPart::PhoneBook, BackupWay::BeforeImport, backupFolder);
         if (!report.backup.kept) {
             report.error = BackupNotice(report.backup) + " Das Telefonbuch bleibt, wie es war; importieren Sie "
                            "erneut, sobald der Ordner beschrieben werden kann.";

@@ -152,8 +152,9 @@ void CTransferRunner::TakeOver()
         return;
     const bool reads = m_requestedMode == MODE_READ_CFG || m_requestedMode == MODE_READ_DIALNAME;
     const bool phoneBook = m_requestedMode == MODE_READ_DIALNAME || m_requestedMode == MODE_WRITE_DIALNAME;
-    m_backup = KeepTransferBackup(m_documentData, m_trans->Switches(), phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration,
-                                  reads ? BackupWay::Read : BackupWay::Sent, m_backupFolder);
+    const BackupPart part = phoneBook ? BackupPart::PhoneBook : BackupPart::Configuration;
+    m_backup = KeepTransferBackup(m_documentData, m_trans->Switches(), part, reads ? BackupWay::Read : BackupWay::Sent,
+                                  m_backupFolder);
     TraceLine("CTransferRunner", "KeepBackup() " + BackupNotice(m_backup));
 }
 

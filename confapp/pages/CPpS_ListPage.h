@@ -23,7 +23,7 @@ public:
     CListCtrl_RepBar* List() const { return m_list; }
 
 protected:
-    // Whether the current switches let the page show its list.
+    // Whether the document's switches let the page show its list.
     virtual bool ListShown() const { return true; }
     // The whole text of one cell, leading blanks included.
     virtual QString CellText(int row, int column) const = 0;

@@ -22,7 +22,7 @@ public:
     explicit CQ410CfView(App& app, QWidget* parent = nullptr);
     ~CQ410CfView() override;
 
-    // Rebuilds the sheet with the pages the current switches ask for.
+    // Rebuilds the sheet with the pages the document's switches ask for.
     void OnInitialUpdate();
 
     void MoveDataDocToView() override;

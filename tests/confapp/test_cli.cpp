@@ -74,6 +74,24 @@ TEST(Cli, NewAndConvertWriteDocuments)
     EXPECT_TRUE(ReadFileBytes(old).starts_with("[Foo]\r\nx=1\r\n[DialKey_2]\r\nUse=KEYPAD\r\nMsn=123\r\nKeyUse="));
 }
 
+// The command line and the window's document give the same file for a
+// deluxe document, also when the window had a basic one open before.
+TEST(Cli, ConvertGivesWhatTheWindowsDocumentSavesWhateverWasOpenBefore)
+{
+    TempDir dir;
+    const std::string deluxe = dir.File("ql410.mv8");
+    const std::string basic = dir.File("q410.mv8");
+    WriteFileBytes(deluxe, "[Basic]\r\nPhoneType=QL410\r\n[DialKey_3]\r\nKeyUse=LINE\r\nLineKeyMsn=12\r\n");
+    WriteFileBytes(basic, "[Basic]\r\nPhoneType=Q410\r\n");
+    ASSERT_EQ(RunMvconf({"--convert", deluxe, dir.File("cli.mv8")}).status, 0);
+    TestDocument window;
+    std::string error;
+    ASSERT_TRUE(window.doc.OnOpenDocument(basic, error) && window.doc.OnOpenDocument(deluxe, error)) << error;
+    ASSERT_TRUE(window.doc.OnSaveDocument(dir.File("fenster.mv8"), error)) << error;
+    EXPECT_EQ(ReadFileBytes(dir.File("cli.mv8")), ReadFileBytes(dir.File("fenster.mv8")));
+    EXPECT_NE(ReadFileBytes(dir.File("cli.mv8")).find("[DialKey_3]\r\nKeyUse=LINE\r\n"), std::string::npos);
+}
+
 TEST(Cli, ImportAndExportThePhoneBook)
 {
     TempDir dir;

@@ -221,7 +221,8 @@ TEST_F(ImportTest, KeepsTheDocumentBeforeReplacingAPhoneBookWithEntries)
     EXPECT_FALSE(report.backup.Tried());
 
     WriteFileBytes(settings.fileName, "Carl\t\t3\r");
-    EXPECT_EQ(ImportPhoneBook(settings, data, phoneBookOn, settings.fileName + "/backups", report), ImportResult::NotKept);
+    EXPECT_EQ(ImportPhoneBook(settings, data, phoneBookOn, settings.fileName + "/backups", report),
+              ImportResult::NotKept);
     EXPECT_EQ(Name(0), "Bob");
     EXPECT_TRUE(report.error.starts_with("Keine Sicherungskopie des Dokuments vor dem Import angelegt: ")) << report.error;
     EXPECT_NE(report.error.find("Das Telefonbuch bleibt, wie es war"), std::string::npos) << report.error;

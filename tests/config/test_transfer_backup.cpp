@@ -28,7 +28,8 @@ TEST(TransferBackup, KeepsTheNewestCopiesReadableAsDocuments)
     std::set<std::string> saved;
     for (int i = 0; i < 5; ++i) {
         data.cfg.basic.LoudBox = i;
-        const BackupResult kept = KeepTransferBackup(data, switches, BackupPart::Configuration, BackupWay::Read, folder, 3);
+        const BackupResult kept =
+            KeepTransferBackup(data, switches, BackupPart::Configuration, BackupWay::Read, folder, 3);
         ASSERT_TRUE(kept.kept) << kept.error;
         EXPECT_TRUE(kept.path.ends_with("-gelesen-konfiguration.mv8")) << kept.path;
         EXPECT_EQ(BackupNotice(kept), "Sicherungskopie der gelesenen Daten: " + kept.path);

@@ -69,8 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A copy costs a whole document file; only some inputs ask for one.
     const bool keepCopy = (wide & 4) != 0;
     ImportReport report;
+    const CDerivat shipped = DerivatToProperties(DerivatLoad(), 1);
     const ImportResult result =
-        ImportPhoneBook(s, book, DerivatToProperties(DerivatLoad(), 1), keepCopy ? FuzzScratchFile("backups") : std::string(), report);
+        ImportPhoneBook(s, book, shipped, keepCopy ? FuzzScratchFile("backups") : std::string(), report);
     if (result == ImportResult::Unreadable || result == ImportResult::NotKept)
         FuzzFail("the import file could not be read or no copy kept", report.error);
     if (result == ImportResult::NothingFound) {

@@ -101,8 +101,8 @@ std::vector<DialogShot> Dialogs(App& app)
          }},
         {"dialog_transfer",
          [&app](QWidget* parent) {
-             return std::make_unique<CDlg_SioTrans>(1, app.transfer, app.data, app.doc.Switches(), app.comPort, "/dev/null",
-                                                    parent);
+             return std::make_unique<CDlg_SioTrans>(1, app.transfer, app.data, app.doc.Switches(), app.comPort,
+                                                    "/dev/null", parent);
          }},
         {"dialog_1210_rufnummer",
          [&app](QWidget* parent) {
@@ -131,7 +131,8 @@ std::vector<DialogShot> Dialogs(App& app)
              return std::make_unique<CDlgE_DialName>(app.data.dialName.entry[0], app.doc.Switches(), parent);
          }},
         {"dialog_1600_import", [](QWidget* parent) { return std::make_unique<CDlgE_Import>(parent); }},
-        {"dialog_vergleich", [&app](QWidget* parent) { return ComparisonWindow(app.data, app.doc.Switches(), parent); }},
+        {"dialog_vergleich",
+         [&app](QWidget* parent) { return ComparisonWindow(app.data, app.doc.Switches(), parent); }},
         {"dialog_sicherungen",
          [&app](QWidget* parent) { return BackupsWindow(app.data, app.doc.Switches(), parent); }},
         {"dialog_geraet_waehlen",
