@@ -108,6 +108,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries and the C++ runtime come from dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's file and print dialogs, edit menus and shortcut names in German.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
 
 include(CPack)

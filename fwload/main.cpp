@@ -5,7 +5,7 @@
 #include "FwCliOptions.h"
 #include "FwCommandLine.h"
 #include "FwStrings.h"
-#include "GermanButtonTexts.h"
+#include "QtTranslations.h"
 #include "Trace.h"
 
 #include <QApplication>
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     BeginDisplayCheck("fwload");
     QApplication app(argc, argv);
     EndDisplayCheck();
-    InstallGermanButtonTexts(app);
+    InstallTranslations(app);
     // Ties the window to its menu entry and icon on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("fwload"));
     if (!commandLine.error.empty())

@@ -6,7 +6,7 @@
 #include "CMainFrame.h"
 #include "Derivat.h"
 #include "DisplayCheck.h"
-#include "GermanButtonTexts.h"
+#include "QtTranslations.h"
 #include "MessageBoxes.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ int RunWindowProgram(int argc, char** argv)
     // Ties the window to its menu entry and icon on the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("mvconf"));
     QApplication::setApplicationName(QStringLiteral("mvconf"));
-    InstallGermanButtonTexts(application);
+    InstallTranslations(application);
 
     App app(DerivatLoad());
     return RunMainWindow(app, DocumentArgument(QApplication::arguments()), std::cerr);

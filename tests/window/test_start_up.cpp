@@ -3,12 +3,13 @@
 #include "CAboutDlg.h"
 #include "CHelpWindow.h"
 #include "ChildProcess.h"
-#include "GermanButtonTexts.h"
+#include "QtTranslations.h"
 #include "ShellTestEnvironment.h"
 #include "TestSupport.h"
 #include "WindowProgram.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -49,9 +50,11 @@ TEST(StartUp, WithoutADisplayTheWindowProgramsSaySoInGerman)
     }
 }
 
-TEST(StartUp, MessageBoxButtonsSpeakGerman)
+TEST(StartUp, QtsOwnTextsAndTheButtonsSpeakGerman)
 {
-    InstallGermanButtonTexts(*qApp);
+    ASSERT_TRUE(InstallTranslations(*qApp)) << "qt6-translations-l10n is missing";
+    EXPECT_EQ(QKeySequence(QStringLiteral("Ctrl+N")).toString(QKeySequence::NativeText), "Strg+N");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
     QMessageBox box(QMessageBox::Question, "Titel", "Text",
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");

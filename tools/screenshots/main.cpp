@@ -21,7 +21,7 @@
 #include "CQ410CfView.h"
 #include "Derivat.h"
 #include "DocumentCompare.h"
-#include "GermanButtonTexts.h"
+#include "QtTranslations.h"
 #include "MessageBoxes.h"
 #include "ProfileFile.h"
 #include "StringResources.h"
@@ -213,7 +213,7 @@ int main(int argc, char** argv)
         std::cerr << "screenshots: Ordner " << argv[1] << " kann nicht angelegt werden.\n";
         return 2;
     }
-    InstallGermanButtonTexts(application);
+    InstallTranslations(application);
     // Boxes a dialog might raise while drawing are answered at once.
     SetMessageHookForTesting([](auto, auto, auto, auto) { return QMessageBox::Ok; });
 
