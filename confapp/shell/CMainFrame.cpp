@@ -59,6 +59,7 @@ CMainFrame::CMainFrame(App& app, QWidget* parent) : QMainWindow(parent), m_app(a
 {
     setWindowIcon(AppIcons::Program());
     m_view = new CQ410CfView(app);
+    m_view->onPageChanged = [this] { UpdateModifiedMark(); };
     setCentralWidget(m_view);
     m_recent.Load(app.ProfilePath());
     m_docs = std::make_unique<CDocCommands>(this, *m_view, m_recent, app.doc);
@@ -125,9 +126,20 @@ void CMainFrame::SaveWindowState()
 
 void CMainFrame::OnDocumentChanged()
 {
-    setWindowTitle(m_docs->Title() + QStringLiteral(" - ") + QString::fromUtf8(kProgramTitle));
-    m_phoneBookMenu->menuAction()->setVisible(m_app.doc.Identity().PropDialName);
+    setWindowTitle(m_docs->Title() + QStringLiteral("[*] - ") + QString::fromUtf8(kProgramTitle));
+    const bool phoneBook = m_app.doc.Identity().PropDialName;
+    m_phoneBookMenu->menuAction()->setVisible(phoneBook);
+    for (QAction* action : {m_printAction, m_previewAction})
+        action->setVisible(phoneBook);
+    for (QAction* action : m_phoneBookTransfers)
+        action->setVisible(phoneBook);
     UpdateRecentFileMenu();
+    UpdateModifiedMark();
+}
+
+void CMainFrame::UpdateModifiedMark()
+{
+    setWindowModified(m_app.data != m_app.saved);
 }
 
 void CMainFrame::UpdateRecentFileMenu()
@@ -214,13 +226,13 @@ void CMainFrame::OnAbout()
     dialog.exec();
 }
 
-void CMainFrame::OnRxCfg() { m_app.DoRxCfg(); }
-void CMainFrame::OnTxCfg() { m_app.DoTxCfg(); }
-void CMainFrame::OnRxDialName() { m_app.DoRxDialName(); }
-void CMainFrame::OnTxDialName() { m_app.DoTxDialName(); }
-void CMainFrame::OnPhoneBookImportCmd() { OnPhoneBookImport(this, m_app); }
+void CMainFrame::OnRxCfg() { m_app.DoRxCfg(), UpdateModifiedMark(); }
+void CMainFrame::OnTxCfg() { m_app.DoTxCfg(), UpdateModifiedMark(); }
+void CMainFrame::OnRxDialName() { m_app.DoRxDialName(), UpdateModifiedMark(); }
+void CMainFrame::OnTxDialName() { m_app.DoTxDialName(), UpdateModifiedMark(); }
+void CMainFrame::OnPhoneBookImportCmd() { OnPhoneBookImport(this, m_app), UpdateModifiedMark(); }
 void CMainFrame::OnPhoneBookExportCmd() { OnPhoneBookExport(this, m_app); }
-void CMainFrame::OnPhoneBookTestDataCmd() { OnPhoneBookTestData(this, m_app); }
+void CMainFrame::OnPhoneBookTestDataCmd() { OnPhoneBookTestData(this, m_app), UpdateModifiedMark(); }
 void CMainFrame::OnFileNew() { m_docs->FileNew(); }
 void CMainFrame::OnFileOpen() { m_docs->FileOpen(); }
 void CMainFrame::OnFileSave() { m_docs->FileSave(); }

@@ -49,6 +49,9 @@ private:
     void CreateAccelerators();
     QAction* Command(const QString& text, const QString& prompt, void (CMainFrame::*handler)());
 
+    void CreateTelephoneMenu();
+    // The title's mark of unsaved changes, from the data as the pages last stored it.
+    void UpdateModifiedMark();
     void PlaceWindow();
     void RestoreBarState();
     void UpdateRecentFileMenu();
@@ -82,6 +85,9 @@ private:
     QAction* m_rxCfgAction = nullptr;
     QAction* m_txCfgAction = nullptr;
     QAction* m_helpAction = nullptr;
+    QAction* m_printAction = nullptr;
+    QAction* m_previewAction = nullptr;
+    QList<QAction*> m_phoneBookTransfers; // in the "Telefon" menu
     QMenu* m_fileMenu = nullptr;
     QAction* m_exitSeparator = nullptr;
     QList<QAction*> m_recentActions;

@@ -80,6 +80,10 @@ void CQ410CfView::OnInitialUpdate()
         if (page)
             m_sheet->AddPage(page);
     layout()->addWidget(m_sheet);
+    connect(m_sheet, &QTabWidget::currentChanged, this, [this] {
+        if (onPageChanged)
+            onPageChanged();
+    });
     m_sheet->setVisible(true);
 }
 

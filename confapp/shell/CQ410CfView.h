@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class CPropertyPage;
 class CPropertySheetView;
@@ -31,6 +32,9 @@ public:
     bool TryMoveDataViewToDoc();
 
     CPropertySheetView* Sheet() const { return m_sheet; }
+
+    // After another page was chosen (and the one left was stored).
+    std::function<void()> onPageChanged;
 
     // Prints the phone book on one page of the printer.
     void OnPrint(QPrinter& printer);

@@ -49,6 +49,11 @@ void CMainFrame::CreateActions()
     m_helpAction = Command(Text("&Hilfethemen"), Text("Inhalt Hilfe"), &CMainFrame::OnHelp);
     m_helpAction->setIcon(AppIcons::Help());
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
+    // Printing draws the phone book: offered only where the build has one.
+    m_printAction = Command(Text("&Drucken..."), Text("Telefonbuch drucken"), &CMainFrame::OnFilePrint);
+    m_printAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_previewAction = Command(Text("Seiten&ansicht"), Text("Druckbild des Telefonbuchs anzeigen"),
+                              &CMainFrame::OnFilePrintPreview);
 }
 
 void CMainFrame::CreateMenus()
@@ -66,8 +71,8 @@ void CMainFrame::CreateMenus()
                                   Text("Kopien des Gelesenen und Gesendeten anzeigen, vergleichen und öffnen"),
                                   &CMainFrame::OnFileBackups));
     m_fileMenu->addSeparator();
-    m_fileMenu->addAction(Command(Text("Seiten&ansicht"), Text("Druckbild des Telefonbuchs anzeigen"),
-                                  &CMainFrame::OnFilePrintPreview));
+    m_fileMenu->addAction(m_printAction);
+    m_fileMenu->addAction(m_previewAction);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(Command(Text("Na&chricht senden..."), Text("Konfiguration als E-Mail-Anhang versenden"),
                                   &CMainFrame::OnSendMail));
@@ -91,6 +96,7 @@ void CMainFrame::CreateMenus()
         statusBarAction->setChecked(statusBar()->isVisible());
     });
 
+    CreateTelephoneMenu();
     m_phoneBookMenu = menuBar()->addMenu(Text("&Telefonbuch"));
     m_phoneBookMenu->addAction(Command(Text("Telefonbuch &auslesen"), Text("Telefonbuch Auslesen"),
                                        &CMainFrame::OnRxDialName));
@@ -111,6 +117,34 @@ void CMainFrame::CreateMenus()
                                 Text("Programminformation, Versionsnummer"), &CMainFrame::OnAbout));
 }
 
+// The four transfers without a change of page; the phone book's only where
+// the build has one.
+void CMainFrame::CreateTelephoneMenu()
+{
+    QMenu* menu = menuBar()->addMenu(Text("Tele&fon"));
+    const struct {
+        const char* text;
+        const char* prompt;
+        void (CMainFrame::*handler)();
+        QKeySequence key;
+        bool phoneBook;
+    } transfers[] = {
+        {"Konfiguration &auslesen", "Konfiguration Auslesen", &CMainFrame::OnRxCfg, Qt::CTRL | Qt::Key_R, false},
+        {"Konfiguration &senden", "Konfiguration Senden", &CMainFrame::OnTxCfg, Qt::CTRL | Qt::Key_T, false},
+        {"Telefonbuch a&uslesen", "Telefonbuch Auslesen", &CMainFrame::OnRxDialName,
+         Qt::CTRL | Qt::SHIFT | Qt::Key_R, true},
+        {"Telefonbuch s&enden", "Telefonbuch Senden", &CMainFrame::OnTxDialName, Qt::CTRL | Qt::SHIFT | Qt::Key_T,
+         true},
+    };
+    for (const auto& t : transfers) {
+        QAction* action = Command(Text(t.text), Text(t.prompt), t.handler);
+        action->setShortcut(t.key);
+        menu->addAction(action);
+        if (t.phoneBook)
+            m_phoneBookTransfers << action;
+    }
+}
+
 void CMainFrame::CreateToolBar()
 {
     m_toolBar->setIconSize(QSize(16, 15));
@@ -127,16 +161,9 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
+    // No lock indicators: the lock states cannot be read portably, and
+    // indicators that never change would only cut long messages short.
     QStatusBar* bar = statusBar();
-    // Lock states cannot be read portably; the indicators show their texts
-    // greyed, as when the locks are off.
-    for (const char* indicator : {"UF", "NUM", "RF"}) {
-        auto* label = new QLabel(Text(indicator));
-        label->setEnabled(false);
-        label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 8);
-        bar->addPermanentWidget(label);
-    }
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
         if (message.isEmpty())
             bar->showMessage(Text("Bereit"));
@@ -153,7 +180,6 @@ void CMainFrame::CreateAccelerators()
         connect(action, &QAction::triggered, this, handler);
         addAction(action);
     };
-    addKey({QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { OnFilePrint(); });
     // The edit keys of the older convention; the editors handle the others.
     addKey({QKeySequence(Qt::ALT | Qt::Key_Backspace)}, [] {
         if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))

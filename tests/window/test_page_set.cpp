@@ -14,6 +14,7 @@
 #include "Derivat.h"
 #include "ShellTestEnvironment.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QStringList>
 
@@ -91,6 +92,15 @@ TEST(PageSet, ThePhoneBookMenuFollowsThePhoneBookPart)
         frame.Docs().NewWithoutQuestion();
         EXPECT_EQ(frame.View().Sheet()->count(), part[0] == '1' ? 9 : 8);
         EXPECT_EQ(frame.PhoneBookMenu()->menuAction()->isVisible(), part[0] == '1');
+        // Printing draws the phone book; the "Telefon" menu always reads and
+        // sends the configuration.
+        int shown = 0;
+        for (const QAction* action : frame.findChildren<QAction*>())
+            for (const char* text :
+                 {"&Drucken...", "Seiten&ansicht", "Telefonbuch a&uslesen", "Konfiguration &auslesen"})
+                if (action->text() == QString::fromUtf8(text) && action->isVisible())
+                    ++shown;
+        EXPECT_EQ(shown, part[0] == '1' ? 4 : 1) << part;
     }
 }
 
@@ -99,7 +109,7 @@ TEST(PageSet, WindowTitleNamesDocumentAndProgram)
     ShellTestEnvironment environment;
     CMainFrame frame(environment.app);
     frame.Docs().NewWithoutQuestion();
-    EXPECT_EQ(frame.windowTitle(), "Neu - Systemtelefon MV850");
+    EXPECT_EQ(frame.windowTitle(), "Neu[*] - Systemtelefon MV850");
 }
 
 namespace {

@@ -97,7 +97,7 @@ TEST_F(SaveQuestion, YesSavesUnderTheChosenNameBeforeReading)
     app.DoRxCfg();
     EXPECT_TRUE(FileExists(file));
     EXPECT_EQ(environment.transferModes, std::vector<int>{1});
-    EXPECT_EQ(frame.windowTitle(), "neu.mv8 - Systemtelefon MV850");
+    EXPECT_EQ(frame.windowTitle(), "neu.mv8[*] - Systemtelefon MV850");
 }
 
 TEST_F(SaveQuestion, YesWithoutChoosingANameStops)
@@ -120,7 +120,7 @@ TEST_F(SaveQuestion, FailedSaveIsShownAndTheDocumentStaysModified)
     EXPECT_EQ(environment.messages[0].icon, QMessageBox::Warning);
     EXPECT_TRUE(environment.messages[0].text.contains("nicht gespeichert"));
     EXPECT_TRUE(frame.Docs().Doc().IsModified());
-    EXPECT_EQ(frame.windowTitle(), "Neu - Systemtelefon MV850");
+    EXPECT_EQ(frame.windowTitle(), "Neu[*] - Systemtelefon MV850");
 }
 
 TEST_F(SaveQuestion, ReadingThePhoneBookStartsFromAnEmptyBook)
@@ -185,7 +185,7 @@ TEST_F(SaveQuestion, FailedOpenIsShownAndChangesNothing)
     EXPECT_EQ(environment.messages[1].icon, QMessageBox::Warning);
     EXPECT_TRUE(environment.messages[1].text.contains("fehlt.mv8"));
     EXPECT_EQ(app.data.cfg.basic.LoudBox, 5);
-    EXPECT_EQ(frame.windowTitle(), "Neu - Systemtelefon MV850");
+    EXPECT_EQ(frame.windowTitle(), "Neu[*] - Systemtelefon MV850");
 }
 
 TEST_F(SaveQuestion, OpenedFileIsUnmodifiedAndRemembered)
