@@ -4,7 +4,10 @@
 #include "MessageBoxes.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,10 +17,24 @@ EditDialogHook& Hook()
     return hook;
 }
 
+// Window managers cut a caption short where the dialog is narrower: room
+// for the caption in a title font a little larger than the dialog's, and
+// for the window buttons beside it.
+void FitCaption(QDialog& dialog)
+{
+    QFont title = dialog.font();
+    title.setPointSizeF(title.pointSizeF() * 1.15);
+    title.setBold(true);
+    constexpr int kWindowButtons = 120;
+    const int width = QFontMetrics(title).horizontalAdvance(dialog.windowTitle()) + kWindowButtons;
+    dialog.setMinimumWidth(std::max(dialog.minimumWidth(), width));
+}
+
 } // namespace
 
 int RunEditDialog(QDialog& dialog)
 {
+    FitCaption(dialog);
     if (!Hook())
         return dialog.exec();
     dialog.setResult(QDialog::Rejected);

@@ -8,7 +8,8 @@
 class QDialog;
 class QLineEdit;
 
-// Runs the dialog modally and returns its result (QDialog::Accepted or Rejected).
+// Runs the dialog modally, wide enough for its caption, and returns its
+// result (QDialog::Accepted or Rejected).
 int RunEditDialog(QDialog& dialog);
 
 // With a hook set, the dialog is not shown: the hook gets it, may fill it and

@@ -8,6 +8,7 @@
 #include "CDocCommands.h"
 #include "CHelpWindow.h"
 #include "CompareCommand.h"
+#include "CPropertySheetView.h"
 #include "CQ410CfView.h"
 #include "MessageBoxes.h"
 #include "PhoneBookCommands.h"
@@ -26,6 +27,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QToolBar>
 
 #include <algorithm>
@@ -135,6 +138,22 @@ void CMainFrame::OnDocumentChanged()
         action->setVisible(phoneBook);
     UpdateRecentFileMenu();
     UpdateModifiedMark();
+    WidenForEveryTab();
+}
+
+// The minimum size hides the later pages behind scroll arrows; the window
+// grows (never shrinks) to show every tab, as far as the screen allows.
+void CMainFrame::WidenForEveryTab()
+{
+    const CPropertySheetView* sheet = m_view->Sheet();
+    if (!sheet)
+        return;
+    const int margins = 2 * sheet->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+    const int needed = sheet->tabBar()->sizeHint().width() + margins;
+    const QScreen* where = screen();
+    const int room = where ? where->availableGeometry().width() : needed;
+    if (width() < needed)
+        resize(std::min(needed, room), height());
 }
 
 void CMainFrame::UpdateModifiedMark()

@@ -53,6 +53,7 @@ private:
     // The title's mark of unsaved changes, from the data as the pages last stored it.
     void UpdateModifiedMark();
     void PlaceWindow();
+    void WidenForEveryTab();
     void RestoreBarState();
     void UpdateRecentFileMenu();
     void OnSendMail();

@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QStringList>
+#include <QScreen>
+#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -169,4 +171,20 @@ TEST(PageSet, ShowingAndLeavingEveryPageChangesNothing)
     documents[2] = ReadFromSimulatedTelephone(environment.app.doc.Switches());
     for (const CData_All& document : documents)
         EXPECT_EQ(ChangesOfVisitingEveryPage(environment.app, document), std::vector<std::string>());
+}
+
+// The minimum width hides the later tabs behind scroll arrows.
+TEST(PageSet, TheWindowOpensWideEnoughForEveryTab)
+{
+    for (const Identity& identity : {Identity{}, Identity{.derivative = "ZEFIR", .phonebookPart = "1"}}) {
+        ShellTestEnvironment environment(identity);
+        environment.app.ProfileSettingsGet();
+        CMainFrame frame(environment.app);
+        frame.Docs().NewWithoutQuestion();
+        frame.show();
+        const CPropertySheetView* sheet = frame.View().Sheet();
+        const bool everyTab = sheet->tabBar()->sizeHint().width() <= sheet->tabBar()->width();
+        // A screen too narrow for all of them gets a window as wide as it is.
+        EXPECT_TRUE(everyTab || frame.width() == frame.screen()->availableGeometry().width()) << identity.derivative;
+    }
 }
