@@ -24,8 +24,6 @@ using namespace dialogtext;
 
 namespace {
 
-constexpr int kLinesPerStep = 1024;
-
 QLabel* SunkenLabel(int minWidth, int minHeight)
 {
     auto* label = new QLabel;
@@ -276,9 +274,7 @@ bool DownloadDialog::LoadFile(const std::string& path, bool messageWithoutVersio
 void DownloadDialog::ShowLoaded()
 {
     const FirmwareIdentity& identity = m_link.Identity();
-    // A range of 0 to 0 would make the bar run as "busy".
-    const auto steps = static_cast<int>(m_link.Image().LineCount() / kLinesPerStep);
-    m_progress->setRange(0, std::max(steps, 1));
+    m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_fileVersion->setText(Bytes(identity.fileVersionText));
     m_fileInfo->setText(Bytes(identity.fileHardware + " " + identity.fileVersionText));

@@ -17,6 +17,10 @@ QMenuBar* DownloadDialog::BuildMenu()
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(Utf8("&Datei"));
     connect(file->addAction(Utf8("&Öffnen...")), &QAction::triggered, this, [this] { LoadSoftware(); });
+    file->addSeparator();
+    QAction* quit = file->addAction(Utf8("&Beenden"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     // The production lines have ten stations; the menu title is the one they know.
     const int ports = m_commandLine.production ? 10 : 4;
     QMenu* portMenu = bar->addMenu(Utf8(m_commandLine.production ? "&Prot" : "&Port"));
@@ -31,7 +35,7 @@ QMenuBar* DownloadDialog::BuildMenu()
     m_deviceCommand = portMenu->addAction(QString());
     m_deviceCommand->setObjectName("deviceCommand");
     connect(m_deviceCommand, &QAction::triggered, this, [this] { OnChooseDevice(); });
-    QMenu* help = bar->addMenu(Utf8("?"));
+    QMenu* help = bar->addMenu(Utf8("&?"));
     connect(help->addAction(Utf8("&Info zum Programm...")), &QAction::triggered, this,
             [this] { AboutBox(windowIcon(), this).exec(); });
     return bar;

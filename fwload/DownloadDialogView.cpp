@@ -39,11 +39,13 @@ void DownloadDialog::RefreshFields()
     m_timeouts->setText(QString::number(protocol.TimeoutCount()));
     m_naks->setText(QString::number(protocol.NakCount()));
     m_percent->setText(QString::number(protocol.Percent()));
+    m_progress->setValue(protocol.Percent());
 }
 
+// The bar follows the percent field, so it moves for a small image too.
 void DownloadDialog::StepProgress()
 {
-    m_progress->setValue(m_progress->value() + 1);
+    m_progress->setValue(m_link.Protocol().Percent());
 }
 
 void DownloadDialog::ShowReceived(const std::string& text)

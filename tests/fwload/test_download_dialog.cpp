@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -265,7 +266,7 @@ TEST_F(Dialog, WholeDownloadThroughAPseudoTerminal)
     ASSERT_FALSE(phone.Device().empty());
     profile.SetDeviceForPort(2, phone.Device());
     const auto d = Open("");
-    d->hexFile = QString::fromStdString(HexFile("fw.hex", HexImage(3)));
+    d->hexFile = QString::fromStdString(HexFile("fw.hex", HexImage(12)));
     ASSERT_TRUE(d->LoadSoftware());
     std::string sentBehindTheBox = "-";
     d->whileAsking = [&] {
@@ -281,7 +282,7 @@ TEST_F(Dialog, WholeDownloadThroughAPseudoTerminal)
     EXPECT_EQ(d->texts.last(), Text(IDS_FW_TEXT_CONNECT) + "COM 2" + keys);
     EXPECT_EQ(Start(*d)->text(), Text(IDS_FW_TEXT_STARTED));
 
-    const std::vector<std::string> records = HexRecords(3);
+    const std::vector<std::string> records = HexRecords(12);
     EXPECT_EQ(phone.ReadLine(), records[0] + "\n");
     EXPECT_EQ(profile.GetInt("Download", "Active ", -1), 1);
     EXPECT_FALSE(PortCommands(*d)[0]->isEnabled());
@@ -290,6 +291,8 @@ TEST_F(Dialog, WholeDownloadThroughAPseudoTerminal)
         phone.Send("\x06");
         EXPECT_EQ(phone.ReadLine(), record + "\n");
     }
+    // The bar moves with the percent, also for a small image.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d->findChild<QProgressBar*>("progress")->value() > 0; }, 3000));
     phone.Send("\x06"
                "END\r");
     EXPECT_TRUE(QTest::qWaitFor([&] { return Start(*d)->isEnabled(); }, 3000));
