@@ -138,6 +138,9 @@ void CListCtrl_RepBar::SetRowCount(int rows)
         auto* item = new QTreeWidgetItem(this);
         item->setText(0, QStringLiteral("Test"));
     }
+    // The focus may have come before the rows did.
+    if (hasFocus())
+        ChooseRowIfNone();
 }
 
 int CListCtrl_RepBar::RowHeight() const
@@ -210,7 +213,10 @@ void CListCtrl_RepBar::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CListCtrl_RepBar::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    const int key = event->key();
+    const bool opens = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2 ||
+                       (key == Qt::Key_Space && event->modifiers() == Qt::NoModifier);
+    if (opens) {
         emit rowActivated(SelectedRow());
         event->accept();
         return;
@@ -221,7 +227,19 @@ void CListCtrl_RepBar::keyPressEvent(QKeyEvent* event)
 void CListCtrl_RepBar::focusInEvent(QFocusEvent* event)
 {
     QTreeWidget::focusInEvent(event);
+    ChooseRowIfNone();
     UpdateHighlight();
+}
+
+// A list reached with the keyboard has a row to open at once: the current
+// one, or the first.
+void CListCtrl_RepBar::ChooseRowIfNone()
+{
+    if (SelectedRow() >= 0 || topLevelItemCount() == 0)
+        return;
+    QTreeWidgetItem* row = currentItem() ? currentItem() : topLevelItem(0);
+    setCurrentItem(row);
+    row->setSelected(true);
 }
 
 void CListCtrl_RepBar::focusOutEvent(QFocusEvent* event)

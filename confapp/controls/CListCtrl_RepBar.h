@@ -36,7 +36,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 signals:
-    // A double click or Enter in the list; row is -1 when none is selected.
+    // A double click, or Enter, Space or F2 in the list; row is -1 when none is selected.
     void rowActivated(int row);
 
 private:
@@ -44,6 +44,7 @@ private:
     void SetRowCount(int rows);
     int RowHeight() const;
     void UpdateHighlight();
+    void ChooseRowIfNone();
     void ClearSelectionBesideRows(const QMouseEvent* event);
 
     bool m_columnsSetUp = false;

@@ -162,8 +162,8 @@ void CDlg_Backups::OnDelete()
     const QString what = Text("Die Sicherungskopie vom %1 (%2, %3) löschen?\n%4")
                              .arg(QString::fromStdString(copy->when), Text(BackupWayText(copy->way)),
                                   Text(BackupPartText(copy->part)), FromBytes(copy->path));
-    if (ShowMessage(this, QMessageBox::Question, Text(kCaption), what, QMessageBox::Yes | QMessageBox::No) !=
-        QMessageBox::Yes)
+    if (ShowMessage(this, QMessageBox::Question, Text(kCaption), what, QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::No) != QMessageBox::Yes)
         return;
     std::string error;
     if (!DeleteBackup(*copy, error))

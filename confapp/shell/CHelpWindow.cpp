@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -38,6 +39,8 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* close = new QPushButton(QString::fromUtf8("Schließen"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close, 0, Qt::AlignRight);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(560, 480);
 }
 

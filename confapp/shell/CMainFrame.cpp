@@ -8,6 +8,7 @@
 #include "CDocCommands.h"
 #include "CHelpWindow.h"
 #include "CompareCommand.h"
+#include "CPropertyPage.h"
 #include "CPropertySheetView.h"
 #include "CQ410CfView.h"
 #include "MessageBoxes.h"
@@ -236,7 +237,10 @@ void CMainFrame::OnSendMail()
 
 void CMainFrame::OnHelp()
 {
-    CHelpWindow::ShowTopic(kHelpTopicOverview, this);
+    // The help of the page shown; its section carries the page's number.
+    const CPropertySheetView* sheet = m_view->Sheet();
+    const CPropertyPage* page = sheet ? sheet->ActivePage() : nullptr;
+    CHelpWindow::ShowTopic(page ? page->DialogId() : kHelpTopicOverview, this);
 }
 
 void CMainFrame::OnAbout()

@@ -54,6 +54,8 @@ private:
     void UpdateModifiedMark();
     void PlaceWindow();
     void WidenForEveryTab();
+    // The next (+1) or previous (-1) page, round the end.
+    void TurnPage(int step);
     void RestoreBarState();
     void UpdateRecentFileMenu();
     void OnSendMail();

@@ -2,6 +2,7 @@
 // The main window's commands: menus, tool bar, status bar and keys.
 #include "AppIcons.h"
 #include "CMainFrame.h"
+#include "CPropertySheetView.h"
 #include "CQ410CfView.h"
 
 #include <QAction>
@@ -186,5 +187,18 @@ void CMainFrame::CreateAccelerators()
             edit->undo();
     });
     addKey({QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}, [this] { m_view->setFocus(); });
+    // The page keys work from every control, also from one that would keep
+    // the key for itself (a combo box does).
+    addKey({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+           [this] { TurnPage(+1); });
+    addKey({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+           [this] { TurnPage(-1); });
     addKey({QKeySequence(Qt::SHIFT | Qt::Key_F1)}, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+void CMainFrame::TurnPage(int step)
+{
+    QTabWidget* sheet = m_view->Sheet();
+    if (sheet && sheet->count() > 0)
+        sheet->setCurrentIndex((sheet->currentIndex() + step + sheet->count()) % sheet->count());
 }

@@ -75,8 +75,8 @@ protected:
 
     static void ActivateWithoutSelection(CListCtrl_RepBar& list)
     {
+        list.setFocus(); // which chooses a row
         list.clearSelection();
-        list.setFocus();
         QTest::keyClick(&list, Qt::Key_Return);
     }
 

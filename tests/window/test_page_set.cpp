@@ -2,11 +2,13 @@
 // Which pages the sheet shows for the derivative switches, and in what order;
 // showing them changes nothing.
 #include "CDocCommands.h"
+#include "CListCtrl_RepBar.h"
 #include "CMainFrame.h"
 #include "CSimPhone.h"
 #include "CTrans.h"
 #include "DocumentCompare.h"
 #include "DocumentVariants.h"
+#include "EditDialogRun.h"
 #include "LinkFakes.h"
 #include "CPropertyPage.h"
 #include "CPropertySheetView.h"
@@ -15,10 +17,14 @@
 #include "ShellTestEnvironment.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QMenu>
 #include <QStringList>
 #include <QScreen>
 #include <QTabBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -187,4 +193,37 @@ TEST(PageSet, TheWindowOpensWideEnoughForEveryTab)
         // A screen too narrow for all of them gets a window as wide as it is.
         EXPECT_TRUE(everyTab || frame.width() == frame.screen()->availableGeometry().width()) << identity.derivative;
     }
+}
+
+// The page keys reach the sheet from a combo box too, which would keep them
+// for itself; a list that gets the focus has a row that its keys open.
+TEST(PageSet, PageKeysWorkFromEveryControlAndListKeysOpenTheRow)
+{
+    ShellTestEnvironment environment;
+    CMainFrame frame(environment.app);
+    frame.Docs().NewWithoutQuestion();
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    CPropertySheetView* sheet = frame.View().Sheet();
+    sheet->setCurrentIndex(1);
+    QWidget* combo = sheet->Page(1)->findChild<QComboBox*>();
+    ASSERT_NE(combo, nullptr);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(sheet->currentIndex(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(sheet->currentIndex(), 0);
+
+    sheet->setCurrentIndex(3); // "Kurzwahl"
+    auto* list = sheet->Page(3)->findChild<CListCtrl_RepBar*>();
+    ASSERT_NE(list, nullptr);
+    int opened = 0;
+    QObject::connect(list, &CListCtrl_RepBar::rowActivated, [&opened](int row) { opened += row == 0; });
+    SetEditDialogHookForTesting([](QDialog& dialog) { dialog.reject(); });
+    list->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_F2})
+        QTest::keyClick(list, key);
+    SetEditDialogHookForTesting({});
+    EXPECT_EQ(opened, 3); // the list took its first row when it got the focus
 }
