@@ -3,6 +3,7 @@
 
 #include "MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -30,11 +31,27 @@ void FitCaption(QDialog& dialog)
     dialog.setMinimumWidth(std::max(dialog.minimumWidth(), width));
 }
 
+// The first field the user can change gets the focus, not a read-only one
+// that only names the entry.
+void FocusFirstField(QDialog& dialog)
+{
+    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+        const auto* edit = qobject_cast<const QLineEdit*>(child);
+        const bool field = (edit && !edit->isReadOnly()) || (!edit && child->focusPolicy() & Qt::TabFocus &&
+                                                           !qobject_cast<const QAbstractButton*>(child));
+        if (field && child->isEnabled() && !child->isHidden()) {
+            child->setFocus();
+            return;
+        }
+    }
+}
+
 } // namespace
 
 int RunEditDialog(QDialog& dialog)
 {
     FitCaption(dialog);
+    FocusFirstField(dialog);
     if (!Hook())
         return dialog.exec();
     dialog.setResult(QDialog::Rejected);

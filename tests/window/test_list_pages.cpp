@@ -240,6 +240,7 @@ TEST_F(ListPages, FreeNumberRowEditsItsOwnRecord)
     AnswerDialogs<CDlgE_DialFilter>([](CDlgE_DialFilter& dialog) {
         EXPECT_EQ(dialog.EntryField()->text(), QStringLiteral("Frei-Nr. 2"));
         EXPECT_EQ(dialog.NumberEdit()->text(), QStringLiteral("110"));
+        EXPECT_EQ(dialog.focusWidget(), dialog.NumberEdit()); // not the read-only entry
         // Wide enough that the window manager shows the caption whole.
         EXPECT_GT(dialog.minimumWidth(), dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()));
         Retype(*dialog.NumberEdit(), QStringLiteral("112"));
