@@ -7,6 +7,7 @@ read through AT-SPI, and every control a user can operate must have a name.
 Usage: accessible_walk.py MVCONF FWLOAD
 """
 import atexit
+import contextlib
 import os
 import shutil
 import signal
@@ -217,38 +218,37 @@ def keyed_dialog(walk, app, owner, keys, title_start):
     return dialog
 
 
+@contextlib.contextmanager
+def running(walk, program, name):
+    """The program's application and first window, ended when the walk is done with it."""
+    process = subprocess.Popen([program], env=walk.env, stderr=subprocess.DEVNULL)
+    try:
+        app = walk.application(name)
+        window = app and walk.window(app, None)
+        if not window:
+            skip(name + " did not show its window on the accessibility bus")
+        yield app, window
+    finally:
+        process.kill()
+        process.wait()
+
+
 def walk_mvconf(walk, program, home):
     backups = os.path.join(home, "state", "mvconf", "backups")
     os.makedirs(backups)
     with open(os.path.join(backups, "20240131-142501-123-gelesen-konfiguration.mv8"), "wb") as f:
         f.write(b"[Basic]\r\nPhoneType=QL410\r\nSwVers=V3.04\r\nLoudBox=5\r\n")
-    process = subprocess.Popen([program], env=walk.env, stderr=subprocess.DEVNULL)
-    try:
-        app = walk.application("mvconf")
-        frame = app and walk.window(app, None)
-        if not frame:
-            skip("mvconf did not show its window on the accessibility bus")
+    with running(walk, program, "mvconf") as (app, frame):
         walk_pages(walk, app, frame)
         if keyed_dialog(walk, app, frame.get_name(), ["alt+d", "s"], "Sicherungen"):
             compare = keyed_dialog(walk, app, "Sicherungen", ["alt+v"], "Vergleich mit")
             if compare:
                 walk.key(compare.get_name(), ["Escape"])
-    finally:
-        process.kill()
-        process.wait()
 
 
 def walk_fwload(walk, program):
-    process = subprocess.Popen([program], env=walk.env, stderr=subprocess.DEVNULL)
-    try:
-        app = walk.application("fwload")
-        window = app and walk.window(app, None)
-        if not window:
-            skip("fwload did not show its window on the accessibility bus")
+    with running(walk, program, "fwload") as (_, window):
         walk.report("fwload " + window.get_name(), window)
-    finally:
-        process.kill()
-        process.wait()
 
 
 def main():
