@@ -110,6 +110,9 @@ QGroupBox* DownloadDialog::BuildStartGroup()
     m_progress->setRange(0, 1);
     m_percent = ReadOnlyEdit(DuX(25));
     m_percent->setObjectName("percent");
+    // The "%" after the field is no name, and the bar has no text.
+    m_progress->setAccessibleName(Utf8("Fortschritt"));
+    m_percent->setAccessibleName(Utf8("Prozent"));
     row->addWidget(m_start);
     row->addWidget(m_progress);
     row->addWidget(m_percent);

@@ -8,9 +8,11 @@ build_packages=(g++ cmake ninja-build qt6-base-dev)
 # The test script also builds the package and checks it: lintian, the
 # metadata validator, and what renders and lints the manual pages; xvfb,
 # xdotool and x11-utils (xwininfo) let one test drive the window on a real X server;
-# Qt's own texts in German come with qt6-translations-l10n.
+# Qt's own texts in German come with qt6-translations-l10n; at-spi2-core, dbus
+# and the GObject bindings let another read what a screen reader sees.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-               lintian appstream man-db mandoc xvfb xdotool x11-utils qt6-translations-l10n)
+               lintian appstream man-db mandoc xvfb xdotool x11-utils qt6-translations-l10n
+               at-spi2-core dbus python3-gi gir1.2-atspi-2.0)
 # dpkg-buildflags gives the hardening flags and dpkg-shlibdeps the package's
 # dependencies; desktop-file-validate checks the menu entries; pkg-config and
 # bash-completion name the folder for the completion.

@@ -35,6 +35,8 @@ CDlgE_MsnPara::CDlgE_MsnPara(const CDerivat& switches, QWidget* parent)
     m_number->setMaxLength(kMaxNumber);
     m_name->setMaxLength(kMaxName);
     m_forwarding->setMaxLength(kMaxNumber);
+    // The label takes a row of its own above the edit, so the form does not pair them.
+    m_forwardingLabel->setBuddy(m_forwarding);
     m_volume->setRange(0, kMaxLoud);
     m_volume->setPageStep(1);
     m_volume->setTickPosition(QSlider::TicksBelow);

@@ -52,13 +52,15 @@ QWidget* CPpE_Basic1::BuildVolume(int pictureId, int sliderId, const QString& la
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(label), 0, 1, 1, 3);
+    auto* caption = new QLabel(label);
+    grid->addWidget(caption, 0, 1, 1, 3);
     const int bitmap = pictureId == 1141 ? PictureArt::kLoudspeaker : PictureArt::kHandset;
     grid->addWidget(m_controls.Add(pictureId, new CPicture(bitmap)), 0, 0, 2, 1);
     grid->addWidget(new CPicture(PictureArt::kVolumeLow), 1, 1);
     slider = m_controls.Add(sliderId, new QSlider(Qt::Horizontal));
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setPageStep(1);
+    caption->setBuddy(slider); // the caption sits above, not beside: a screen reader would not find it
     grid->addWidget(slider, 1, 2);
     grid->addWidget(new CPicture(PictureArt::kVolumeHigh), 1, 3);
     return box;
@@ -70,9 +72,14 @@ QWidget* CPpE_Basic1::BuildCharges()
     auto* grid = new QGridLayout(group);
     m_payMult = m_controls.Add(1062, new CEdit_PayMult);
     m_payStr = m_controls.Add(1064, new QLineEdit);
-    grid->addWidget(m_controls.Add(1061, new QLabel(QStringLiteral("Tariffaktor"))), 0, 0);
+    // Without buddies both edits would be named after the group.
+    auto* factor = m_controls.Add(1061, new QLabel(QStringLiteral("Tariffaktor")));
+    auto* currency = m_controls.Add(1063, new QLabel(QStringLiteral("Währung")));
+    factor->setBuddy(m_payMult);
+    currency->setBuddy(m_payStr);
+    grid->addWidget(factor, 0, 0);
     grid->addWidget(m_payMult, 0, 1);
-    grid->addWidget(m_controls.Add(1063, new QLabel(QStringLiteral("Währung"))), 1, 0);
+    grid->addWidget(currency, 1, 0);
     grid->addWidget(m_payStr, 1, 1);
     return group;
 }

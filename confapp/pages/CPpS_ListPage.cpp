@@ -19,6 +19,8 @@ CPpS_ListPage::CPpS_ListPage(CQ410CfDoc& doc, const QString& caption, int dialog
     : CPropertyPage(doc, caption, dialogId, parent), m_list(new CListCtrl_RepBar(this)),
       m_below(new QVBoxLayout(this)), m_columns(std::move(columns)), m_rows(rows), m_visibleRows(visibleRows)
 {
+    // The list fills the page and has no label; the page's caption says what it lists.
+    m_list->setAccessibleName(caption);
     connect(m_list, &CListCtrl_RepBar::rowActivated, this, [this](int row) { OnRowActivated(row); });
 }
 

@@ -117,8 +117,12 @@ void CPpS_SioTrans::ApplySwitches()
 void CPpS_SioTrans::ShowDevices()
 {
     const std::string profile = m_app.ProfilePath();
-    for (int port = 1; port <= kPorts; ++port)
-        m_devices[port - 1]->setText(QString::fromStdString(DeviceForPort(profile, port)));
+    for (int port = 1; port <= kPorts; ++port) {
+        const QString device = QString::fromStdString(DeviceForPort(profile, port));
+        m_devices[port - 1]->setText(device);
+        // Heard without the device beside it, "COM2" would not say which cable it is.
+        m_ports->button(port)->setAccessibleName(QStringLiteral("COM%1 %2").arg(port).arg(device));
+    }
 }
 
 void CPpS_SioTrans::OnChooseDevice()

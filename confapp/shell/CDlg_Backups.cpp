@@ -42,6 +42,7 @@ CDlg_Backups::CDlg_Backups(std::string folder, QWidget* parent)
     setWindowTitle(Text(kCaption));
     openFolder = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     m_summary->setWordWrap(true);
+    m_table->setAccessibleName(Text("Sicherungskopien")); // the summary above changes with the folder
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QStringList headings;
     for (const char* heading : kHeadings)

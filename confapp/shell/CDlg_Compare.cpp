@@ -35,6 +35,7 @@ CDlg_Compare::CDlg_Compare(const std::vector<FieldDifference>& differences, cons
 {
     setWindowTitle(QString::fromUtf8("Vergleich mit %1").arg(otherName));
     m_summary->setWordWrap(true);
+    m_table->setAccessibleName(QString::fromUtf8("Unterschiede")); // the summary above is a sentence, not a name
     Fill(differences);
     m_table->installEventFilter(this);
     m_table->setVisible(!differences.empty());

@@ -35,6 +35,7 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     m_browser = new QTextBrowser;
     m_browser->setOpenExternalLinks(false);
+    m_browser->setAccessibleName(QString::fromUtf8("Hilfetext")); // the window's only content has no label
     layout->addWidget(m_browser);
     auto* close = new QPushButton(QString::fromUtf8("Schließen"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -83,6 +83,7 @@ void CDlg_SioTrans::BuildControls()
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(QStringLiteral("Fortschritt")); // no label names it
     layout->addWidget(m_progress);
     layout->addSpacing(fontMetrics().height());
 
