@@ -249,13 +249,13 @@ void CMainFrame::OnAbout()
     dialog.exec();
 }
 
-void CMainFrame::OnRxCfg() { m_app.DoRxCfg(), UpdateModifiedMark(); }
-void CMainFrame::OnTxCfg() { m_app.DoTxCfg(), UpdateModifiedMark(); }
-void CMainFrame::OnRxDialName() { m_app.DoRxDialName(), UpdateModifiedMark(); }
-void CMainFrame::OnTxDialName() { m_app.DoTxDialName(), UpdateModifiedMark(); }
-void CMainFrame::OnPhoneBookImportCmd() { OnPhoneBookImport(this, m_app), UpdateModifiedMark(); }
+void CMainFrame::OnRxCfg() { m_app.DoRxCfg(); UpdateModifiedMark(); }
+void CMainFrame::OnTxCfg() { m_app.DoTxCfg(); UpdateModifiedMark(); }
+void CMainFrame::OnRxDialName() { m_app.DoRxDialName(); UpdateModifiedMark(); }
+void CMainFrame::OnTxDialName() { m_app.DoTxDialName(); UpdateModifiedMark(); }
+void CMainFrame::OnPhoneBookImportCmd() { OnPhoneBookImport(this, m_app); UpdateModifiedMark(); }
 void CMainFrame::OnPhoneBookExportCmd() { OnPhoneBookExport(this, m_app); }
-void CMainFrame::OnPhoneBookTestDataCmd() { OnPhoneBookTestData(this, m_app), UpdateModifiedMark(); }
+void CMainFrame::OnPhoneBookTestDataCmd() { OnPhoneBookTestData(this, m_app); UpdateModifiedMark(); }
 void CMainFrame::OnFileNew() { m_docs->FileNew(); }
 void CMainFrame::OnFileOpen() { m_docs->FileOpen(); }
 void CMainFrame::OnFileSave() { m_docs->FileSave(); }

@@ -92,16 +92,31 @@ TEST_F(TransferDialog, AReadConfigurationReplacesTheDocumentData)
     EXPECT_FALSE(dlg.Runner().Port().IsOpen());
 }
 
+namespace {
+
+// The main window whose transfer commands open the transfer window itself.
+struct WindowWithTransfers {
+    WindowWithTransfers()
+    {
+        frame.Docs().NewWithoutQuestion();
+        environment.app.runTransfer = [this](int mode) { environment.app.RunTransferWindow(mode); };
+    }
+
+    ShellTestEnvironment environment;
+    CMainFrame frame{environment.app};
+};
+
+} // namespace
+
 // A read in the window keeps the copy the command line keeps, and the status
 // bar says where. A copy that cannot be written does not fail the read: the
 // status bar and the trace say so.
 TEST_F(TransferDialog, AReadInTheWindowKeepsACopyAndSaysWhere)
 {
-    ShellTestEnvironment environment;
-    App& app = environment.app;
-    CMainFrame frame(environment.app);
-    frame.Docs().NewWithoutQuestion();
-    app.runTransfer = [&app](int mode) { app.RunTransferWindow(mode); };
+    WindowWithTransfers shell;
+    ShellTestEnvironment& environment = shell.environment;
+    App& app = shell.environment.app;
+    CMainFrame& frame = shell.frame;
     QTimer guard; // should the telephone not finish
     QObject::connect(&guard, &QTimer::timeout, [] {
         if (QWidget* window = QApplication::activeModalWidget())
@@ -139,11 +154,10 @@ TEST_F(TransferDialog, AReadInTheWindowKeepsACopyAndSaysWhere)
 // write left in the telephone; the status bar keeps no older line.
 TEST_F(TransferDialog, AFailedOrCancelledWriteSaysWhereWhyAndWhatTheTelephoneHolds)
 {
-    ShellTestEnvironment environment;
-    App& app = environment.app;
-    CMainFrame frame(environment.app);
-    frame.Docs().NewWithoutQuestion();
-    app.runTransfer = [&app](int mode) { app.RunTransferWindow(mode); };
+    WindowWithTransfers shell;
+    ShellTestEnvironment& environment = shell.environment;
+    App& app = shell.environment.app;
+    CMainFrame& frame = shell.frame;
     PtyLine line;
     WriteFileBytes(app.profilePath, "[Ports]\r\nCOM2=" + line.Device() + "\r\n");
     std::string greeting;
