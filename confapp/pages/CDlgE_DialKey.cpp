@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgE_DialKey.h"
+#include "Mnemonics.h"
 
 #include "Cp1252.h"
 #include "Derivat.h"
@@ -128,6 +129,7 @@ CDlgE_DialKey::CDlgE_DialKey(const CData_DialKey& key, const CDerivat& switches,
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Load(key);
+    AssignMnemonics(this);
 }
 
 QWidget* CDlgE_DialKey::BuildKindGroup()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgE_DialName.h"
+#include "Mnemonics.h"
 
 #include "CData_DialName.h"
 #include "CPicture.h"
@@ -69,6 +70,7 @@ CDlgE_DialName::CDlgE_DialName(const CData_DialName& entry, const CDerivat& swit
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    AssignMnemonics(this);
 }
 
 QWidget* CDlgE_DialName::BuildVolumeRow(bool enabled)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgE_Import.h"
+#include "Mnemonics.h"
 
 #include "Cp1252.h"
 #include "FilteredEdits.h"
@@ -73,6 +74,7 @@ CDlgE_Import::CDlgE_Import(QWidget* parent)
     layout->addLayout(counts);
     layout->addLayout(parts);
     layout->addWidget(buttons);
+    AssignMnemonics(this);
 }
 
 QWidget* CDlgE_Import::BuildFileGroup()

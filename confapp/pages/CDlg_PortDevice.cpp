@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlg_PortDevice.h"
+#include "Mnemonics.h"
 
 #include "MessageBoxes.h"
 
@@ -49,6 +50,7 @@ CDlg_PortDevice::CDlg_PortDevice(int port, const QString& current, const std::ve
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &CDlg_PortDevice::accept);
     connect(cancel, &QPushButton::clicked, this, &CDlg_PortDevice::reject);
+    AssignMnemonics(this);
 }
 
 QString CDlg_PortDevice::Device() const

@@ -4,6 +4,7 @@
 // document data when it becomes current and stores it back when another tab
 // is chosen; a page whose field checks fail keeps the focus and stores nothing.
 #include "CQ410CfDoc.h"
+#include "Mnemonics.h"
 
 #include <QString>
 #include <QWidget>
@@ -29,6 +30,13 @@ public:
 
 protected:
     const CDerivat& Switches() const { return m_doc.Switches(); }
+
+    // Only a page on screen knows its window's menu bar, whose letters it leaves free.
+    void showEvent(QShowEvent* event) override
+    {
+        AssignMnemonics(this, MenuBarMnemonics(this));
+        QWidget::showEvent(event);
+    }
 
     CQ410CfDoc& m_doc;
     CData_All& m_data;

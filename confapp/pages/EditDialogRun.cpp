@@ -2,6 +2,7 @@
 #include "EditDialogRun.h"
 
 #include "MessageBoxes.h"
+#include "Mnemonics.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -51,6 +52,7 @@ void FocusFirstField(QDialog& dialog)
 int RunEditDialog(QDialog& dialog)
 {
     FitCaption(dialog);
+    AssignMnemonics(&dialog);
     FocusFirstField(dialog);
     if (!Hook())
         return dialog.exec();

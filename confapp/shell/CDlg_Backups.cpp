@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlg_Backups.h"
+#include "Mnemonics.h"
 
 #include "Cp1252.h"
 #include "MessageBoxes.h"
@@ -73,6 +74,7 @@ CDlg_Backups::CDlg_Backups(std::string folder, QWidget* parent)
     layout->addWidget(buttons);
     resize(760, 400);
     Refresh();
+    AssignMnemonics(this);
 }
 
 void CDlg_Backups::Refresh()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlg_Compare.h"
+#include "Mnemonics.h"
 
 #include "Cp1252.h"
 
@@ -52,6 +53,7 @@ CDlg_Compare::CDlg_Compare(const std::vector<FieldDifference>& differences, cons
     layout->addWidget(m_table, 1);
     layout->addWidget(buttons);
     resize(differences.empty() ? QSize(460, 120) : QSize(780, 440));
+    AssignMnemonics(this);
 }
 
 void CDlg_Compare::Fill(const std::vector<FieldDifference>& differences)

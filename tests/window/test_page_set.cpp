@@ -10,16 +10,19 @@
 #include "DocumentVariants.h"
 #include "EditDialogRun.h"
 #include "LinkFakes.h"
+#include "Mnemonics.h"
 #include "CPropertyPage.h"
 #include "CPropertySheetView.h"
 #include "CQ410CfView.h"
 #include "Derivat.h"
 #include "ShellTestEnvironment.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QStringList>
 #include <QScreen>
@@ -226,4 +229,41 @@ TEST(PageSet, PageKeysWorkFromEveryControlAndListKeysOpenTheRow)
         QTest::keyClick(list, key);
     SetEditDialogHookForTesting({});
     EXPECT_EQ(opened, 3); // the list took its first row when it got the focus
+}
+
+// Alt+letter reaches every button and labelled field of a page, and no two
+// of them, nor a page and the menu bar, share a letter.
+TEST(PageSet, EveryControlOfAPageHasALetterOfItsOwn)
+{
+    ShellTestEnvironment environment({.derivative = "ZEFIR", .phonebookPart = "1"});
+    CMainFrame frame(environment.app);
+    frame.Docs().NewWithoutQuestion();
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    CPropertySheetView* sheet = frame.View().Sheet();
+    for (int i = 0; i < sheet->count(); ++i) {
+        sheet->setCurrentIndex(i);
+        QSet<QChar> taken = MenuBarMnemonics(sheet);
+        for (QWidget* control : sheet->Page(i)->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(control);
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            if (!(button || (label && label->buddy())) || !control->isVisibleTo(sheet->Page(i)))
+                continue;
+            const QString text = button ? button->text() : label->text();
+            const QChar letter = MnemonicOf(text);
+            EXPECT_FALSE(letter.isNull()) << text.toStdString();
+            EXPECT_FALSE(taken.contains(letter)) << sheet->Page(i)->Caption().toStdString() << ": "
+                                                 << text.toStdString();
+            taken.insert(letter);
+        }
+    }
+    sheet->setCurrentIndex(0);
+    const QLabel* label = nullptr;
+    for (const QLabel* candidate : sheet->Page(0)->findChildren<QLabel*>())
+        if (candidate->buddy() && candidate->buddy()->isVisible())
+            label = label ? label : candidate;
+    ASSERT_NE(label, nullptr);
+    const QChar letter = MnemonicOf(label->text());
+    QTest::keyClick(&frame, static_cast<char>(letter.toLatin1()), Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), label->buddy()) << label->text().toStdString();
 }
