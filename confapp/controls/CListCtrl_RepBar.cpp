@@ -90,16 +90,32 @@ bool CListCtrl_RepBar::ColumnInit(int columns, int rows, int visibleRows, const 
     const int edge = frameWidth();
     const int rowHeight = RowHeight();
     int width = 2 * edge;
+    if (columnCount() > 0)
+        setColumnWidth(columnCount() - 1, m_lastColumnWidth);
     for (int i = 0; i < columnCount(); ++i)
         width += header()->sectionSize(i);
 
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     int visible = visibleRows;
     if (fitToParent && parentWidget() != nullptr) {
-        const int room = parentWidget()->contentsRect().height() - y - kBottomMargin - 2 * edge - kDialogFrame;
+        const QRect page = parentWidget()->contentsRect();
+        int room = page.height() - y - kBottomMargin - 2 * edge - kDialogFrame;
+        // The list spans the page, its columns as wide as ever; on a page too
+        // narrow for them the horizontal scroll bar takes a row's room.
+        const int across = std::max(0, page.width() - 2 * x);
+        const int needed = width + (room / rowHeight - 1 < rows ? scrollBar : 0);
+        if (needed > across)
+            room -= scrollBar;
         visible = std::max(1, std::min(rows, room / rowHeight - 1));
+        // The last column takes what is left, so a click anywhere on a row is on it.
+        const int spare = across - width - (visible < rows ? scrollBar : 0);
+        const int last = columnCount() - 1;
+        if (last >= 0)
+            setColumnWidth(last, m_lastColumnWidth + std::max(0, spare));
+        width = across;
+    } else if (visible < rows) {
+        width += scrollBar;
     }
-    if (visible < rows)
-        width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 
     // The heading takes one row, or more when the style draws it taller.
     const int headingHeight = std::max(rowHeight, header()->sizeHint().height());
@@ -128,6 +144,7 @@ void CListCtrl_RepBar::BuildColumns(int columns, const RepBarColumn* descriptors
         headerItem()->setTextAlignment(i, Qt::AlignLeft | Qt::AlignVCenter);
         setColumnWidth(i, widths[i]);
     }
+    m_lastColumnWidth = widths.isEmpty() ? 0 : widths.back();
 }
 
 void CListCtrl_RepBar::SetRowCount(int rows)

@@ -19,6 +19,8 @@ public:
 
     // Builds the columns (first call only), makes the list hold exactly rows
     // rows, sizes and places it at (x, y) of the parent; false without descriptors.
+    // fitToParent: the list fills the parent, leaving x free on either side,
+    // and its last column is widened to the list's edge.
     bool ColumnInit(int columns, int rows, int visibleRows, const RepBarColumn* descriptors,
                     bool fitToParent, int x, int y);
 
@@ -48,4 +50,5 @@ private:
     void ClearSelectionBesideRows(const QMouseEvent* event);
 
     bool m_columnsSetUp = false;
+    int m_lastColumnWidth = 0; // as the column's characters need it
 };

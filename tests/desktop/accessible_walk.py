@@ -131,10 +131,22 @@ class Walk:
     def report(self, title, root):
         controls = self.controls(root)
         unnamed = [c for c in controls if not (c.get_name() or "").strip()]
-        print("%s: %d controls, %d unnamed" % (title, len(controls), len(unnamed)), flush=True)
+        # Two controls of one kind and name side by side cannot be told apart;
+        # "Aus" in two different groups can, by the group.
+        seen, twins = set(), []
+        for c in controls:
+            key = (c.get_role(), c.get_name(), c.get_parent().get_name())
+            if key[1] and key in seen:
+                twins.append(c)
+            seen.add(key)
+        print("%s: %d controls, %d unnamed, %d named alike" % (title, len(controls), len(unnamed), len(twins)),
+              flush=True)
         for c in unnamed:
             print("    unnamed %s below %r" % (c.get_role_name(), c.get_parent().get_name()), flush=True)
-        self.failures += len(unnamed)
+        for c in twins:
+            print("    second %s %r below %r" % (c.get_role_name(), c.get_name(), c.get_parent().get_name()),
+                  flush=True)
+        self.failures += len(unnamed) + len(twins)
 
     # --- driving the programs
 
@@ -177,7 +189,7 @@ def edit_dialog(walk, app, frame_title, list_node, page):
     box = list_node.get_extents(walk.atspi.CoordType.SCREEN)
     before = {w.get_name() for w in walk.children(app) if w}
     walk.key(frame_title, [])
-    subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2), str(box.y + 30), "click", "1",
+    subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + 60), str(box.y + 30), "click", "1",
                     "key", "Return"], env=walk.env)
     dialog = poll(lambda: next((w for w in walk.children(app)
                                 if w and w.get_name() not in before and walk.showing(w)), None), 5)
@@ -218,6 +230,26 @@ def keyed_dialog(walk, app, owner, keys, title_start):
     return dialog
 
 
+def walk_help(walk, app, frame_title):
+    """F1 opens the help, whose text a screen reader reads as text; Esc closes it."""
+    title = "Hilfe - Systemtelefon MV850"
+    help_window = keyed_dialog(walk, app, frame_title, ["F1"], title)
+    if not help_window:
+        return
+    # Qt shows a read-only browser as a label that offers its whole text.
+    text = walk.find(help_window, walk.atspi.Role.LABEL, "Hilfetext")
+    shown = ""
+    if text and "Text" in text.get_interfaces():
+        shown = text.get_text(0, text.get_character_count())
+    if "Datenaustausch" not in shown:
+        print("help: no text that a screen reader can read (%r)" % shown[:80], flush=True)
+        walk.failures += 1
+    walk.key(title, ["Escape"])
+    if not walk.closed(app, title):
+        print("help: Esc did not close it", flush=True)
+        walk.failures += 1
+
+
 @contextlib.contextmanager
 def running(walk, program, name):
     """The program's application and first window, ended when the walk is done with it."""
@@ -240,6 +272,7 @@ def walk_mvconf(walk, program, home):
         f.write(b"[Basic]\r\nPhoneType=QL410\r\nSwVers=V3.04\r\nLoudBox=5\r\n")
     with running(walk, program, "mvconf") as (app, frame):
         walk_pages(walk, app, frame)
+        walk_help(walk, app, frame.get_name())
         if keyed_dialog(walk, app, frame.get_name(), ["alt+d", "s"], "Sicherungen"):
             compare = keyed_dialog(walk, app, "Sicherungen", ["alt+v"], "Vergleich mit")
             if compare:

@@ -36,7 +36,7 @@ struct ListOnParent {
 TEST(ReportList, ColumnsAreAsWideAsTheirSampleOrTheirPaddedHeading)
 {
     ListOnParent f(QSize(600, 400));
-    ASSERT_TRUE(f.list->ColumnInit(3, 5, 5, kColumns, true, 20, 20));
+    ASSERT_TRUE(f.list->ColumnInit(3, 5, 5, kColumns, false, 20, 20));
 
     ASSERT_EQ(f.list->columnCount(), 3);
     // One digit: the heading decides, padded with two blanks each side.
@@ -78,21 +78,32 @@ TEST(ReportList, SecondCallKeepsTheColumns)
     EXPECT_EQ(f.list->topLevelItemCount(), 6);
 }
 
-TEST(ReportList, FitsItsRowsIntoTheParentWithAtLeastOneRow)
+TEST(ReportList, FillsItsParentWithAtLeastOneRow)
 {
     ListOnParent tiny(QSize(400, 30));
     ASSERT_TRUE(tiny.list->ColumnInit(3, 10, 10, kColumns, true, 20, 20));
     ListOnParent oneRow(QSize(400, 400));
     ASSERT_TRUE(oneRow.list->ColumnInit(3, 10, 1, kColumns, false, 20, 20));
-    EXPECT_EQ(tiny.list->size(), oneRow.list->size());
+    EXPECT_EQ(tiny.list->height(), oneRow.list->height());
 
-    // Enough room for all rows: no room kept for a vertical scroll bar.
+    // Without a parent to fill: the columns and a vertical scroll bar.
     ListOnParent roomy(QSize(400, 2000));
-    ASSERT_TRUE(roomy.list->ColumnInit(3, 10, 10, kColumns, true, 20, 20));
+    ASSERT_TRUE(roomy.list->ColumnInit(3, 10, 10, kColumns, false, 20, 20));
     const int scrollBar = roomy.list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, roomy.list);
-    EXPECT_EQ(tiny.list->width() - roomy.list->width(), scrollBar);
+    EXPECT_EQ(oneRow.list->width() - roomy.list->width(), scrollBar);
+
+    // Filling: as wide as the parent, and as high as it allows.
+    ASSERT_TRUE(roomy.list->ColumnInit(3, 10, 10, kColumns, true, 20, 20));
+    EXPECT_EQ(roomy.list->width(), 360);
     EXPECT_GT(roomy.list->height(), tiny.list->height());
     EXPECT_LT(roomy.list->height(), 2000);
+    // Too narrow for the columns: one row fewer, kept for the horizontal scroll bar.
+    ListOnParent narrow(QSize(200, 400));
+    ASSERT_TRUE(narrow.list->ColumnInit(3, 100, 100, kColumns, true, 20, 20));
+    ListOnParent wide(QSize(2000, 400));
+    ASSERT_TRUE(wide.list->ColumnInit(3, 100, 100, kColumns, true, 20, 20));
+    EXPECT_EQ(narrow.list->width(), 160);
+    EXPECT_LT(narrow.list->height(), wide.list->height());
 }
 
 TEST(ReportList, MissingDescriptorsAreRefusedAndTraced)
@@ -131,12 +142,18 @@ TEST(ReportList, DoubleClickAndEnterReportTheSelectedRow)
 }
 
 // A click below the rows drops the selection, so a double click there opens
-// nothing (the pages beep).
+// nothing (the pages beep); right of the columns it is still on the row.
 TEST(ReportList, ClickBelowTheRowsClearsTheSelection)
 {
     ListOnParent f(QSize(600, 400));
-    ASSERT_TRUE(f.list->ColumnInit(3, 3, 3, kColumns, false, 20, 20));
+    ASSERT_TRUE(f.list->ColumnInit(3, 3, 3, kColumns, true, 20, 20));
     f.parent.show();
+    const QRect second = f.list->visualItemRect(f.list->topLevelItem(1));
+    const QPoint besideColumns(f.list->viewport()->width() - 3, second.center().y());
+    ASSERT_GT(besideColumns.x(), Advance(*f.list, QStringLiteral("  Nr.  ") + QString(26, QChar('W'))));
+    QTest::mouseClick(f.list->viewport(), Qt::LeftButton, {}, besideColumns);
+    EXPECT_EQ(f.list->SelectedRow(), 1);
+
     QSignalSpy spy(f.list, &CListCtrl_RepBar::rowActivated);
     const QPoint below(5, f.list->viewport()->height() - 2);
     ASSERT_FALSE(f.list->indexAt(below).isValid());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // screenshots OUTDIR: draws the main window with each page current and the
-// program's dialogs into PNG files, without a display.
+// program's dialogs into PNG files, without a display: at the normal size,
+// scaled by 1.5 and 2, and with a dark palette, each set in a folder of its own.
 #include "App.h"
 #include "CAboutDlg.h"
 #include "CDlgE_DialFilter.h"
@@ -28,15 +29,24 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <string>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -167,7 +177,43 @@ bool Save(QWidget& widget, const QDir& outDir, const QString& stem)
 
 constexpr const char* kUsage = "Aufruf: screenshots AUSGABEORDNER\n"
                                "Zeichnet jede Seite und jeden Dialog von mvconf ohne Anzeige als PNG-Datei\n"
-                               "in AUSGABEORDNER (wird angelegt, vorhandene Bilder werden ersetzt).\n";
+                               "in AUSGABEORDNER (wird angelegt, vorhandene Bilder werden ersetzt), dazu\n"
+                               "vergrößert in AUSGABEORDNER/1.5x und /2x und dunkel in AUSGABEORDNER/dunkel.\n";
+
+// One set of pictures. Qt reads the scale factor once, when the application
+// starts, so every set is drawn by a process of its own.
+struct Variant {
+    const char* folder;
+    const char* scale;
+    bool dark;
+};
+constexpr Variant kVariants[] = {{".", "1", false}, {"1.5x", "1.5", false}, {"2x", "2", false}, {"dunkel", "1", true}};
+
+// A dark desktop as a user might set it: the Fusion style with light text on
+// dark grounds, the pictures' colours left as they are.
+void UseDarkPalette(QApplication& application)
+{
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark;
+    const QColor ground(45, 45, 48), base(30, 30, 30), text(230, 230, 230), link(90, 160, 255);
+    dark.setColor(QPalette::Window, ground);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, ground);
+    dark.setColor(QPalette::ToolTipBase, ground);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, ground);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::BrightText, Qt::red);
+    dark.setColor(QPalette::Link, link);
+    dark.setColor(QPalette::Highlight, link.darker(130));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+    application.setPalette(dark);
+}
 
 QtMessageHandler g_qtHandler = nullptr;
 
@@ -194,25 +240,38 @@ void SwitchEverythingOn(CQ410CfDoc& doc)
 
 } // namespace
 
-int main(int argc, char** argv)
+namespace {
+
+// The offscreen platform's screen is 800 x 800 pixels unless told otherwise,
+// which would squeeze the window at every scale. Each set gets a desktop of
+// 1920 x 1200 at its scale, as a laptop with that display would show it.
+// Returns the file that describes the screen, to be removed afterwards.
+std::string ScreenOfScale(double scale)
 {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << kUsage;
-        return 0;
-    }
-    // A folder whose name begins with "-" is given as ./-name.
-    if (argc != 2 || argv[1][0] == '-') {
-        std::cerr << kUsage;
-        return 2;
-    }
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && std::strcmp(platform, "offscreen") != 0)
+        return {};
+    const std::string path = "/tmp/mvconf-screenshots-" + std::to_string(::getpid()) + ".json";
+    std::ofstream out(path);
+    out << "{\"screens\": [{\"name\": \"Bildschirm\", \"x\": 0, \"y\": 0, \"width\": " << int(1920 * scale)
+        << ", \"height\": " << int(1200 * scale) << ", \"logicalDpi\": 96, \"dpr\": 1.0}]}\n";
+    if (!out)
+        return {};
+    ::setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).c_str(), 1);
+    return path;
+}
+
+int DrawSet(int argc, char** argv, const QString& folder, bool dark)
+{
     g_qtHandler = qInstallMessageHandler(DropPlatformNotes);
     QApplication application(argc, argv);
-    const QDir outDir(QString::fromLocal8Bit(argv[1]));
+    const QDir outDir(folder);
     if (!QDir().mkpath(outDir.path())) {
-        std::cerr << "screenshots: Ordner " << argv[1] << " kann nicht angelegt werden.\n";
+        std::cerr << "screenshots: Ordner " << folder.toStdString() << " kann nicht angelegt werden.\n";
         return 2;
     }
+    if (dark)
+        UseDarkPalette(application);
     InstallTranslations(application);
     // Boxes a dialog might raise while drawing are answered at once.
     SetMessageHookForTesting([](auto, auto, auto, auto) { return QMessageBox::Ok; });
@@ -243,4 +302,39 @@ int main(int argc, char** argv)
         dialog->hide();
     }
     return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << kUsage;
+        return 0;
+    }
+    // A folder whose name begins with "-" is given as ./-name.
+    if (argc != 2 || argv[1][0] == '-') {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const QString top = QString::fromLocal8Bit(argv[1]);
+    int worst = 0;
+    for (const Variant& variant : kVariants) {
+        std::cout.flush();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::setenv("QT_SCALE_FACTOR", variant.scale, 1);
+            const std::string screen = ScreenOfScale(std::strtod(variant.scale, nullptr));
+            const QString folder = QDir::cleanPath(top + QLatin1Char('/') + QLatin1String(variant.folder));
+            const int status = DrawSet(argc, argv, folder, variant.dark);
+            if (!screen.empty())
+                std::remove(screen.c_str());
+            std::exit(status);
+        }
+        int status = 0;
+        if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+            status = 1 << 8;
+        worst = std::max(worst, WEXITSTATUS(status));
+    }
+    return worst;
 }
