@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the build and the tests need, when missing.
-# Usage: tools/install-packages.sh [build|test|package]
+# Usage: tools/install-packages.sh [build|test|package|windows]
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build qt6-base-dev)
@@ -17,11 +17,18 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-1
 # dependencies; desktop-file-validate checks the menu entries; pkg-config and
 # bash-completion name the folder for the completion.
 package_packages=(dpkg-dev desktop-file-utils pkgconf bash-completion)
+# The Windows version: MinGW-w64 in its POSIX-threads flavour, Wine to run
+# what it builds (on Xvfb for the windows), NSIS for the installer, dpkg-dev
+# to unpack Debian's source of Qt, whose host tools qt6-base-dev-tools brings,
+# and GoogleTest's source from libgtest-dev.
+windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev
+                  qt6-base-dev-tools qt6-translations-l10n libgtest-dev xvfb xdotool x11-utils)
 
 wanted=("${build_packages[@]}")
 case "${1:-build}" in
     test) wanted+=("${test_packages[@]}" "${package_packages[@]}") ;;
     package) wanted+=("${package_packages[@]}") ;;
+    windows) wanted+=("${windows_packages[@]}") ;;
 esac
 
 missing=()

@@ -4,7 +4,8 @@
 # makes the Debian package from that build and checks it with lintian and the
 # AppStream validator, prints the benchmark figures, then builds and runs the
 # test suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# fuzzes every parser of outside input for a bounded time.
+# fuzzes every parser of outside input for a bounded time; where Qt for
+# MinGW has been built, it also tests the Windows version under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -49,3 +50,13 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== Fuzzing every parser of outside input (30 s each)"
 tools/fuzz.sh 30
+
+echo "== The Windows version under Wine"
+# Qt for MinGW takes half an hour to build, so the test run never builds it:
+# it tests the Windows version where tools/windows.sh has built that Qt before.
+windows_qt=${MV_MINGW_QT:-${XDG_CACHE_HOME:-$HOME/.cache}/mvconf-mingw-qt6}
+if [ -f "$windows_qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+    MV_MINGW_QT=$windows_qt tools/windows.sh
+else
+    echo "SKIPPED: no Qt for MinGW in $windows_qt; tools/windows.sh builds it once (or set MV_MINGW_QT)."
+fi
