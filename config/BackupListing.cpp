@@ -3,14 +3,15 @@
 
 #include "CData.h"
 #include "DocumentSections.h"
+#include "FileCalls.h"
 #include "FileErrorText.h"
+#include "PathText.h"
 #include "ProfileFile.h"
 #include "ValueTexts.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -59,17 +60,17 @@ std::vector<BackupCopy> ListBackups(const std::string& folder, std::string& erro
     error.clear();
     std::vector<BackupCopy> copies;
     std::error_code ec;
-    std::filesystem::directory_iterator entry(folder, ec);
+    std::filesystem::directory_iterator entry(FsPath(folder), ec);
     if (ec == std::errc::no_such_file_or_directory)
         return copies;
     for (; !ec && entry != std::filesystem::directory_iterator(); entry.increment(ec)) {
-        const std::string fileName = entry->path().filename().string();
+        const std::string fileName = Utf8Of(entry->path().filename());
         const auto name = ParseBackupName(fileName);
         std::error_code typeError;
         if (!name || !entry->is_regular_file(typeError))
             continue;
         BackupCopy copy;
-        copy.path = entry->path().string();
+        copy.path = Utf8Of(entry->path());
         copy.fileName = fileName;
         copy.way = name->way;
         copy.part = name->part;
@@ -87,14 +88,15 @@ std::vector<BackupCopy> ListBackups(const std::string& folder, std::string& erro
 
 bool DeleteBackup(const BackupCopy& copy, std::string& error)
 {
-    const std::string fileName = std::filesystem::path(copy.path).filename().string();
+    const std::string fileName = Utf8Of(FsPath(copy.path).filename());
     if (!ParseBackupName(fileName)) {
         error = "\"" + copy.path + "\" ist keine Sicherungskopie dieses Programms und bleibt stehen.";
         return false;
     }
-    if (::unlink(copy.path.c_str()) == 0 || errno == ENOENT)
+    const int failure = RemoveFile(copy.path);
+    if (failure == 0 || failure == ENOENT)
         return true;
-    error = FileErrorMessage(copy.path, "gelöscht werden", FileErrorReason(errno));
+    error = FileErrorMessage(copy.path, "gelöscht werden", FileErrorReason(failure));
     return false;
 }
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileErrorText.h"
 
+#include "FileCalls.h"
+
 #include <cerrno>
-#include <clocale>
-#include <cstring>
-#include <locale.h>
 
 namespace {
 
@@ -22,8 +21,6 @@ const char* GermanReason(int errorNumber)
         return "ein Teil des Pfads ist kein Ordner";
     case ENOSPC:
         return "kein Platz mehr auf dem Datenträger";
-    case EDQUOT:
-        return "Speicherkontingent überschritten";
     case EROFS:
         return "schreibgeschützter Datenträger";
     case EFBIG:
@@ -40,18 +37,8 @@ const char* GermanReason(int errorNumber)
     case ENFILE:
         return "zu viele offene Dateien";
     default:
-        return nullptr;
+        return PlatformErrorReason(errorNumber);
     }
-}
-
-// The system's text in the "C" locale, which is plain ASCII whatever the
-// user's locale is.
-std::string SystemReason(int errorNumber)
-{
-    static const locale_t plain = ::newlocale(LC_ALL_MASK, "C", locale_t{});
-    if (plain)
-        return ::strerror_l(errorNumber, plain);
-    return "Systemfehler " + std::to_string(errorNumber);
 }
 
 } // namespace
@@ -60,7 +47,7 @@ std::string FileErrorReason(int errorNumber)
 {
     if (const char* reason = GermanReason(errorNumber))
         return reason;
-    return SystemReason(errorNumber);
+    return SystemErrorText(errorNumber);
 }
 
 std::string FileErrorMessage(std::string_view path, std::string_view action, std::string_view reason)

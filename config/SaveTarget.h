@@ -4,6 +4,7 @@
 // file and a rename) and only a free name is created; anything else that
 // exists (a device, a pipe, a link to either, the standard output) is
 // written in place, so that a save never puts a file where one of those was.
+// SaveTargetPosix.cpp, SaveTargetWin32.cpp.
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,10 @@ bool SameRegularFile(const std::string& a, const std::string& b);
 // errno value of the step that failed. A pipe without a reader fails at once.
 int WriteInPlace(const std::string& path, std::string_view bytes);
 
-// Writes all bytes to fd; false with errno set.
-bool WriteAll(int fd, std::string_view bytes);
+// Writes bytes to a temporary file in the folder of path, flushes it to the
+// disk and gives it the name, replacing a regular file there; 0, or the
+// errno value of the step that failed, and then path is untouched.
+int ReplaceWholeFile(const std::string& path, std::string_view bytes);
+
+// 0 when a save could go ahead now, or the errno value that would stop it.
+int SaveBlocker(const SaveTarget& target);

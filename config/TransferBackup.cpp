@@ -3,7 +3,9 @@
 
 #include "CData_All.h"
 #include "Derivat.h"
+#include "FileCalls.h"
 #include "FileErrorText.h"
+#include "PathText.h"
 #include "ProfileFile.h"
 #include "UserPaths.h"
 
@@ -13,7 +15,6 @@
 #include <ctime>
 #include <filesystem>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,8 +40,7 @@ std::string TimeStamp()
 {
     const auto now = std::chrono::system_clock::now();
     const std::time_t secs = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&secs, &local);
+    const std::tm local = LocalCalendar(secs);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     char text[32];
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
@@ -62,8 +62,9 @@ bool IsStamp(std::string_view text)
 std::string UnusedName(const std::string& folder, BackupWay way, BackupPart part)
 {
     for (;;) {
-        std::string path = folder + "/" + TimeStamp() + "-" + WayWord(way) + "-" + PartWord(part) + ".mv8";
-        if (::access(path.c_str(), F_OK) != 0)
+        std::string path =
+            folder + FolderSeparator() + TimeStamp() + "-" + WayWord(way) + "-" + PartWord(part) + ".mv8";
+        if (!NameTaken(path))
             return path;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -75,8 +76,8 @@ void RemoveOldest(const std::string& folder, BackupWay way, BackupPart part, int
 {
     std::vector<std::filesystem::path> copies;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const auto name = ParseBackupName(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(FsPath(folder), ec)) {
+        const auto name = ParseBackupName(Utf8Of(entry.path().filename()));
         if (name && name->way == way && name->part == part && entry.is_regular_file(ec))
             copies.push_back(entry.path());
     }
@@ -91,7 +92,7 @@ void RemoveOldest(const std::string& folder, BackupWay way, BackupPart part, int
 
 std::string DefaultBackupFolder()
 {
-    return UserStateDir("mvconf") + "/backups";
+    return UserStateDir("mvconf") + FolderSeparator() + "backups";
 }
 
 std::optional<BackupName> ParseBackupName(std::string_view fileName)

@@ -34,7 +34,8 @@ struct BackupName {
     BackupPart part;
 };
 
-// ${XDG_STATE_HOME:-~/.local/state}/mvconf/backups
+// ${XDG_STATE_HOME:-~/.local/state}/mvconf/backups on Linux,
+// %LOCALAPPDATA%\mvconf\backups on Windows.
 std::string DefaultBackupFolder();
 
 // Saves data, the halves the switches hold, as "<YYYYMMDD-HHMMSS-mmm>-<gelesen|gesendet|vor-import>-<part>.mv8"

@@ -1,35 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UserPaths.h"
 
+#include "CSio.h"
 #include "ProfileFile.h"
-
-#include <cerrno>
-#include <cstdlib>
-#include <sys/stat.h>
-
-namespace {
-
-std::string BaseDir(const char* variable, const char* fallbackBelowHome)
-{
-    const char* value = std::getenv(variable);
-    if (value && *value == '/')
-        return value;
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/" + fallbackBelowHome;
-}
-
-} // namespace
-
-std::string UserProfilePath(std::string_view program)
-{
-    const std::string name(program);
-    return BaseDir("XDG_CONFIG_HOME", ".config") + "/" + name + "/" + name + ".ini";
-}
-
-std::string UserStateDir(std::string_view program)
-{
-    return BaseDir("XDG_STATE_HOME", ".local/state") + "/" + std::string(program);
-}
 
 std::string DeviceForPort(const std::string& profilePath, int n)
 {
@@ -39,16 +12,5 @@ std::string DeviceForPort(const std::string& profilePath, int n)
     // Device paths may be longer than the 29 bytes a profile value gives;
     // GetString cuts, so the full line is looked up here.
     std::string device = profile.GetFullString("Ports", "COM" + std::to_string(n));
-    return device.empty() ? "/dev/ttyS" + std::to_string(n - 1) : device;
-}
-
-bool MakeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string part = path.substr(0, slash);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            return true;
-    }
+    return device.empty() ? DefaultDeviceForPort(n) : device;
 }

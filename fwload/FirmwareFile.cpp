@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FirmwareFile.h"
 
+#include "FileCalls.h"
 #include "FileErrorText.h"
 #include "FirmwareHints.h"
 #include "FwStrings.h"
 #include "HexRecordCheck.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,13 +21,6 @@ constexpr std::size_t kVersionFileLimit = 100;
 constexpr std::size_t kVersionLines = 3;
 constexpr std::size_t kVersionTextLength = 5;
 
-enum class ReadStatus { Ok, Missing, CannotOpen, NotAFile, TooLarge };
-
-struct FileRead {
-    ReadStatus status = ReadStatus::Ok;
-    int errorNumber = 0; // with CannotOpen
-};
-
 FirmwareLoadResult Success()
 {
     return {true, 0, 0, {}};
@@ -42,51 +32,18 @@ FirmwareLoadResult Failure(int textId, std::string detail = {})
     return {false, textId, IDS_FW_TEXT_OPEN_FAILED, std::move(detail)};
 }
 
-FileRead ReadOpenFile(int fd, std::size_t maxBytes, std::string& text)
-{
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return {ReadStatus::CannotOpen, errno};
-    if (S_ISDIR(info.st_mode))
-        return {ReadStatus::CannotOpen, EISDIR};
-    if (!S_ISREG(info.st_mode))
-        return {ReadStatus::NotAFile, 0};
-    if (static_cast<std::size_t>(info.st_size) > maxBytes)
-        return {ReadStatus::TooLarge, 0};
-    text.clear();
-    char block[10240];
-    for (;;) {
-        const ssize_t got = ::read(fd, block, sizeof block);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return {ReadStatus::CannotOpen, errno};
-        if (got == 0)
-            return {};
-        text.append(block, static_cast<std::size_t>(got));
-        // The file may grow while it is read.
-        if (text.size() > maxBytes)
-            return {ReadStatus::TooLarge, 0};
-    }
-}
-
 // Without blocking on a pipe or a device that merely has the file's name.
-FileRead ReadFileCapped(const std::string& path, std::size_t maxBytes, std::string& text)
+FileRead ReadFirmwareFile(const std::string& path, std::size_t maxBytes, std::string& text)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::CannotOpen, errno};
-    const FileRead read = ReadOpenFile(fd, maxBytes, text);
-    ::close(fd);
-    return read;
+    return ReadFileCapped(path, maxBytes, text, true);
 }
 
 std::string ReadFailureText(const std::string& path, const FileRead& read)
 {
-    if (read.status == ReadStatus::TooLarge)
+    if (read.outcome == ReadOutcome::TooLarge)
         return "Die Datei \"" + path + "\" ist größer als 16 MiB und damit keine Firmware des Telefons.";
-    const std::string reason = read.status == ReadStatus::NotAFile ? std::string("das ist keine gewöhnliche Datei")
-                                                                    : FileErrorReason(read.errorNumber);
+    const std::string reason = read.outcome == ReadOutcome::NotAFile ? std::string("das ist keine gewöhnliche Datei")
+                                                                      : FileErrorReason(read.errorNumber);
     return FileErrorMessage(path, "gelesen werden", reason);
 }
 
@@ -135,7 +92,7 @@ void IdentityFromImage(const CChangeToIntel& image, FirmwareIdentity& identity)
 FirmwareLoadResult ReadAndConvert(const std::string& hexPath, CChangeToIntel& image, FirmwareIdentity& identity)
 {
     std::string hex;
-    if (const FileRead read = ReadFileCapped(hexPath, kMaxHexFileBytes, hex); read.status != ReadStatus::Ok)
+    if (const FileRead read = ReadFirmwareFile(hexPath, kMaxHexFileBytes, hex); read.outcome != ReadOutcome::Read)
         return Failure(IDS_FW_TEXT_OPEN_FAILED, ReadFailureText(hexPath, read) + "\nBitte geben Sie eine lesbare "
                                                                                   "Intel-Hex-Datei an.");
     if (const HexFileFault fault = CheckHexRecords(hex); fault.kind != HexFileFault::Kind::None)
@@ -144,13 +101,13 @@ FirmwareLoadResult ReadAndConvert(const std::string& hexPath, CChangeToIntel& im
                        fault.reason);
     const std::string versionPath = VersionFilePath(hexPath);
     std::string versionText;
-    const FileRead version = ReadFileCapped(versionPath, kVersionFileLimit - 1, versionText);
-    if (version.status == ReadStatus::TooLarge)
+    const FileRead version = ReadFirmwareFile(versionPath, kVersionFileLimit - 1, versionText);
+    if (version.outcome == ReadOutcome::TooLarge)
         return Failure(IDS_FW_TEXT_VERSION_FILE_BAD);
     // One that is there but unreadable must not give way to the records.
-    if (version.status != ReadStatus::Ok && version.status != ReadStatus::Missing)
+    if (version.outcome != ReadOutcome::Read && version.outcome != ReadOutcome::Missing)
         return Failure(IDS_FW_TEXT_VERSION_FILE, ReadFailureText(versionPath, version));
-    const bool hasVersionFile = version.status == ReadStatus::Ok;
+    const bool hasVersionFile = version.outcome == ReadOutcome::Read;
     // With a version file the identification comes from it, not from the records.
     const int found = image.Convert(hex, hasVersionFile ? 0 : 1);
     if (hasVersionFile)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FwSettings.h"
 
+#include "FileCalls.h"
+#include "PathText.h"
 #include "ProfileFile.h"
 #include "UserPaths.h"
 
@@ -70,8 +72,7 @@ bool FwSettings::WriteText(std::string_view section, std::string_view key, std::
     bool ok = profile.Load(m_path, reason) != CProfileFile::LoadStatus::Failed;
     if (ok) {
         profile.WriteString(section, HasKey(profile, section, Trimmed(key)) ? Trimmed(key) : key, value);
-        const std::size_t slash = m_path.rfind('/');
-        const std::string folder = slash == std::string::npos ? std::string() : m_path.substr(0, slash);
+        const std::string folder = FolderOfFile(m_path);
         ok = (folder.empty() || MakeFolders(folder)) && profile.Save(m_path, reason);
         if (!ok && reason.empty())
             reason = "Der Ordner " + folder + " lässt sich nicht anlegen.";
@@ -85,12 +86,12 @@ bool FwSettings::RememberHexFile(const std::string& path, std::string* error) co
 {
     // A relative path would name another file once the program runs elsewhere.
     std::error_code failed;
-    std::filesystem::path full = std::filesystem::absolute(path, failed);
+    std::filesystem::path full = std::filesystem::absolute(FsPath(path), failed);
     if (failed)
-        full = path;
+        full = FsPath(path);
     full = full.lexically_normal();
-    return WriteText("File", "LastPath", full.string(), error) &&
-           WriteText("File", "LastName", full.filename().string(), error);
+    return WriteText("File", "LastPath", Utf8Of(full), error) &&
+           WriteText("File", "LastName", Utf8Of(full.filename()), error);
 }
 
 std::string FwSettings::DeviceForPort(int n) const

@@ -25,7 +25,7 @@ public:
     // does: the full path as "File"/"LastPath", the name alone as "File"/"LastName".
     bool RememberHexFile(const std::string& path, std::string* error = nullptr) const;
 
-    // The device of port n: "Ports"/"COMn", else /dev/ttyS<n-1>.
+    // The device of port n: "Ports"/"COMn", else DefaultDeviceForPort(n).
     std::string DeviceForPort(int n) const;
     bool SetDeviceForPort(int n, std::string_view device, std::string* error = nullptr) const;
 

@@ -7,16 +7,11 @@
 
 namespace recordtext {
 
-std::string Hex2(unsigned long value, bool upper)
+std::string Hex2Bits(unsigned long long value, bool upper)
 {
-    char buffer[20];
-    std::snprintf(buffer, sizeof buffer, upper ? "%02lX" : "%02lx", value);
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, upper ? "%02llX" : "%02llx", value);
     return buffer;
-}
-
-std::string Hex2(int value, bool upper)
-{
-    return Hex2(static_cast<unsigned long>(static_cast<unsigned>(value)), upper);
 }
 
 std::string TextBody(std::string_view text)

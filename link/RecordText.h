@@ -5,17 +5,24 @@
 #include "Derivat.h"
 #include "RecordCodec.h"
 
+#include <concepts>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace recordtext {
 
 inline constexpr std::size_t kMaxData = 20;
 
-std::string Hex2(unsigned long value, bool upper = false);
-// As printf shows an int with "%02x": a negative one as its 32 bits.
-std::string Hex2(int value, bool upper = false);
+std::string Hex2Bits(unsigned long long value, bool upper);
+// Any integer, whatever width size_t or long has on the platform: a
+// negative one as the bits of its own width ("%02x" of an int: 32 bits).
+template <std::integral T>
+std::string Hex2(T value, bool upper = false)
+{
+    return Hex2Bits(static_cast<std::make_unsigned_t<T>>(value), upper);
+}
 // The text after its two-digit length.
 std::string TextBody(std::string_view text);
 // The type goes out in uppercase ("8A"), every other header field in lowercase.

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One serial port on POSIX termios. A watcher thread watches the port and
-// posts receive and transmit notices to the owner; Read and Write never
-// block the owner's thread.
+// One serial port: termios on Linux, the communications functions on
+// Windows (CSioPosix.cpp, CSioWin32.cpp and their watchers). A watcher
+// thread watches the port and posts receive and transmit notices to the
+// owner; Read and Write never block the owner's thread.
 //
 // The port is named by a number n ("COMn"); which device that is comes from
 // SetDevicePath (the caller looks it up in the user's profile), else
-// /dev/ttyS<n-1>. The library back end of the older 16-bit hosts does not
-// exist on this platform and is never selected.
+// DefaultDeviceForPort(n). The library back end of the older 16-bit hosts
+// does not exist on these platforms and is never selected.
 #include "ISerialPort.h"
 #include "LineSettings.h"
 #include "SioNotify.h"
 
 #include <atomic>
 #include <cstddef>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -31,7 +33,7 @@ public:
     CSio& operator=(const CSio&) = delete;
 
     void SetPortNumber(int n);
-    // The device for the port number; empty: /dev/ttyS<n-1>.
+    // The device for the port number; empty: DefaultDeviceForPort(n).
     void SetDevicePath(std::string path);
     int SetBufferSizes(int rx, int tx);
     // "9600,8N1": baud (3 to 7 digits, at least 120), separator, data bits
@@ -47,27 +49,40 @@ public:
     // Wakes and joins the watcher, then closes; safe when already closed.
     void Close();
 
-    bool IsOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return m_open; }
     int PortNumber() const { return m_portNumber; }
     // The device the last Open used.
     const std::string& DevicePath() const { return m_openedPath; }
     OpenError LastOpenError() const { return m_openError; }
     // The device hung up or went away (an adapter pulled out) since Open.
     bool DeviceGone() const { return m_deviceGone.load(); }
+    // The system's error of the last failed Open: errno on Linux, the Win32
+    // error code on Windows.
     int LastErrno() const { return m_openErrno; }
 
 private:
-    int ApplyTermios(bool withFlow) const;
-    void SetModemLine(int line, bool on) const;
-    void Wake() const;
-    void CloseWatchFds();
-    bool WatchPort(int operation, bool withOutput) const;
-    void ContinueWrite();
-    int DrainWaitMs(int queued) const;
-    void WatchLoop();
-    void FailOpen(OpenError error, int err);
+    // The platform's handles of the open port (SioPortPosix.h, SioPortWin32.h).
+    struct OsPort;
 
-    int m_fd = -1;
+    // The platform's part: the device opened with the settings applied and
+    // the watcher's means of waking; false with m_openError set.
+    bool OpenDevice();
+    int ApplyLine(bool withFlow) const;
+    // Closes what OpenDevice opened; letOutputLeave: written output gets a
+    // moment to leave first.
+    void ReleaseDevice(bool letOutputLeave);
+    void Wake() const;
+    void WatchLoop();
+    void ContinueWrite();
+
+    int DrainWaitMs(int queued) const;
+    bool CheckBeforeOpen(ISioNotify* owner);
+    bool StartWatcher(ISioNotify* owner);
+    void FailOpen(OpenError error, int err);
+    void ClearStagedWrite();
+
+    std::unique_ptr<OsPort> m_os;
+    bool m_open = false;
     std::string m_openedPath;
     OpenError m_openError = OpenError::None;
     int m_openErrno = 0;
@@ -86,8 +101,6 @@ private:
 
     // Set before the watcher starts, cleared after it has been joined.
     ISioNotify* m_owner = nullptr;
-    int m_wakeFd = -1;     // eventfd that wakes the watcher
-    int m_epollFd = -1;    // what the watcher waits on: the wake-up and the port
     std::thread m_watcher;
     std::atomic<bool> m_stopRequested{false};
     std::atomic<bool> m_rxNotified{false};
@@ -101,5 +114,6 @@ private:
     bool m_txAwaitDrain = false; // CN_TRANSMIT due once the output has drained
 };
 
-// /dev/ttyS<n-1>, the device of port n when the profile names none.
+// The device of port n when the profile names none: /dev/ttyS<n-1> on
+// Linux, COMn on Windows.
 std::string DefaultDeviceForPort(int n);

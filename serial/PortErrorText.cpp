@@ -5,9 +5,6 @@
 #include "SerialDevices.h"
 
 #include <algorithm>
-#include <grp.h>
-#include <pwd.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -17,27 +14,6 @@ constexpr std::size_t kDevicesShown = 8;
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
-}
-
-std::string GroupName(gid_t gid)
-{
-    const group* g = ::getgrgid(gid);
-    return g ? g->gr_name : std::to_string(gid);
-}
-
-std::string UserName(uid_t uid)
-{
-    const passwd* p = ::getpwuid(uid);
-    return p ? p->pw_name : std::to_string(uid);
-}
-
-std::string NoAccess(const std::string& device)
-{
-    struct stat st {};
-    if (::stat(device.c_str(), &st) != 0)
-        return "Kein Zugriff auf " + Quoted(device) + ".";
-    return "Kein Zugriff auf " + Quoted(device) + ". " + PermissionHint(st.st_mode, UserName(st.st_uid),
-                                                                         GroupName(st.st_gid));
 }
 
 // Only a device the user did not choose himself gets the list: a wrong
@@ -65,15 +41,6 @@ std::string UnnamedDeviceHint(std::string_view howToName, const std::vector<std:
     return hint + ".";
 }
 
-std::string PermissionHint(mode_t mode, const std::string& owner, const std::string& group)
-{
-    if ((mode & S_IRGRP) && (mode & S_IWGRP))
-        return "Bitte den Benutzer in die Gruppe " + Quoted(group) + " aufnehmen und sich danach neu anmelden.";
-    return "Das Gerät gehört " + Quoted(owner) + "; seine Gruppe " + Quoted(group) +
-           " darf es nicht lesen und schreiben. Eine udev-Regel gibt es einer Gruppe frei, in die Sie dann "
-           "eintreten (README, Abschnitt \"No access to the port\").";
-}
-
 std::string PortOpenFailureReason(const CSio& sio, std::string_view howToName)
 {
     const std::string device = Quoted(sio.DevicePath());
@@ -82,11 +49,9 @@ std::string PortOpenFailureReason(const CSio& sio, std::string_view howToName)
         return WithDeviceHint("Das Gerät " + device + " ist nicht vorhanden. Bitte Kabel und Anschluss prüfen.", sio,
                               howToName);
     case CSio::OpenError::Busy:
-        return "Ein anderes Programm benutzt " + device +
-               " bereits. Bitte das andere Programm beenden (direkt nach dem Einstecken eines USB-Adapters "
-               "kann das ein Modem-Dienst sein, der den Adapter prüft).";
+        return BusyReason(sio.DevicePath());
     case CSio::OpenError::PermissionDenied:
-        return NoAccess(sio.DevicePath());
+        return NoAccessReason(sio.DevicePath());
     case CSio::OpenError::BadSettings:
     case CSio::OpenError::BadPortNumber:
         return "Die Einstellungen des Anschlusses sind ungültig.";

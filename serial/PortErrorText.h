@@ -26,6 +26,12 @@ std::string HowToNameDeviceOnCommandLine(std::string_view profilePath, int port)
 // another one and which ones there are (the first few; stable names first).
 std::string UnnamedDeviceHint(std::string_view howToName, const std::vector<std::string>& present);
 
-// What to do about a device the user may not open: join its group when the
-// group may read and write it, otherwise give the device to a group first.
+// The platform's words for a port that another program holds and for one
+// the user may not open (PortErrorTextPosix.cpp, PortErrorTextWin32.cpp):
+// their causes and cures differ between the systems.
+std::string BusyReason(const std::string& device);
+std::string NoAccessReason(const std::string& device);
+
+// Linux: what to do about a device the user may not open: join its group
+// when the group may read and write it, otherwise give the device to a group first.
 std::string PermissionHint(mode_t mode, const std::string& owner, const std::string& group);

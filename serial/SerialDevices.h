@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-// /dev/serial/by-id/* (names that stay the same when an adapter is plugged
-// in elsewhere) first, then /dev/ttyUSB*, /dev/ttyACM* and /dev/ttyS*, each
-// in the order of their numbers.
+// Linux: /dev/serial/by-id/* (names that stay the same when an adapter is
+// plugged in elsewhere) first, then /dev/ttyUSB*, /dev/ttyACM* and
+// /dev/ttyS* below devRoot, each in the order of their numbers.
+// Windows: the COM ports the serial drivers have registered, in the order of
+// their numbers ("COM2" before "COM10"); devRoot has no meaning there.
 std::vector<std::string> PresentSerialDevices(const std::string& devRoot = "/dev");

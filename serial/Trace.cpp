@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Trace.h"
 
+#include "TraceFile.h"
+
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
 #include <map>
 #include <string>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -25,7 +25,7 @@ struct TraceState {
     UtcTime started;                // names every file of the run
     std::string channel;            // the file entries go to now; empty: the process's own
     std::map<std::string, int> fds; // by channel; -1 when the file could not be created
-    char stampBuffer[16] = {};
+    char stampBuffer[64] = {}; // "[HH:MM:SS.mmm] ", room for any int the compiler cannot rule out
     TraceFraming framing = TraceFraming::LeadingBreak;
     TraceClock clock;
     std::function<void(std::string_view)> tap;
@@ -48,7 +48,7 @@ UtcTime UtcNow()
     const auto now = Now();
     const std::time_t secs = std::chrono::system_clock::to_time_t(now);
     UtcTime t;
-    gmtime_r(&secs, &t.tm);
+    t.tm = UtcCalendar(secs);
     const auto sinceSec = now - std::chrono::system_clock::from_time_t(secs);
     t.millis = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceSec).count());
     return t;
@@ -56,10 +56,8 @@ UtcTime UtcNow()
 
 void DecideOnMarker(TraceState& s)
 {
-    const int marker = ::open(kMarkerName, O_RDONLY | O_CLOEXEC);
-    if (marker < 0)
+    if (!TraceMarkerPresent(kMarkerName))
         return;
-    ::close(marker);
     s.enabled = true;
     s.started = UtcNow();
 }
@@ -76,7 +74,7 @@ int FileOfChannel(TraceState& s)
     std::snprintf(stamp, sizeof stamp, "S%02d%02d%02d-%02d%02d%02d", tm.tm_year % 100, tm.tm_mon + 1, tm.tm_mday,
                   tm.tm_hour, tm.tm_min, tm.tm_sec);
     const std::string name = std::string(stamp) + (s.channel.empty() ? "" : "-" + s.channel) + ".Lg";
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fd = TraceFileCreate(name);
     s.fds.emplace(s.channel, fd);
     return fd;
 }
@@ -95,7 +93,7 @@ int TraceWrite(std::string_view text)
     const int fd = FileOfChannel(s);
     if (fd < 0)
         return 0;
-    return static_cast<int>(::write(fd, text.data(), text.size()));
+    return TraceFileWrite(fd, text);
 }
 
 int TraceWrite(const char* text)
@@ -167,7 +165,7 @@ void TraceResetForTesting(TraceClock clock)
     auto& s = State();
     for (const auto& [channel, fd] : s.fds)
         if (fd >= 0)
-            ::close(fd);
+            TraceFileClose(fd);
     s.fds.clear();
     s.channel.clear();
     s.tried = false;

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace {
 
@@ -192,11 +191,9 @@ TEST(LoadFirmware, AFileThatCannotBeReadIsNamedWithTheReason)
     TempDir dir;
     const std::string hex = dir.File("a.hex");
     std::filesystem::create_directory(dir.File("ordner.hex"));
-    ASSERT_EQ(::mkfifo(dir.File("pipe.hex").c_str(), 0600), 0); // must not wait for a writer
     const struct { std::string path; std::string reason; } cases[] = {
         {dir.File("weg.hex"), "Datei oder Ordner nicht vorhanden"},
         {dir.File("ordner.hex"), "das ist ein Ordner"},
-        {dir.File("pipe.hex"), "das ist keine gewöhnliche Datei"},
     };
     for (const auto& c : cases) {
         CChangeToIntel image;

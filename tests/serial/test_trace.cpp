@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 

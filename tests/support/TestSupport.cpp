@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "Derivat.h"
+#include "PathText.h"
 #include "ProfileFile.h"
 #include "StringResources.h"
 #include "Trace.h"
@@ -11,27 +12,38 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
 
+namespace fs = std::filesystem;
+
+// Private to the user, as mkdtemp would make it; the same on every platform.
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mvtest.XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
+    std::mt19937_64 random{std::random_device{}()};
+    const fs::path base = fs::temp_directory_path();
+    for (int tries = 0; tries < 100 && m_path.empty(); ++tries) {
+        const fs::path folder = base / ("mvtest." + std::to_string(random() % 1'000'000'000));
+        if (fs::create_directory(folder)) {
+            fs::permissions(folder, fs::perms::owner_all);
+            m_path = Utf8Of(folder);
+        }
+    }
+    if (m_path.empty())
+        throw std::runtime_error("no temporary folder");
 }
 
 TempDir::~TempDir()
 {
     std::error_code ec;
     // Tests may have made folders read-only; give the owner write access back first.
-    for (auto& e : std::filesystem::recursive_directory_iterator(m_path, ec))
+    const fs::path root = FsPath(m_path);
+    for (auto& e : fs::recursive_directory_iterator(root, ec))
         if (e.is_directory(ec))
-            ::chmod(e.path().c_str(), 0700);
-    ::chmod(m_path.c_str(), 0700);
-    std::filesystem::remove_all(m_path, ec);
+            fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(root, ec);
 }
 
 std::string TempDir::File(std::string_view name) const
@@ -82,7 +94,7 @@ CDerivat TestSwitches(const Identity& id)
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FsPath(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
@@ -107,14 +119,14 @@ std::map<std::string, double> NamedFigures(const std::string& path)
 
 void WriteFileBytes(const std::string& path, std::string_view bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 bool FileExists(const std::string& path)
 {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    std::error_code ec;
+    return fs::exists(FsPath(path), ec);
 }
 
 std::string HexRecord(std::string_view digits)

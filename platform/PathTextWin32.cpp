@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PathText.h"
+
+#include <windows.h>
+
+std::wstring WideText(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    const int needed = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), needed);
+    return wide;
+}
+
+std::string Utf8Text(std::wstring_view wide)
+{
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int needed = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(needed), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), needed, nullptr, nullptr);
+    return utf8;
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a Windows console program under Wine, in a private Wine prefix made
+# on first use, without a display and without Wine's own messages.
+# Usage: tools/windows/wine-run.sh [--echo-com N] PROGRAM.exe [ARGUMENTS...]
+#   --echo-com N  COMN is a pseudo-terminal whose far end sends every byte
+#                 back (MV_ECHO_COM=N tells the program). Wine takes a new
+#                 port only when it starts anew, so this runs in a prefix of
+#                 its own, one program at a time.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+export WINEDEBUG=${MV_WINEDEBUG:--all}
+export WINEPREFIX=${MV_WINE_PREFIX:-$HOME/.cache/mvconf-wine}
+# No offer to install Mono or Gecko while the prefix is made.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+
+echo_com=
+if [ "${1:-}" = --echo-com ]; then
+    echo_com=$2
+    shift 2
+    export WINEPREFIX=${MV_WINE_SERIAL_PREFIX:-$HOME/.cache/mvconf-wine-serial}
+fi
+program=$1
+shift
+
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 8>"$WINEPREFIX.lock"
+flock 8
+if [ ! -f "$WINEPREFIX/.ready" ]; then
+    wine wineboot --init >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.ready"
+fi
+# Programs share a prefix; the one with the wired port keeps it to itself.
+[ -n "$echo_com" ] || flock -s 8
+
+# Maps COMn to a device; Wine's mount manager makes the port when it starts.
+map_port() {
+    wine reg add 'HKLM\Software\Wine\Ports' /v "COM$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
+    wineserver -k || true
+    wineserver -w || true
+}
+
+if [ -n "$echo_com" ]; then
+    coproc ECHO { exec python3 "$here/pty-echo.py"; }
+    read -r device <&"${ECHO[0]}"
+    map_port "$echo_com" "$device"
+    export MV_ECHO_COM=$echo_com
+fi
+# Wine's server outlives the program for a moment; started here it does not
+# hold the caller's output open (ctest would wait for it) nor write to it.
+wineserver -p3 </dev/null >/dev/null 2>&1 || true
+status=0
+wine "$program" "$@" || status=$?
+exit "$status"
