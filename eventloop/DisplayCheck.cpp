@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisplayCheck.h"
 
+#include "DisplayPlatform.h"
+
 #include <QtGlobal>
 
 #include <cstdio>
@@ -11,12 +13,6 @@ namespace {
 
 const char* g_program = "";
 QtMessageHandler g_previous = nullptr;
-
-std::string Environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 [[noreturn]] void NoDisplay(const std::string& why)
 {
@@ -33,10 +29,8 @@ std::string Environment(const char* name)
 // goes on to the handler that was there before.
 void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtFatalMsg) {
-        const std::string display = Environment("DISPLAY");
-        NoDisplay(display.empty() ? "keine ist erreichbar" : "DISPLAY=" + display + " ist nicht erreichbar");
-    }
+    if (type == QtFatalMsg)
+        NoDisplay(WhyDisplayUnreachable());
     if (g_previous)
         g_previous(type, context, message);
 }
@@ -46,10 +40,9 @@ void OnMessage(QtMsgType type, const QMessageLogContext& context, const QString&
 void BeginDisplayCheck(const char* program)
 {
     g_program = program;
-    // A platform chosen by name (offscreen for tests and screenshots) needs no display.
-    const bool named = !Environment("QT_QPA_PLATFORM").empty();
-    if (!named && Environment("DISPLAY").empty() && Environment("WAYLAND_DISPLAY").empty())
-        NoDisplay("DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt");
+    const std::string missing = WhyNoDisplayNamed();
+    if (!missing.empty())
+        NoDisplay(missing);
     g_previous = qInstallMessageHandler(OnMessage);
 }
 

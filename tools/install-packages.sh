@@ -20,9 +20,9 @@ package_packages=(dpkg-dev desktop-file-utils pkgconf bash-completion)
 # The Windows version: MinGW-w64 in its POSIX-threads flavour, Wine to run
 # what it builds (on Xvfb for the windows), NSIS for the installer, dpkg-dev
 # to unpack Debian's source of Qt, whose host tools qt6-base-dev-tools brings,
-# and GoogleTest's source from libgtest-dev.
+# and GoogleTest's source.
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev
-                  qt6-base-dev-tools qt6-translations-l10n libgtest-dev xvfb xdotool x11-utils)
+                  qt6-base-dev-tools qt6-translations-l10n googletest xvfb xdotool x11-utils)
 
 wanted=("${build_packages[@]}")
 case "${1:-build}" in

@@ -38,7 +38,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DMV_WERROR=ON -
 cmake --build build/release -j 2 --target simphone bootsim mvconf fwload
 
 stage "cross-building both programs and the tests"
-tools/windows/configure.sh "$build" "$qt" "$gtest" >/dev/null
+tools/windows/configure.sh "$build" "$qt" "$gtest" build/release >/dev/null
 cmake --build "$build" -j 2
 
 stage "tests under Wine"

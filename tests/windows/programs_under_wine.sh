@@ -6,9 +6,10 @@
 # very bytes the Linux programs give, and a missing port and a telephone
 # that vanishes midway their messages.
 # Usage: programs_under_wine.sh LINUX_BUILD WINDOWS_BUILD SOURCE_DIR
+# (the Windows programs as shipped, in WINDOWS_BUILD/deployed)
 set -uo pipefail
 linux=$(cd "$1" && pwd)
-windows=$(cd "$2" && pwd)
+windows=$(cd "$2" && pwd)/deployed
 source_dir=$(cd "$3" && pwd)
 . "$source_dir/tools/windows/wine-ports.sh"
 
@@ -20,22 +21,25 @@ finish() {
 }
 trap finish EXIT
 cd "$work"
+# The Linux programs keep their profiles and copies here, not in the user's folders.
+export XDG_CONFIG_HOME=$work/config XDG_STATE_HOME=$work/state
 failures=0
 fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
 
-# start SIMULATOR ARGS...: starts it and sets $pty to its device.
+# start SIMULATOR ARGS...: starts it and sets $pty to the device it prints first.
 start() {
     rm -f device
-    "$@" --sessions 1 --path-file device >/dev/null 2>sim.err &
+    "$@" --sessions 1 >device 2>sim.err &
     sims+=($!)
+    pty=
     for _ in $(seq 100); do
-        [ -s device ] && break
+        pty=$(head -n 1 device 2>/dev/null)
+        [ -n "$pty" ] && break
         sleep 0.05
     done
-    pty=$(cat device)
 }
 # on_linux|on_windows PROGRAM ARGS... against the simulator's $pty.
 on_linux() {
@@ -47,7 +51,7 @@ on_windows() {
     local program=$1
     shift
     wine_port_to 5 "$pty"
-    wine_run "$windows/$program.exe" --device COM5 "$@"
+    wine_run "$windows/$(basename "$program").exe" --device COM5 "$@"
 }
 same() {
     if cmp -s "$1" "$2"; then
@@ -85,7 +89,7 @@ done
 same image-linux.hex image-windows.hex "the firmware image received"
 
 # COM9 is mapped to nothing.
-if wine_run "$windows/confapp/mvconf.exe" --device COM9 --read-config missing.mv8 >missing.out 2>&1; then
+if wine_run "$windows/mvconf.exe" --device COM9 --read-config missing.mv8 >missing.out 2>&1; then
     fail "a read from a missing port succeeded"
 elif ! grep -q "COM9" missing.out || [ -e missing.mv8 ]; then
     fail "missing port: $(cat missing.out)"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # mvconf's window under Wine on Xvfb reads the configuration from the
-# simulated telephone on COM5: Ctrl+R starts the read, and the kept copy of
-# what arrived is the one the Linux program keeps. Skips (77) without Xvfb.
+# simulated telephone on COM3 (the window offers COM1 to COM4): Ctrl+R starts
+# the read, and the kept copy of what arrived is the one the Linux program
+# keeps. Skips (77) without Xvfb.
 # Usage: window_read_under_wine.sh LINUX_BUILD WINDOWS_BUILD SOURCE_DIR
+# (the Windows programs as shipped, in WINDOWS_BUILD/deployed)
 set -uo pipefail
 linux=$(cd "$1" && pwd)
-windows=$(cd "$2" && pwd)
+windows=$(cd "$2" && pwd)/deployed
 source_dir=$(cd "$3" && pwd)
 . "$source_dir/tools/windows/wine-ports.sh"
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || {
@@ -29,22 +31,23 @@ pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
-wine_ports_prepare 5
+wine_ports_prepare 3
 users=$WINEPREFIX/drive_c/users/$(id -un)
 mkdir -p "$users/AppData/Roaming/mvconf"
-printf '[Transfer]\r\nComPort=5\r\n' >"$users/AppData/Roaming/mvconf/mvconf.ini"
+printf '[Transfer]\r\nComPort=3\r\n' >"$users/AppData/Roaming/mvconf/mvconf.ini"
 backups=$users/AppData/Local/mvconf/backups
 rm -rf "$backups"
 
 "$linux/tools/simphone/simphone" --sessions 1 --path-file "$work/device" >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/device" ] && break; sleep 0.05; done
-wine_port_to 5 "$(cat "$work/device")"
+wine_port_to 3 "$(cat "$work/device")"
 
-(cd "$work" && wine "$windows/confapp/mvconf.exe" >"$work/mvconf.out" 2>&1) &
+(cd "$work" && wine "$windows/mvconf.exe" >"$work/mvconf.out" 2>&1) &
+disown  # ended with Wine's server at the end, without a word from the shell
 window=
 for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name "mvconf" 2>/dev/null | head -n 1)
+    window=$(xdotool search --onlyvisible --name "Systemtelefon MV850" 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     sleep 0.1
 done
@@ -56,7 +59,9 @@ fi
 echo "ok: window \"$(xdotool getwindowname "$window")\" is shown"
 sleep 1
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key --window "$window" ctrl+r
+xdotool mousemove --window "$window" 30 62 click 1
+sleep 0.5
+xdotool key ctrl+r
 
 copy=
 for _ in $(seq 300); do

@@ -27,6 +27,9 @@ cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$out"/
 # The translations are the same files Debian's Qt uses.
 # qt_de.qm only names the catalogues of the modules; qtbase_de.qm holds their texts.
 cp /usr/share/qt6/translations/qt_de.qm /usr/share/qt6/translations/qtbase_de.qm "$out"/translations/
+# MinGW's libraries come with their debugging symbols, which no user needs.
+find "$out" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+x86_64-w64-mingw32-strip --strip-all "$out"/*.exe
 # Qt looks for its plugins and translations beside the program.
 printf '[Paths]\r\nPrefix = .\r\n' >"$out"/qt.conf
 cp "$(dirname "$0")"/../../LICENSE "$out"/LICENSE.txt

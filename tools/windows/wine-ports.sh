@@ -7,6 +7,9 @@
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/mvconf-wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# Under Wine, Qt's GDI font engine leaves the text of line edits out; its
+# FreeType engine draws everything. (On Windows itself GDI is right.)
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-windows:fontengine=freetype}
 wine_port_links=$WINEPREFIX/mvconf-ports
 
 # wine_ports_prepare N...: maps COM N... to links in $wine_port_links.
