@@ -7,15 +7,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
-namespace {
-
-constexpr int kAssumedColumns = 80;
-
-} // namespace
-
 void RunBench(BenchBoard& board, const std::function<void()>& start, const std::function<void()>& cancel)
 {
     QEventLoop loop;
@@ -28,14 +19,4 @@ void RunBench(BenchBoard& board, const std::function<void()>& start, const std::
             loop.exec();
     }
     board.onAllFinished = nullptr;
-}
-
-int StdoutTerminalColumns()
-{
-    if (::isatty(STDOUT_FILENO) == 0)
-        return 0;
-    winsize size{};
-    if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0)
-        return kAssumedColumns;
-    return size.ws_col;
 }
