@@ -205,7 +205,8 @@ int main(int argc, char** argv)
         std::cerr << kUsage;
         return 2;
     }
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     g_qtHandler = qInstallMessageHandler(DropPlatformNotes);
     QApplication application(argc, argv);
     const QDir outDir(QString::fromLocal8Bit(argv[1]));
