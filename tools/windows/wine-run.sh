@@ -7,6 +7,7 @@
 #                 back (MV_ECHO_COM=N tells the program). Wine takes a new
 #                 port only when it starts anew, so this runs in a prefix of
 #                 its own, one program at a time.
+# MV_WINEDEBUG sets Wine's channels (e.g. +comm to follow the port's calls).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEDEBUG=${MV_WINEDEBUG:--all}
