@@ -100,7 +100,8 @@ bool WriteAll(HANDLE file, std::string_view bytes)
 }
 
 // A read-only file cannot be replaced on Windows, unlike on Linux, where
-// the folder's permission decides.
+// the folder's permission decides. Wine would replace it all the same, so
+// the attribute is looked at here rather than left to the move.
 int ReadOnlyBlocker(const std::string& path)
 {
     const DWORD attributes = ::GetFileAttributesW(WideText(path).c_str());
@@ -168,6 +169,8 @@ int WriteInPlace(const std::string& path, std::string_view bytes)
 // is still in the cache when the power goes.
 int ReplaceWholeFile(const std::string& target, std::string_view bytes)
 {
+    if (const int readOnly = ReadOnlyBlocker(target))
+        return readOnly;
     std::string temp;
     const HANDLE file = CreateTemp(target, temp, FILE_ATTRIBUTE_NORMAL);
     if (file == INVALID_HANDLE_VALUE)

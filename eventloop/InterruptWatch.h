@@ -2,11 +2,13 @@
 #pragma once
 // Turns Ctrl+C (SIGINT) and SIGTERM into a call on the event loop's thread
 // while it lives, so that a running transfer can end the way "Abbrechen"
-// ends it: with the end record to the telephone and the port closed.
+// ends it: with the end record to the telephone and the port closed. On
+// Windows Ctrl+C, Ctrl+Break and closing the console window do the same
+// (InterruptWatchPosix.cpp, InterruptWatchWin32.cpp).
 #include <functional>
 #include <memory>
 
-class QSocketNotifier;
+class QObject;
 
 class InterruptWatch {
 public:
@@ -17,5 +19,6 @@ public:
 
 private:
     std::function<void()> m_onInterrupt;
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    // What receives the interrupt on the loop's thread.
+    std::unique_ptr<QObject> m_receiver;
 };

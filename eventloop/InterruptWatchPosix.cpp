@@ -27,13 +27,14 @@ InterruptWatch::InterruptWatch(std::function<void()> onInterrupt) : m_onInterrup
 {
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    m_notifier = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] {
+    auto notifier = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] {
         char byte;
         while (::read(g_pipe[0], &byte, 1) == 1) {
         }
         m_onInterrupt();
     });
+    m_receiver = std::move(notifier);
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
@@ -43,11 +44,11 @@ InterruptWatch::InterruptWatch(std::function<void()> onInterrupt) : m_onInterrup
 
 InterruptWatch::~InterruptWatch()
 {
-    if (!m_notifier)
+    if (!m_receiver)
         return;
     ::sigaction(SIGINT, &g_oldInt, nullptr);
     ::sigaction(SIGTERM, &g_oldTerm, nullptr);
-    m_notifier.reset();
+    m_receiver.reset();
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;

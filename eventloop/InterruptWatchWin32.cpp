@@ -1,32 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InterruptWatch.h"
 
-#include <QCoreApplication>
 #include <QMetaObject>
-#include <QSocketNotifier>
+#include <QObject>
 
+#include <atomic>
 #include <windows.h>
 
 namespace {
 
-// The console calls its handler on a thread of its own; the call goes on to
-// the event loop's thread, where the watch lives and may already be gone.
-std::function<void()>* g_onInterrupt = nullptr;
+// The system calls the handler on a thread of its own; the call is queued to
+// the receiver, which lives on the loop's thread, and dropped with it.
+std::atomic<QObject*> g_receiver{nullptr};
+std::function<void()>* g_onInterrupt = nullptr; // set and read on the loop's thread only
+std::atomic<bool> g_handled{false};
+// When the console window is closed the process ends as soon as the handler
+// returns; the loop gets this long to send the end record first.
+constexpr int kCloseGraceMs = 3000;
 
 BOOL WINAPI OnConsoleEvent(DWORD event)
 {
-    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT)
         return FALSE;
-    QCoreApplication* application = QCoreApplication::instance();
-    if (!application)
+    QObject* receiver = g_receiver.load();
+    if (!receiver)
         return FALSE;
+    g_handled = false;
     QMetaObject::invokeMethod(
-        application,
+        receiver,
         [] {
             if (g_onInterrupt)
                 (*g_onInterrupt)();
+            g_handled = true;
         },
         Qt::QueuedConnection);
+    for (int waited = 0; event == CTRL_CLOSE_EVENT && !g_handled && waited < kCloseGraceMs; waited += 50)
+        ::Sleep(50);
     return TRUE;
 }
 
@@ -34,12 +43,16 @@ BOOL WINAPI OnConsoleEvent(DWORD event)
 
 InterruptWatch::InterruptWatch(std::function<void()> onInterrupt) : m_onInterrupt(std::move(onInterrupt))
 {
+    m_receiver = std::make_unique<QObject>();
     g_onInterrupt = &m_onInterrupt;
-    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+    g_receiver = m_receiver.get();
+    ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 }
 
 InterruptWatch::~InterruptWatch()
 {
-    SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    ::SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    g_receiver = nullptr;
+    m_receiver.reset();
     g_onInterrupt = nullptr;
 }

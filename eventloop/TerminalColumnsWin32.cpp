@@ -3,11 +3,12 @@
 
 #include <windows.h>
 
-// Output into a file or a pipe has no console screen buffer: no columns.
+// A console's window, not its buffer: the buffer is often far wider than
+// what the user sees.
 int StdoutTerminalColumns()
 {
     CONSOLE_SCREEN_BUFFER_INFO info{};
-    if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info))
+    if (!::GetConsoleScreenBufferInfo(::GetStdHandle(STD_OUTPUT_HANDLE), &info))
         return 0;
     return info.srWindow.Right - info.srWindow.Left + 1;
 }

@@ -10,3 +10,6 @@
 // Windows: the COM ports the serial drivers have registered, in the order of
 // their numbers ("COM2" before "COM10"); devRoot has no meaning there.
 std::vector<std::string> PresentSerialDevices(const std::string& devRoot = "/dev");
+
+// COM port names ("COM10") in the order of their numbers, each once.
+std::vector<std::string> OrderComPorts(std::vector<std::string> ports);

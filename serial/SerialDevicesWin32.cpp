@@ -3,19 +3,12 @@
 
 #include "PathText.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <windows.h>
 
 namespace {
 
 // Each serial driver enters its ports here: "\Device\Serial0" = "COM1".
 constexpr wchar_t kSerialComm[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
-
-long PortNumber(const std::string& name)
-{
-    return std::strtol(name.c_str() + 3, nullptr, 10);
-}
 
 std::vector<std::string> RegisteredPorts()
 {
@@ -48,13 +41,5 @@ std::vector<std::string> RegisteredPorts()
 
 std::vector<std::string> PresentSerialDevices(const std::string&)
 {
-    std::vector<std::string> ports = RegisteredPorts();
-    // COM2 before COM10.
-    std::sort(ports.begin(), ports.end(), [](const std::string& a, const std::string& b) {
-        const long na = PortNumber(a);
-        const long nb = PortNumber(b);
-        return na != nb ? na < nb : a < b;
-    });
-    ports.erase(std::unique(ports.begin(), ports.end()), ports.end());
-    return ports;
+    return OrderComPorts(RegisteredPorts());
 }

@@ -5,6 +5,7 @@
 #include "CDlg_PortDevice.h"
 #include "CPicture.h"
 #include "Derivat.h"
+#include "FileCalls.h"
 #include "MessageBoxes.h"
 #include "ProfileFile.h"
 #include "SerialDevices.h"
@@ -148,9 +149,9 @@ bool CPpS_SioTrans::AssignDevice(int port, const QString& device)
     bool ok = profile.Load(path, error) != CProfileFile::LoadStatus::Failed;
     if (ok) {
         profile.WriteString("Ports", "COM" + std::to_string(port), device.toStdString());
-        const auto slash = path.rfind('/');
-        if (slash != std::string::npos && slash > 0 && !MakeFolders(path.substr(0, slash))) {
-            error = path.substr(0, slash) + ": " + std::strerror(errno);
+        const std::string folder = FolderOfFile(path);
+        if (!folder.empty() && !MakeFolders(folder)) {
+            error = folder + ": " + std::strerror(errno);
             ok = false;
         }
     }

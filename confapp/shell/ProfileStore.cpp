@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfileStore.h"
 
+#include "FileCalls.h"
 #include "UserPaths.h"
 
 #include <cerrno>
@@ -26,8 +27,8 @@ bool Update(const std::string& path, const std::function<void(CProfileFile&)>& c
     if (profile.Load(path, error) == CProfileFile::LoadStatus::Failed)
         return false;
     change(profile);
-    const auto slash = path.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !MakeFolders(path.substr(0, slash)))
+    const std::string folder = FolderOfFile(path);
+    if (!folder.empty() && !MakeFolders(folder))
         return false;
     return profile.Save(path, error);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CData_All.h"
 #include "CParse.h"
+#include "FileCalls.h"
 #include "ImportTextEncoding.h"
 #include "PhoneBookImport.h"
 #include "TestSupport.h"
@@ -212,7 +213,7 @@ TEST_F(ImportTest, KeepsTheDocumentBeforeReplacingAPhoneBookWithEntries)
     WriteFileBytes(settings.fileName, "Bob\t\t2\r");
     ASSERT_EQ(ImportPhoneBook(settings, data, phoneBookOn, folder, report), ImportResult::Imported);
     const std::string copy = report.backup.path;
-    EXPECT_TRUE(copy.starts_with(folder + "/") && copy.ends_with("-vor-import-telefonbuch.mv8")) << copy;
+    EXPECT_TRUE(copy.starts_with(folder + FolderSeparator()) && copy.ends_with("-vor-import-telefonbuch.mv8")) << copy;
     EXPECT_EQ(ProfileValue(copy, "DialName_1", "Name"), "Anna");
     EXPECT_EQ(ImportResultText(report), "1 Eintrag übernommen. Sicherungskopie des Dokuments vor dem Import: " + copy);
 

@@ -2,6 +2,7 @@
 // fwload's switches, its command line without a window, its profile and the device list.
 #include "FwCliOptions.h"
 #include "FwCommandLine.h"
+#include "CSio.h"
 #include "FwSettings.h"
 #include "SerialDevices.h"
 #include "TestSupport.h"
@@ -144,20 +145,15 @@ TEST(FwSettings, KeysWithTrailingBlanksAreWrittenOnceAndReadBack)
     EXPECT_EQ(settings.GetInt("Download", "Active ", -1), 1);
     EXPECT_EQ(ReadFileBytes(settings.Path()), "[Download]\r\nActive =1\r\n[Port]\r\nCOM =3\r\n");
 
-    EXPECT_EQ(settings.DeviceForPort(3), "/dev/ttyS2");
+    EXPECT_EQ(settings.DeviceForPort(3), DefaultDeviceForPort(3));
     const std::string longName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
     ASSERT_TRUE(settings.SetDeviceForPort(3, longName));
     EXPECT_EQ(settings.DeviceForPort(3), longName);
     EXPECT_EQ(settings.GetInt("Port", "COM ", 0), 3);
 }
 
-TEST(SerialDevices, StableNamesFirstThenEachKindByNumber)
+TEST(SerialDevices, ComPortsByNumberEachOnce)
 {
-    TempDir dev;
-    std::filesystem::create_directories(dev.File("serial/by-id"));
-    for (const char* name : {"ttyS10", "ttyS2", "ttyACM0", "ttyUSB1", "tty0", "serial/by-id/usb-adapter"})
-        WriteFileBytes(dev.File(name), "");
-    const std::vector<std::string> expected = {dev.File("serial/by-id/usb-adapter"), dev.File("ttyUSB1"),
-                                               dev.File("ttyACM0"), dev.File("ttyS2"), dev.File("ttyS10")};
-    EXPECT_EQ(PresentSerialDevices(dev.Path()), expected);
+    EXPECT_EQ(OrderComPorts({"COM10", "COM2", "COM1", "COM2", "COM3"}),
+              (std::vector<std::string>{"COM1", "COM2", "COM3", "COM10"}));
 }

@@ -7,6 +7,7 @@
 #                 back (MV_ECHO_COM=N tells the program). Wine takes a new
 #                 port only when it starts anew, so this runs in a prefix of
 #                 its own, one program at a time.
+# MV_WINEDEBUG sets Wine's channels (e.g. +comm to follow the port's calls).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEDEBUG=${MV_WINEDEBUG:--all}
@@ -25,11 +26,13 @@ program=$1
 shift
 
 mkdir -p "$(dirname "$WINEPREFIX")"
+# Every Wine process gets the lock's descriptor closed (8>&-): the server
+# and its services outlive the program and would hold the lock with it.
 exec 8>"$WINEPREFIX.lock"
 flock 8
 if [ ! -f "$WINEPREFIX/.ready" ]; then
-    wine wineboot --init >/dev/null 2>&1
-    wineserver -w
+    wine wineboot --init >/dev/null 2>&1 8>&-
+    wineserver -w 8>&-
     touch "$WINEPREFIX/.ready"
 fi
 # Programs share a prefix; the one with the wired port keeps it to itself.
@@ -37,20 +40,24 @@ fi
 
 # Maps COMn to a device; Wine's mount manager makes the port when it starts.
 map_port() {
-    wine reg add 'HKLM\Software\Wine\Ports' /v "COM$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1
-    wineserver -k || true
-    wineserver -w || true
+    wine reg add 'HKLM\Software\Wine\Ports' /v "COM$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1 8>&-
+    wineserver -k 8>&- || true
+    wineserver -w 8>&- || true
 }
 
 if [ -n "$echo_com" ]; then
-    coproc ECHO { exec python3 "$here/pty-echo.py"; }
+    coproc ECHO { exec python3 "$here/pty-echo.py" 8>&-; }
     read -r device <&"${ECHO[0]}"
     map_port "$echo_com" "$device"
     export MV_ECHO_COM=$echo_com
 fi
-# Wine's server outlives the program for a moment; started here it does not
-# hold the caller's output open (ctest would wait for it) nor write to it.
-wineserver -p3 </dev/null >/dev/null 2>&1 || true
+# Wine's server stays for half a minute after its last program, so that a
+# run of many tests boots the prefix's services once. The server and the
+# services are started apart from the program, so that they hold none of
+# the caller's output open (ctest would wait for them); when they run
+# already, this costs a moment.
+(wineserver -p30 </dev/null >/dev/null 2>&1 8>&- &)
+wine cmd.exe /c exit </dev/null >/dev/null 2>&1 8>&- || true
 status=0
-wine "$program" "$@" || status=$?
+wine "$program" "$@" 8>&- || status=$?
 exit "$status"
