@@ -32,6 +32,9 @@ export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 wine_ports_prepare 3
+# A Wine server left from a run without a display would give the window none.
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
 users=$WINEPREFIX/drive_c/users/$(id -un)
 mkdir -p "$users/AppData/Roaming/mvconf"
 printf '[Transfer]\r\nComPort=3\r\n' >"$users/AppData/Roaming/mvconf/mvconf.ini"
