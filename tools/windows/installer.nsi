@@ -3,7 +3,8 @@
 ; start-menu entries, the document type *.mv8 opening in mvconf, and an
 ; uninstaller that takes away all of it but the user's own settings.
 ; makensis -DVERSION=x.y -DDIST=folder -DOUTFILE=setup.exe installer.nsi
-Unicode true
+; The programs are 64-bit, and so is the installer (Wine runs it without 32-bit support).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 Name "mvconf ${VERSION}"
