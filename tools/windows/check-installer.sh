@@ -7,8 +7,7 @@
 # Usage: tools/windows/check-installer.sh SETUP.exe
 set -euo pipefail
 setup=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/mvconf-wine}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/wine-ports.sh"
 target='C:\mvconf-probe'
 folder="$WINEPREFIX/drive_c/mvconf-probe"
 failures=0

@@ -4,16 +4,13 @@
 # on first use, without a display and without Wine's own messages.
 # Usage: tools/windows/wine-run.sh [--echo-com N] PROGRAM.exe [ARGUMENTS...]
 #   --echo-com N  COMN is a pseudo-terminal whose far end sends every byte
-#                 back (MV_ECHO_COM=N tells the program). Wine takes a new
-#                 port only when it starts anew, so this runs in a prefix of
-#                 its own, one program at a time.
+#                 back (MV_ECHO_COM=N tells the program). This runs in a
+#                 prefix of its own, one program at a time.
 # MV_WINEDEBUG sets Wine's channels (e.g. +comm to follow the port's calls).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEDEBUG=${MV_WINEDEBUG:--all}
 export WINEPREFIX=${MV_WINE_PREFIX:-$HOME/.cache/mvconf-wine}
-# No offer to install Mono or Gecko while the prefix is made.
-export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 
 echo_com=
@@ -24,6 +21,8 @@ if [ "${1:-}" = --echo-com ]; then
 fi
 program=$1
 shift
+# Wine's settings for our programs, and the COM ports led to links of ours.
+. "$here/wine-ports.sh"
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 # Every Wine process gets the lock's descriptor closed (8>&-): the server
@@ -38,17 +37,11 @@ fi
 # Programs share a prefix; the one with the wired port keeps it to itself.
 [ -n "$echo_com" ] || flock -s 8
 
-# Maps COMn to a device; Wine's mount manager makes the port when it starts.
-map_port() {
-    wine reg add 'HKLM\Software\Wine\Ports' /v "COM$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1 8>&-
-    wineserver -k 8>&- || true
-    wineserver -w 8>&- || true
-}
-
 if [ -n "$echo_com" ]; then
     coproc ECHO { exec python3 "$here/pty-echo.py" 8>&-; }
     read -r device <&"${ECHO[0]}"
-    map_port "$echo_com" "$device"
+    wine_ports_prepare "$echo_com" 8>&-
+    wine_port_to "$echo_com" "$device"
     export MV_ECHO_COM=$echo_com
 fi
 # Wine's server stays for half a minute after its last program, so that a
